@@ -1,0 +1,24 @@
+# Two commands: `make run` builds in Release and runs zqtest over all suites;
+# `make test` builds and runs the unit and end-to-end tests.
+BUILD ?= build
+JOBS ?= $(shell nproc)
+CMAKE_FLAGS ?=
+
+.PHONY: run test build configure clean
+
+configure:
+	@command -v cmake >/dev/null || { echo "cmake missing: apt-get install -y cmake ninja-build"; exit 2; }
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release $(CMAKE_FLAGS)
+
+build: configure
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	mkdir -p $(BUILD)/out
+	$(BUILD)/harness/zqtest --suite all --out $(BUILD)/out
+
+test: build
+	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+clean:
+	rm -rf $(BUILD)

@@ -1,0 +1,2 @@
+// zqtest entry point.
+int main() { return 2; }

@@ -1,0 +1,46 @@
+// C interface of libzqhost.so, the stand-in host toolkit: creation and configuration.
+//
+// zqhostCreate returns a KernelHandle* (as void*) with an NLS service; listing files
+// go to the current directory until zqhostSetOutputDir says otherwise. Everything
+// the extension uses is then reached through the kernel's operation words.
+#pragma once
+
+#include <cstdint>
+
+#if defined(ZQHOST_BUILDING)
+#define ZQHOST_API __attribute__((visibility("default")))
+#else
+#define ZQHOST_API
+#endif
+
+extern "C" {
+
+ZQHOST_API void* zqhostCreate(void);
+
+// Destroys the kernel and everything it still owns. Pools and blocks left alive by
+// callers are reported on stderr; the count of leaked blocks is returned.
+ZQHOST_API std::int64_t zqhostDestroy(void* kernel);
+
+// Directory for listing files written through "zqfileio". The text is copied.
+ZQHOST_API void zqhostSetOutputDir(void* kernel, const char* directory);
+
+// The decimal-conversion mode word: non-zero COMPATIBLE (the default, 1), 0 STDIEEE.
+ZQHOST_API void zqhostSetDecimalConversionMode(void* kernel, std::int32_t mode);
+ZQHOST_API std::int32_t zqhostGetDecimalConversionMode(void* kernel);
+
+// Live pools and blocks, for leak checks in tests.
+ZQHOST_API std::int64_t zqhostLivePools(void* kernel);
+ZQHOST_API std::int64_t zqhostLiveBlocks(void* kernel);
+
+// Fault injection: the next `after`-th call (1 = the next one) of the named kernel
+// operation fails by returning null; 0 disarms it.
+enum ZqhostFault : std::int32_t {
+  ZQHOST_FAULT_CREATE_POOL = 1,
+  ZQHOST_FAULT_ALLOCATE_MEMORY = 2,
+  ZQHOST_FAULT_LOAD_EXTENSION = 3,
+  ZQHOST_FAULT_CREATE_JOURNAL = 4,
+  ZQHOST_FAULT_LOCALE_CREATE = 5,
+};
+ZQHOST_API void zqhostInjectFault(void* kernel, std::int32_t fault, std::int32_t after);
+
+}  // extern "C"

@@ -1,0 +1,35 @@
+// The opening every suite shares: find the kernel and NLS handles or report and stop.
+#pragma once
+
+#include "suites/common/suite.h"
+
+namespace zq::suite {
+
+// The kernel handle, checked with CheckHandle ("zqh"); null after the report
+// "Could not get ZQ handle".
+inline KernelHandle* acquireKernel(const Frame& f,
+                                   std::source_location at = std::source_location::current()) {
+  noteStep(f, U"zqGetHandle: get the main ZQ handle");
+  KernelHandle* kernel = kernelHandle();
+  if (!checkHandle(f, kernel, U"zqh", at)) {
+    report(f, U"Could not get ZQ handle", SEVERITY_ERROR);
+    return nullptr;
+  }
+  return kernel;
+}
+
+// The kernel's NLS handle, checked with CheckHandle under `expression`; null after the
+// report "Could not get ZQNLS handle". `step` is the suite's own step text.
+inline NlsHandle* acquireNls(const Frame& f, KernelHandle* kernel, const char32_t* step,
+                             const char32_t* expression,
+                             std::source_location at = std::source_location::current()) {
+  noteStep(f, step);
+  NlsHandle* nls = nlsHandle(kernel);
+  if (!checkHandle(f, nls, expression, at)) {
+    report(f, U"Could not get ZQNLS handle", SEVERITY_ERROR);
+    return nullptr;
+  }
+  return nls;
+}
+
+}  // namespace zq::suite
