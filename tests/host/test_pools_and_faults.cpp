@@ -1,0 +1,92 @@
+// The host kernel's pools, leak accounting, fault injection and configuration.
+#include <gtest/gtest.h>
+
+#include "zq/host.h"
+#include "zq/host_objects.h"
+
+namespace {
+
+zq::KernelHandle* makeKernel() { return static_cast<zq::KernelHandle*>(zqhostCreate()); }
+
+TEST(KernelPools, DestroyingAPoolReleasesItsBlocks) {
+  zq::KernelHandle* kernel = makeKernel();
+  const zq::PoolParms parms{};
+  zq::MemoryPool* a = kernel->CreatePool(kernel, &parms, 0, "a");
+  zq::MemoryPool* b = kernel->CreatePool(kernel, &parms, 0, "b");
+  ASSERT_NE(a, nullptr);
+  ASSERT_NE(b, nullptr);
+  auto* block = static_cast<unsigned char*>(a->AllocateMemory(a, 64, 0));
+  ASSERT_NE(block, nullptr);
+  for (int i = 0; i < 64; ++i) EXPECT_EQ(block[i], 0) << "blocks start zeroed";
+  EXPECT_NE(a->AllocateMemory(a, 0, 0), nullptr) << "a zero-byte request still gets a block";
+  EXPECT_NE(b->AllocateMemory(b, 8, 0), nullptr);
+  EXPECT_EQ(zqhostLivePools(kernel), 2);
+  EXPECT_EQ(zqhostLiveBlocks(kernel), 3);
+
+  a->DestroyPool(a);
+  EXPECT_EQ(zqhostLivePools(kernel), 1);
+  EXPECT_EQ(zqhostLiveBlocks(kernel), 1);
+  b->DestroyPool(b);
+  EXPECT_EQ(zqhostDestroy(kernel), 0);
+}
+
+TEST(KernelPools, DestroyReportsWhatIsStillAlive) {
+  zq::KernelHandle* kernel = makeKernel();
+  const zq::PoolParms parms{};
+  zq::MemoryPool* pool = kernel->CreatePool(kernel, &parms, 0, "forgotten");
+  pool->AllocateMemory(pool, 16, 0);
+  pool->AllocateMemory(pool, 16, 0);
+  ::testing::internal::CaptureStderr();
+  EXPECT_EQ(zqhostDestroy(kernel), 2);
+  EXPECT_NE(::testing::internal::GetCapturedStderr().find("forgotten"), std::string::npos);
+}
+
+TEST(KernelFaults, CountdownFiresOnceOnTheNamedCall) {
+  zq::KernelHandle* kernel = makeKernel();
+  const zq::PoolParms parms{};
+  zqhostInjectFault(kernel, ZQHOST_FAULT_CREATE_POOL, 2);
+  zq::MemoryPool* first = kernel->CreatePool(kernel, &parms, 0, "1");
+  EXPECT_NE(first, nullptr);
+  EXPECT_EQ(kernel->CreatePool(kernel, &parms, 0, "2"), nullptr);
+  zq::MemoryPool* third = kernel->CreatePool(kernel, &parms, 0, "3");
+  EXPECT_NE(third, nullptr) << "a fault fires once";
+
+  zqhostInjectFault(kernel, ZQHOST_FAULT_ALLOCATE_MEMORY, 1);
+  EXPECT_EQ(first->AllocateMemory(first, 4, 0), nullptr);
+  EXPECT_NE(first->AllocateMemory(first, 4, 0), nullptr);
+  zqhostInjectFault(kernel, ZQHOST_FAULT_ALLOCATE_MEMORY, 1);
+  zqhostInjectFault(kernel, ZQHOST_FAULT_ALLOCATE_MEMORY, 0);
+  EXPECT_NE(first->AllocateMemory(first, 4, 0), nullptr) << "0 disarms";
+  zqhostInjectFault(kernel, 99, 1);  // unknown faults are ignored
+
+  first->DestroyPool(first);
+  third->DestroyPool(third);
+  EXPECT_EQ(zqhostDestroy(kernel), 0);
+}
+
+TEST(KernelConfiguration, DecimalConversionModeThroughTheKernelChain) {
+  zq::KernelHandle* kernel = makeKernel();
+  ASSERT_NE(kernel->conversion, nullptr);
+  ASSERT_NE(kernel->conversion->options, nullptr);
+  std::int32_t& mode = kernel->conversion->options->decimal_conversion_mode;
+  EXPECT_EQ(mode, 1) << "COMPATIBLE by default";
+  zqhostSetDecimalConversionMode(kernel, 0);
+  EXPECT_EQ(mode, 0);
+  mode = 7;
+  EXPECT_EQ(zqhostGetDecimalConversionMode(kernel), 7);
+  zqhostDestroy(kernel);
+}
+
+TEST(KernelServices, OnlyKnownServicesAreFound) {
+  zq::KernelHandle* kernel = makeKernel();
+  const char32_t udb[] = U"zqnlsudb";
+  const auto* name = reinterpret_cast<const zq::ZQChar*>(udb);
+  void* service = kernel->GetService(kernel, name, 8, 0);
+  EXPECT_NE(service, nullptr);
+  EXPECT_EQ(kernel->GetService(kernel, name, 8, 0), service) << "one service per process";
+  EXPECT_EQ(kernel->GetService(kernel, name, 7, 0), nullptr) << "the length is part of the name";
+  EXPECT_EQ(kernel->GetService(kernel, nullptr, 0, 0), nullptr);
+  zqhostDestroy(kernel);
+}
+
+}  // namespace
