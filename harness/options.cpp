@@ -1,0 +1,218 @@
+// Parsing of the zqtest command line into HarnessOptions.
+#include "harness/options.h"
+
+#include <charconv>
+#include <system_error>
+
+namespace zq::harness {
+namespace {
+
+// True when all of `text` is one number of type T in `base`.
+template <class T>
+bool parseWhole(const std::string& text, int base, T& out) {
+  if (text.empty()) return false;
+  const char* first = text.data();
+  const char* last = first + text.size();
+  const auto [end, error] = std::from_chars(first, last, out, base);
+  return error == std::errc{} && end == last;
+}
+
+bool parseMask(const std::string& text, std::uint32_t& out) {
+  if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
+    return parseWhole(text.substr(2), 16, out);
+  }
+  return parseWhole(text, 10, out);
+}
+
+// Printable ASCII other than the blank.
+bool isGraphicAscii(char c) { return c > 0x20 && c < 0x7F; }
+
+// A run code goes into listing file names, so it may not name a directory.
+bool isRunCode(const std::string& text) {
+  if (text.size() != 2) return false;
+  for (char c : text) {
+    if (!isGraphicAscii(c) || c == '/' || c == '\\') return false;
+  }
+  return true;
+}
+
+bool isLocaleSelector(const std::string& text) {
+  if (text.size() != 5) return false;
+  for (char c : text) {
+    if (!isGraphicAscii(c)) return false;
+  }
+  return true;
+}
+
+std::optional<SuiteSlot> slotNamed(const std::string& name) {
+  for (SuiteSlot slot : {SuiteSlot::Sanity1, SuiteSlot::Sanity2, SuiteSlot::Function1,
+                         SuiteSlot::Perf, SuiteSlot::IEEEConv}) {
+    if (name == suiteName(slot)) return slot;
+  }
+  return std::nullopt;
+}
+
+// Applies one option that takes a value; returns the error text or "".
+std::string applyValue(HarnessOptions& o, const std::string& name, const std::string& value) {
+  if (name == "--lib") {
+    if (value.empty()) return "--lib needs a library path";
+    o.library_path = value;
+    return "";
+  }
+  if (name == "--suite") {
+    if (value == "all") {
+      o.suite.reset();
+      return "";
+    }
+    o.suite = slotNamed(value);
+    if (o.suite) return "";
+    return "--suite: unknown suite '" + value +
+           "' (sanity1, sanity2, function1, perf, ieeeconv or all)";
+  }
+  if (name == "--mask") {
+    if (parseMask(value, o.selection_mask)) return "";
+    return "--mask: '" + value + "' is not a number from 0 to 4294967295";
+  }
+  if (name == "--run-code") {
+    if (!isRunCode(value)) {
+      return "--run-code: '" + value + "' is not exactly two characters (letters, digits, "
+             "punctuation other than slashes)";
+    }
+    o.run_code = value;
+    return "";
+  }
+  if (name == "--out") {
+    if (value.empty()) return "--out needs a directory";
+    o.output_dir = value;
+    return "";
+  }
+  if (name == "--perf-iterations") {
+    if (parseWhole(value, 10, o.perf_iterations)) return "";
+    return "--perf-iterations: '" + value + "' is not a 32-bit integer";
+  }
+  if (name == "--perf-routine") {
+    if (parseWhole(value, 10, o.perf_routine)) return "";
+    return "--perf-routine: '" + value + "' is not a 32-bit integer";
+  }
+  if (name == "--perf-encoding") {
+    if (parseWhole(value, 10, o.perf_encoding)) return "";
+    return "--perf-encoding: '" + value + "' is not a 32-bit integer";
+  }
+  if (name == "--perf-locale") {
+    if (!isLocaleSelector(value)) {
+      return "--perf-locale: '" + value + "' is not five characters such as fr_FR";
+    }
+    o.perf_locale = value;
+    return "";
+  }
+  return "unknown option '" + name + "'";
+}
+
+bool takesValue(const std::string& name) {
+  for (const char* valued : {"--lib", "--suite", "--mask", "--run-code", "--out",
+                             "--perf-iterations", "--perf-routine", "--perf-encoding",
+                             "--perf-locale"}) {
+    if (name == valued) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+const char* suiteName(SuiteSlot slot) {
+  switch (slot) {
+    case SuiteSlot::Sanity1:
+      return "sanity1";
+    case SuiteSlot::Sanity2:
+      return "sanity2";
+    case SuiteSlot::Function1:
+      return "function1";
+    case SuiteSlot::Perf:
+      return "perf";
+    case SuiteSlot::IEEEConv:
+      return "ieeeconv";
+  }
+  return "?";
+}
+
+ParsedOptions parseOptions(const std::vector<std::string>& args) {
+  ParsedOptions parsed;
+  HarnessOptions& o = parsed.options;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    std::string name = args[i];
+    std::optional<std::string> value;
+    const std::size_t equals = name.find('=');
+    if (name.rfind("--", 0) == 0 && equals != std::string::npos) {
+      value = name.substr(equals + 1);
+      name.resize(equals);
+    }
+    if (name == "--help" || name == "--verbose" || name == "--no-verify") {
+      if (value) {
+        parsed.error = name + " takes no value";
+        return parsed;
+      }
+      if (name == "--help") o.help = true;
+      if (name == "--verbose") o.verbose = true;
+      if (name == "--no-verify") o.no_verify = true;
+      continue;
+    }
+    if (!takesValue(name)) {
+      parsed.error = "unknown option '" + args[i] + "'";
+      return parsed;
+    }
+    if (!value) {
+      // A following option is a forgotten value, not the value itself.
+      if (i + 1 == args.size() || args[i + 1].rfind("--", 0) == 0) {
+        parsed.error = name + " needs a value";
+        return parsed;
+      }
+      value = args[++i];
+    }
+    parsed.error = applyValue(o, name, *value);
+    if (!parsed.error.empty()) return parsed;
+  }
+  return parsed;
+}
+
+std::string usageText() {
+  return "usage: zqtest [options]\n"
+         "  --lib PATH             extension library (default: libzqvnle.so beside zqtest)\n"
+         "  --suite NAME           sanity1, sanity2, function1, perf, ieeeconv or all "
+         "(default all)\n"
+         "  --mask N               suite selection mask (0 means all)\n"
+         "  --verbose              set the verbose flag and print every failure\n"
+         "  --no-verify            set the no-verify flag\n"
+         "  --run-code XY          two-character run code naming listing files (default 01)\n"
+         "  --out DIR              directory for listing files (created if missing)\n"
+         "  --perf-iterations N    iterations of each timed case (0: the case's default)\n"
+         "  --perf-routine N       timed routine selector (0: none)\n"
+         "  --perf-encoding N      encoding selector (0 or less: none)\n"
+         "  --perf-locale xx_XX    locale selector, five characters\n"
+         "  --help                 print this text\n"
+         "exit status: 0 all checks passed, 1 a check or suite failed, 2 usage or load error\n";
+}
+
+std::vector<SuiteSlot> suitesToRun(const HarnessOptions& options) {
+  if (options.suite) return {*options.suite};
+  return {SuiteSlot::Sanity1, SuiteSlot::Sanity2, SuiteSlot::Function1, SuiteSlot::Perf,
+          SuiteSlot::IEEEConv};
+}
+
+SuiteState suiteStateFor(const HarnessOptions& options) {
+  SuiteState state{};
+  state.selection_mask = options.selection_mask;
+  state.verbose = options.verbose ? 1 : 0;
+  state.no_verify = options.no_verify ? 1 : 0;
+  state.perf_iterations = options.perf_iterations;
+  state.perf_routine = options.perf_routine;
+  state.perf_encoding = options.perf_encoding;
+  if (options.perf_locale.size() == 5) {
+    state.perf_locale_given = 1;
+    for (std::size_t i = 0; i < 5; ++i) {
+      state.perf_locale[i] = static_cast<unsigned char>(options.perf_locale[i]);
+    }
+  }
+  return state;
+}
+
+}  // namespace zq::harness

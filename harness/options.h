@@ -1,0 +1,50 @@
+// The zqtest command line: what to load, which suites to run and with what state.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "zq/harness.h"
+
+namespace zq::harness {
+
+struct HarnessOptions {
+  std::string library_path;            // empty: libzqvnle.so next to the zqtest binary
+  std::optional<SuiteSlot> suite;      // empty: all five, in record order
+  std::uint32_t selection_mask = 0;    // SuiteState selection mask
+  bool verbose = false;                // SuiteState verbose flag; also prints every failure
+  bool no_verify = false;              // SuiteState no-verify flag
+  std::string run_code = "01";         // exactly two ASCII characters
+  std::string output_dir;              // empty: the current directory
+  std::int32_t perf_iterations = 0;
+  std::int32_t perf_routine = 0;
+  std::int32_t perf_encoding = 0;
+  std::string perf_locale;             // empty: not given; otherwise five ASCII characters
+  bool help = false;                   // --help: print the usage and do nothing else
+};
+
+// The result of parsing: `error` is empty when the command line was good.
+struct ParsedOptions {
+  HarnessOptions options;
+  std::string error;
+};
+
+// Parses the arguments after the program name. Values follow their option as the
+// next argument or after '=' ("--mask 4", "--mask=4").
+ParsedOptions parseOptions(const std::vector<std::string>& args);
+
+// The text printed by --help and after a usage error.
+std::string usageText();
+
+// The lower-case name of a suite as the command line and the report spell it.
+const char* suiteName(SuiteSlot slot);
+
+// The suites a run calls, in record order.
+std::vector<SuiteSlot> suitesToRun(const HarnessOptions& options);
+
+// A fresh SuiteState carrying the options' mask, flags and perf selectors.
+SuiteState suiteStateFor(const HarnessOptions& options);
+
+}  // namespace zq::harness

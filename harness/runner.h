@@ -1,0 +1,23 @@
+// A whole zqtest run: load the extension as the toolkit would, run its suites, report.
+#pragma once
+
+#include <cstdio>
+#include <string>
+
+#include "harness/options.h"
+
+namespace zq::harness {
+
+inline constexpr int kExitPassed = 0;  // every check passed, every suite returned 0, no leak
+inline constexpr int kExitFailed = 1;  // a check failed, a suite returned non-zero or the host leaked
+inline constexpr int kExitUsage = 2;   // bad usage or the extension could not be loaded
+
+// Runs the suites the options select and returns the exit status above. The report
+// goes to `out`; load errors and warnings go to `err`.
+int runHarness(const HarnessOptions& options, std::FILE* out, std::FILE* err);
+
+// libzqvnle.so in the directory of the running executable, or "" when that
+// directory cannot be found.
+std::string defaultLibraryPath();
+
+}  // namespace zq::harness

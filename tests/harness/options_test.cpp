@@ -1,0 +1,94 @@
+// zqtest's command line: good forms, rejected forms, and the SuiteState built from it.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "harness/options.h"
+
+namespace zq::harness {
+namespace {
+
+TEST(Options, DefaultsRunAllFiveSuitesInRecordOrder) {
+  const ParsedOptions parsed = parseOptions({});
+  ASSERT_EQ(parsed.error, "");
+  const HarnessOptions& o = parsed.options;
+  EXPECT_EQ(o.library_path, "");
+  EXPECT_EQ(o.run_code, "01");
+  EXPECT_FALSE(o.help);
+  const std::vector<SuiteSlot> expected = {SuiteSlot::Sanity1, SuiteSlot::Sanity2,
+                                           SuiteSlot::Function1, SuiteSlot::Perf,
+                                           SuiteSlot::IEEEConv};
+  EXPECT_EQ(suitesToRun(o), expected);
+  const SuiteState state = suiteStateFor(o);
+  EXPECT_EQ(state.selection_mask, 0u);
+  EXPECT_EQ(state.verbose, 0);
+  EXPECT_EQ(state.perf_locale_given, 0);
+  EXPECT_EQ(state.perf_locale[0], 0u);
+}
+
+TEST(Options, EveryOptionReachesTheStateInBothSpellings) {
+  const ParsedOptions parsed = parseOptions(
+      {"--lib", "/x/libe.so", "--suite=perf", "--mask", "0x1F", "--verbose", "--no-verify",
+       "--run-code=Q7", "--out", "out/d", "--perf-iterations", "-3", "--perf-routine=5",
+       "--perf-encoding", "60", "--perf-locale", "fr_FR"});
+  ASSERT_EQ(parsed.error, "");
+  const HarnessOptions& o = parsed.options;
+  EXPECT_EQ(o.library_path, "/x/libe.so");
+  EXPECT_EQ(suitesToRun(o), std::vector<SuiteSlot>{SuiteSlot::Perf});
+  EXPECT_EQ(o.run_code, "Q7");
+  EXPECT_EQ(o.output_dir, "out/d");
+  const SuiteState state = suiteStateFor(o);
+  EXPECT_EQ(state.selection_mask, 0x1Fu);
+  EXPECT_EQ(state.verbose, 1);
+  EXPECT_EQ(state.no_verify, 1);
+  EXPECT_EQ(state.perf_iterations, -3);
+  EXPECT_EQ(state.perf_routine, 5);
+  EXPECT_EQ(state.perf_encoding, 60);
+  EXPECT_EQ(state.perf_locale_given, 1);
+  const ZQChar fr_FR[5] = {'f', 'r', '_', 'F', 'R'};
+  for (int i = 0; i < 5; ++i) EXPECT_EQ(state.perf_locale[i], fr_FR[i]) << i;
+}
+
+TEST(Options, SuiteNamesRoundTripAndAllResetsTheChoice) {
+  for (SuiteSlot slot : {SuiteSlot::Sanity1, SuiteSlot::Sanity2, SuiteSlot::Function1,
+                         SuiteSlot::Perf, SuiteSlot::IEEEConv}) {
+    const ParsedOptions parsed = parseOptions({"--suite", suiteName(slot)});
+    ASSERT_EQ(parsed.error, "") << suiteName(slot);
+    EXPECT_EQ(parsed.options.suite, slot);
+  }
+  EXPECT_EQ(suitesToRun(parseOptions({"--suite", "perf", "--suite", "all"}).options).size(), 5u);
+  EXPECT_EQ(parseOptions({"--mask", "4294967295"}).options.selection_mask, 0xFFFFFFFFu);
+  EXPECT_TRUE(parseOptions({"--help"}).options.help);
+}
+
+TEST(Options, BadUsageIsRejectedWithAMessageNamingTheProblem) {
+  const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+      {{"--frobnicate"}, "unknown option '--frobnicate'"},
+      {{"stray"}, "unknown option 'stray'"},
+      {{"--mask"}, "--mask needs a value"},
+      {{"--lib", "--verbose"}, "--lib needs a value"},
+      {{"--verbose=1"}, "--verbose takes no value"},
+      {{"--suite", "sanity3"}, "--suite: unknown suite 'sanity3'"},
+      {{"--mask", "4294967296"}, "--mask: '4294967296'"},
+      {{"--mask", "-1"}, "--mask: '-1'"},
+      {{"--mask", "0x"}, "--mask: '0x'"},
+      {{"--mask", "12abc"}, "--mask: '12abc'"},
+      {{"--perf-iterations", "2147483648"}, "--perf-iterations: '2147483648'"},
+      {{"--perf-routine", ""}, "--perf-routine: ''"},
+      {{"--run-code", "0"}, "--run-code: '0'"},
+      {{"--run-code", "012"}, "--run-code: '012'"},
+      {{"--run-code", "/x"}, "--run-code: '/x'"},
+      {{"--run-code", "a b"}, "--run-code: 'a b'"},
+      {{"--perf-locale", "fr_F"}, "--perf-locale: 'fr_F'"},
+      {{"--perf-locale", "fr_FRA"}, "--perf-locale: 'fr_FRA'"},
+      {{"--out="}, "--out needs a directory"},
+  };
+  for (const auto& [args, message] : cases) {
+    const std::string error = parseOptions(args).error;
+    EXPECT_NE(error.find(message), std::string::npos) << args[0] << " gave: " << error;
+  }
+}
+
+}  // namespace
+}  // namespace zq::harness
