@@ -53,6 +53,7 @@ MemoryPool* createPool(KernelHandle* handle, const PoolParms* /*parms*/, Word /*
 void* getService(KernelHandle* /*handle*/, const ZQChar* name, std::int64_t length,
                  Word /*reserved*/) {
   if (nameIs(name, length, "zqnlsudb")) return characterDatabaseService();
+  if (nameIs(name, length, "zqperf")) return createTimingService();
   return nullptr;
 }
 

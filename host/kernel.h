@@ -55,4 +55,7 @@ void destroyNlsService(NlsHandle* nls);
 // The character-database service "zqnlsudb" (udb/): one object per process.
 void* characterDatabaseService();
 
+// A new "zqperf" timing service (timing.cpp); its word 2 destroys it.
+TimingService* createTimingService();
+
 }  // namespace zq::host

@@ -142,7 +142,10 @@ using StatusToBufFn = std::int64_t (*)(Journal*, std::int64_t status, ZQChar* bu
 using StatusToJnlFn = std::int64_t (*)(Journal*, Word, Word, std::va_list*);
 using OpenJournalFn = std::int64_t (*)(Journal*, std::uint32_t mode, void*, FileHandle*, Word,
                                        Word, std::uint32_t flags, std::uint32_t, Word);
-// GetLocale: the five words are passed through unchanged by the extension.
+// GetLocale: the five words are passed through unchanged by the extension. The host
+// reads them as a ZQChar buffer, its capacity in units and an int64_t* out-length (the
+// last two are unused), writes the journal's locale name ("en_US") and returns 0, or
+// ZQ_NLS_FMT_TRUNCATE when the name did not fit.
 using GetLocaleFn = std::int64_t (*)(Journal*, Word, Word, Word, Word, Word);
 
 // File handle of "zqfileio"

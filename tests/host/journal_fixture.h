@@ -1,0 +1,121 @@
+// Test fixture for the journal: a kernel writing into a scratch directory, and variadic
+// helpers that call the journal's operations through its table the way the extension does.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdarg>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "zq/host.h"
+#include "zq/host_objects.h"
+
+namespace zq::testing {
+
+// Fills buffers before a call, to show which units the call wrote.
+constexpr ZQChar kUntouched = 0x7E;
+
+inline std::vector<ZQChar> units(const std::u32string& text) { return {text.begin(), text.end()}; }
+
+// The text with a terminating zero unit, for %s.
+inline std::vector<ZQChar> ztext(const std::u32string& text) {
+  std::vector<ZQChar> out(text.begin(), text.end());
+  out.push_back(0);
+  return out;
+}
+
+// Every integer travels as a 64-bit word.
+inline std::int64_t I(std::int64_t value) { return value; }
+
+// A buffer of `capacity` units and two more, all kUntouched.
+inline std::vector<ZQChar> untouchedBuffer(std::int64_t capacity) {
+  return std::vector<ZQChar>(static_cast<std::size_t>(std::max<std::int64_t>(capacity, 0) + 2),
+                             kUntouched);
+}
+
+struct BufferResult {
+  std::u32string text;          // the units the call reported as written
+  std::vector<ZQChar> buffer;   // capacity + 2 units, kUntouched where not written
+  std::int64_t length = -1;
+  std::int64_t status = -1;
+};
+
+// MessageToBuf with the given capacity; the format is `length` units of `format`.
+inline BufferResult messageToBuf(Journal* journal, std::int64_t capacity, std::int64_t length,
+                                 const char32_t* format, ...) {
+  const std::vector<ZQChar> text = units(std::u32string(format, static_cast<std::size_t>(length)));
+  BufferResult result;
+  result.buffer = untouchedBuffer(capacity);
+  std::va_list args;
+  va_start(args, format);
+  result.status = journal->MessageToBuf(
+      journal, reinterpret_cast<Word>(result.buffer.data()), static_cast<Word>(capacity),
+      reinterpret_cast<Word>(&result.length), reinterpret_cast<Word>(text.data()),
+      static_cast<Word>(length), &args);
+  va_end(args);
+  result.text.assign(result.buffer.begin(), result.buffer.begin() + result.length);
+  return result;
+}
+
+inline std::int64_t messageToJnl(Journal* journal, const char32_t* format, ...) {
+  const std::vector<ZQChar> text = units(format);
+  std::va_list args;
+  va_start(args, format);
+  const std::int64_t result = journal->MessageToJnl(
+      journal, JNL_LEVEL_INFO, text.data(), static_cast<std::int64_t>(text.size()), &args);
+  va_end(args);
+  return result;
+}
+
+// A kernel whose listing files go to a fresh scratch directory, removed afterwards.
+class JournalTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    char pattern[] = "/tmp/zqhost-journal-XXXXXX";
+    ASSERT_NE(mkdtemp(pattern), nullptr);
+    root_ = pattern;
+    out_dir_ = root_ / "out";
+    std::filesystem::create_directory(out_dir_);
+    kernel_ = static_cast<KernelHandle*>(zqhostCreate());
+    zqhostSetOutputDir(kernel_, out_dir_.c_str());
+  }
+  void TearDown() override {
+    zqhostDestroy(kernel_);
+    std::filesystem::remove_all(root_);
+  }
+
+  // Opens a listing file named by `name`; `length` defaults to the name's own length.
+  FileHandle* openFile(const std::u32string& name, std::optional<std::int64_t> length = {}) {
+    static const std::vector<ZQChar> kExtension = units(U"zqfileio");
+    const std::vector<ZQChar> name_units = units(name);
+    const std::int64_t name_length = length.value_or(static_cast<std::int64_t>(name.size()));
+    fioparms parms{name_units.data(), name_length, 1, 0, 1024, 0, 20};
+    ExtensionRequest request{kExtension.data(), 8, &parms, 0, 0};
+    return kernel_->LoadExtension(kernel_, &request, 0, 0);
+  }
+  Journal* createJournal(FileHandle* file) {
+    jnlparms parms{};
+    parms.file = file;
+    parms.flags = 0x40000001;
+    return kernel_->CreateJournal(kernel_, &parms, 0, "LocaleJnl");
+  }
+  std::string readFile(const std::filesystem::path& name) const {
+    std::ifstream in(out_dir_ / name, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+  }
+
+  std::filesystem::path root_;
+  std::filesystem::path out_dir_;
+  KernelHandle* kernel_ = nullptr;
+};
+
+}  // namespace zq::testing

@@ -1,0 +1,192 @@
+// Tests of the journal, its status texts and the "zqfileio" listing files behind it.
+#include <cstdint>
+
+#include "host/journal.h"
+#include "journal_fixture.h"
+
+namespace zq::testing {
+namespace {
+
+BufferResult statusToBuf(Journal* journal, std::int64_t status, std::int64_t capacity, ...) {
+  BufferResult result;
+  result.buffer = untouchedBuffer(capacity);
+  std::va_list args;
+  va_start(args, capacity);
+  result.status =
+      journal->StatusToBuf(journal, status, result.buffer.data(), capacity, &result.length, &args);
+  va_end(args);
+  result.text.assign(result.buffer.begin(), result.buffer.begin() + result.length);
+  return result;
+}
+
+std::int64_t statusToJnl(Journal* journal, std::int64_t status, ...) {
+  std::va_list args;
+  va_start(args, status);
+  const std::int64_t result =
+      journal->StatusToJnl(journal, JNL_LEVEL_DETAIL, static_cast<Word>(status), &args);
+  va_end(args);
+  return result;
+}
+
+std::int64_t openJournal(Journal* journal, FileHandle* file) {
+  return journal->OpenJournal(journal, 0x60000, nullptr, file, 0, 0, 0x40000000, 0, 0);
+}
+
+TEST_F(JournalTest, StatusTexts) {
+  Journal* journal = createJournal(nullptr);
+  // Status, sign-extended as callers pass it -> its text.
+  const std::pair<std::int64_t, std::u32string> rows[] = {
+      {ZQ_OK, U"ZQ_OK (0x00000000)"},
+      {ZQ_NLS_BAD_NUM, U"ZQ_NLS_BAD_NUM (0x803FE810)"},
+      {0x803FE810, U"ZQ_NLS_BAD_NUM (0x803FE810)"},  // not sign-extended: same status
+      {ZQ_NLS_FMT_INVALID_MISSCHAR, U"ZQ_NLS_FMT_INVALID_MISSCHAR (0x803FE83A)"},
+      {ZQ_UNSUPPORTED, U"ZQ_UNSUPPORTED (0x803FC004)"},
+      {0x12345678, U"STATUS (0x12345678)"},
+      {static_cast<Status>(0x803FE80Fu), U"STATUS (0x803FE80F)"},
+  };
+  for (const auto& [status, text] : rows) {
+    const BufferResult result = statusToBuf(journal, status, 72);
+    EXPECT_EQ(result.text, text);
+    EXPECT_EQ(result.status, ZQ_OK);
+  }
+  const BufferResult cut = statusToBuf(journal, ZQ_NLS_BAD_NUM, 5);
+  EXPECT_EQ(cut.text, U"ZQ_NL");
+  EXPECT_EQ(cut.status, ZQ_NLS_FMT_TRUNCATE);
+  EXPECT_EQ(cut.buffer[5], kUntouched);
+  for (const std::int64_t capacity : {0, -3}) {
+    const BufferResult none = statusToBuf(journal, ZQ_NLS_BAD_NUM, capacity);
+    EXPECT_EQ(none.length, 0);
+    EXPECT_EQ(none.buffer[0], kUntouched);
+  }
+  journal->Destroy(journal);
+}
+
+TEST_F(JournalTest, LinesAreKeptExactlyAsFormatted) {
+  Journal* journal = createJournal(nullptr);
+  EXPECT_EQ(messageToJnl(journal, U"\n ***** %s TESTS ***** \n", ztext(U"fr_FR").data()), 0);
+  EXPECT_EQ(messageToJnl(journal, U"TEST%.2i: no newline", I(3)), 0);
+  EXPECT_EQ(messageToJnl(journal, U""), 0);
+  EXPECT_EQ(statusToJnl(journal, ZQ_NLS_OVERFLOW), 0);
+  EXPECT_EQ(journal->FlushJournal(journal), 0);  // without a file the text stays
+  EXPECT_EQ(host::journalText(journal),
+            U"\n ***** fr_FR TESTS ***** \nTEST03: no newline\n\nZQ_NLS_OVERFLOW (0x803FE811)\n");
+
+  BufferResult locale;
+  locale.buffer.assign(8, kUntouched);
+  EXPECT_EQ(journal->GetLocale(journal, reinterpret_cast<Word>(locale.buffer.data()), 3,
+                               reinterpret_cast<Word>(&locale.length), 0, 0),
+            ZQ_NLS_FMT_TRUNCATE);
+  EXPECT_EQ(locale.length, 3);
+  EXPECT_EQ(locale.buffer[3], kUntouched);
+  EXPECT_EQ(journal->GetLocale(journal, reinterpret_cast<Word>(locale.buffer.data()), 8,
+                               reinterpret_cast<Word>(&locale.length), 0, 0),
+            ZQ_OK);
+  EXPECT_EQ(std::u32string(locale.buffer.begin(), locale.buffer.begin() + 6),
+            std::u32string(U"en_US\0", 6));
+  journal->Destroy(journal);
+}
+
+TEST_F(JournalTest, FlushWritesUtf8ToTheListingFile) {
+  FileHandle* file = openFile(U"nlf1AB.lst");
+  ASSERT_NE(file, nullptr);
+  Journal* journal = createJournal(file);
+  ASSERT_NE(journal, nullptr);
+  EXPECT_EQ(openJournal(journal, file), 0);
+  messageToJnl(journal, U"1\u00A0%d %s\n", I(234), ztext(U"\U0001F600\u00E9").data());
+  messageToJnl(journal, U"ROUTINE   LOCALE");
+  EXPECT_EQ(journal->FlushJournal(journal), 0);
+  EXPECT_EQ(host::journalText(journal), U"");
+  EXPECT_EQ(readFile("nlf1AB.lst"), "1\xC2\xA0" "234 \xF0\x9F\x98\x80\xC3\xA9\nROUTINE   LOCALE\n");
+  EXPECT_EQ(file->Destroy(file), 0);
+  EXPECT_EQ(journal->Destroy(journal), 0);
+}
+
+TEST_F(JournalTest, DestroyingTheFileFirstKeepsTheJournalSafe) {
+  FileHandle* file = openFile(U"a.lst");
+  Journal* journal = createJournal(file);
+  messageToJnl(journal, U"held\n");
+  // No flush: destroying the file still writes what the journal holds.
+  EXPECT_EQ(file->Destroy(file), 0);
+  EXPECT_EQ(host::journalFile(journal), nullptr);
+  EXPECT_EQ(readFile("a.lst"), "held\n");
+  // From then on the journal keeps its lines in memory and never reaches the file.
+  messageToJnl(journal, U"after\n");
+  EXPECT_EQ(journal->FlushJournal(journal), 0);
+  EXPECT_EQ(host::journalText(journal), U"after\n");
+  EXPECT_EQ(openJournal(journal, file), ZQ_NLS_INVALID_VALUE);
+  EXPECT_EQ(createJournal(file), nullptr);
+  EXPECT_EQ(journal->Destroy(journal), 0);
+  EXPECT_EQ(readFile("a.lst"), "held\n");
+}
+
+TEST_F(JournalTest, JournalsDestroyedFirstAndLateBindingBothReachTheFile) {
+  FileHandle* file = openFile(U"b.lst");
+  Journal* bound = createJournal(file);
+  Journal* late = createJournal(nullptr);
+  messageToJnl(bound, U"one\n");
+  messageToJnl(late, U"two\n");
+  EXPECT_EQ(openJournal(late, nullptr), 0);
+  EXPECT_EQ(host::journalFile(late), nullptr);
+  EXPECT_EQ(openJournal(late, file), 0);
+  EXPECT_EQ(bound->Destroy(bound), 0);
+  EXPECT_EQ(late->Destroy(late), 0);
+  EXPECT_EQ(file->Destroy(file), 0);
+  EXPECT_EQ(readFile("b.lst"), "one\ntwo\n");
+}
+
+TEST_F(JournalTest, HeldTextStaysBoundedBetweenFlushes) {
+  FileHandle* file = openFile(U"big.lst");
+  Journal* journal = createJournal(file);
+  const std::u32string line(99, U'x');
+  const std::size_t lines = 3 * host::kJournalBufferUnits / 100;
+  for (std::size_t i = 0; i < lines; ++i) messageToJnl(journal, line.c_str());
+  EXPECT_LE(host::journalText(journal).size(), host::kJournalBufferUnits);
+  journal->Destroy(journal);
+  file->Destroy(file);
+  EXPECT_EQ(readFile("big.lst").size(), lines * 100);
+}
+
+TEST_F(JournalTest, FileNamesCannotLeaveTheOutputDirectory) {
+  for (const std::u32string name : {U"../escape.lst", U"sub/x.lst", U"/tmp/x.lst", U".", U".."}) {
+    EXPECT_EQ(openFile(name), nullptr);
+  }
+  EXPECT_EQ(openFile(U"x.lst", 0), nullptr);
+  EXPECT_EQ(openFile(U"x.lst", -5), nullptr);
+  EXPECT_EQ(openFile(std::u32string(U"ok\0/../e", 8)), nullptr);
+  EXPECT_EQ(openFile(std::u32string(300, U'n')), nullptr);
+  const std::vector<ZQChar> extension = units(U"zqfileio");
+  fioparms no_name{nullptr, 5, 1, 0, 1024, 0, 20};
+  ExtensionRequest request{extension.data(), 8, &no_name, 0, 0};
+  EXPECT_EQ(kernel_->LoadExtension(kernel_, &request, 0, 0), nullptr);
+  request.parms = nullptr;
+  EXPECT_EQ(kernel_->LoadExtension(kernel_, &request, 0, 0), nullptr);
+  EXPECT_FALSE(std::filesystem::exists(root_ / "escape.lst"));
+
+  // A link planted under the listing's name is not followed.
+  std::ofstream(root_ / "outside.txt") << "keep";
+  std::filesystem::create_symlink(root_ / "outside.txt", out_dir_ / "link.lst");
+  EXPECT_EQ(openFile(U"link.lst"), nullptr);
+  EXPECT_EQ(readFile("../outside.txt"), "keep");
+
+  // Names that only look odd are ordinary files inside the directory.
+  FileHandle* dots = openFile(U"...");
+  FileHandle* accented = openFile(U"\u00E9t\u00E9.lst");
+  ASSERT_NE(dots, nullptr);
+  ASSERT_NE(accented, nullptr);
+  EXPECT_TRUE(std::filesystem::exists(out_dir_ / "\xC3\xA9t\xC3\xA9.lst"));
+  dots->Destroy(dots);
+  accented->Destroy(accented);
+}
+
+TEST_F(JournalTest, OpeningTruncatesAndFailuresGiveNull) {
+  std::ofstream(out_dir_ / "old.lst") << "stale contents";
+  FileHandle* file = openFile(U"old.lst");
+  ASSERT_NE(file, nullptr);
+  file->Destroy(file);
+  EXPECT_EQ(readFile("old.lst"), "");
+  zqhostSetOutputDir(kernel_, (root_ / "missing").c_str());
+  EXPECT_EQ(openFile(U"x.lst"), nullptr);
+}
+
+}  // namespace
+}  // namespace zq::testing
