@@ -1,9 +1,12 @@
 // zqvnleSanity1: table-driven checks of the NLS formatting and parsing operations.
 #include "suites/common/frame.h"
+#include "suites/sanity/sanity1_family.h"
 
 using namespace zq;
 using namespace zq::suite;
 
+// Families run in a fixed order, each opening with its own step. Families whose
+// tables are not filled in yet run as their bare step.
 extern "C" std::int64_t zqvnleSanity1(TestServices* services, Word ctx, SuiteState*,
                                       void* journal, void*) {
   const Frame f{services, ctx, U"zqtest/src/zqvnle2", static_cast<Journal*>(journal)};
@@ -14,6 +17,27 @@ extern "C" std::int64_t zqvnleSanity1(TestServices* services, Word ctx, SuiteSta
   if (nls == nullptr) return 1;
   report(f, U"**************Beginning zqvnleSanity1 testing*************", SEVERITY_INFO);
   journalLine(f, JNL_LEVEL_INFO, U"\n***Beginning zqvnleSanity1 testing***\n");
+
+  const sanity::Sanity1Run run{f, nls};
+  noteStep(f, U"zqnlsLocaleDateFormat testing");
+  noteStep(f, U"zqnlsLocaleTimeFormat testing");
+  noteStep(f, U"zqnlsLocaleBufferToDatetime and zqnlsLocaleDatetimeFormat testing");
+  noteStep(f, U"zqnlsLocalePercentFormat testing");
+  noteStep(f, U"zqnlsLocaleCurrencyFormat testing");
+  noteStep(f, U"zqnlsLocaleDoubleFormat testing");
+  noteStep(f, U"zqnlsLocaleDoubleFormatWithExOpts testing");
+  sanity::runIntfastFormatFamily(run);
+  sanity::runIntmaxFormatFamily(run);
+  sanity::runUintfastFormatFamily(run);
+  sanity::runUintmaxFormatFamily(run);
+  sanity::runPointerFormatFamily(run);
+  noteStep(f, U"zqnlsLocaleBufferToDouble testing");
+  sanity::runBufferToIntfastFamily(run);
+  sanity::runBufferToIntmaxFamily(run);
+  sanity::runBufferToUintfastFamily(run);
+  sanity::runBufferToUintmaxFamily(run);
+  noteStep(f, U"zqnlsLocaleBufferToTime testing");
+
   if (f.journal != nullptr) f.journal->FlushJournal(f.journal);
   return 0;
 }

@@ -1,9 +1,12 @@
 // zqvnleSanity2: how the parsing operations honour their option words.
 #include "suites/common/frame.h"
+#include "suites/sanity/sanity2.h"
 
 using namespace zq;
 using namespace zq::suite;
 
+// Four sections in a fixed order, each opening with its own step. Sections whose
+// vectors are not filled in yet run as their bare step.
 extern "C" std::int64_t zqvnleSanity2(TestServices* services, Word ctx, SuiteState*,
                                       void* journal, void*) {
   const Frame f{services, ctx, U"zqtest/src/zqvnle3", static_cast<Journal*>(journal)};
@@ -13,5 +16,13 @@ extern "C" std::int64_t zqvnleSanity2(TestServices* services, Word ctx, SuiteSta
   if (nls == nullptr) return 1;
   report(f, U"**************Beginning zqvnleSanity2 testing*************", SEVERITY_INFO);
   journalLine(f, JNL_LEVEL_INFO, U"\n***Beginning zqvnleSanity2 testing***\n");
+
+  const sanity::Sanity2Run run{f, nls};
+  noteStep(f, U"TODATE, TOTIME, TODATETIME tests");
+  if (!sanity::runIgnoreDecimalSection(run)) return 1;
+  noteStep(f,
+           U"SPACEGROUPING option tests for LOCALEBUFFERTO Intfast, Intmax, Int, Long, UIntfast, "
+           U"UIntmax, UInt, ULong");
+  noteStep(f, U"LOCALEBUFFERTODouble tests");
   return 0;
 }

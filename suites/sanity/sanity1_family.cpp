@@ -1,0 +1,67 @@
+// zqvnleSanity1's record skeleton: locale handle per record, status and cross-checks.
+#include "suites/sanity/sanity1_family.h"
+
+#include <algorithm>
+
+namespace zq::sanity {
+
+using suite::checkHandle;
+using suite::checkInt;
+using suite::checkStatus;
+using suite::clampUnits;
+using suite::journalLine;
+using suite::report;
+
+void OutputBuffer::clear() { std::fill(std::begin(units), std::end(units), ZQChar{0}); }
+
+LocaleHandle* openRecordLocale(const Sanity1Run& run, const ZQChar* locale,
+                               std::int64_t locale_length, const char32_t* create_failed_format,
+                               int test) {
+  LocaleHandle* handle = suite::createLocale(run.nls, locale, locale_length);
+  if (checkHandle(run.frame, handle, U"localehandle")) return handle;
+  report(run.frame, U"Failed to get handle for localehandle", SEVERITY_ERROR);
+  journalLine(run.frame, JNL_LEVEL_DETAIL, create_failed_format, test, locale);
+  return nullptr;
+}
+
+void closeRecordLocale(const Sanity1Run& run, LocaleHandle* locale, int test) {
+  const Status status = locale->zqnlsLocaleDestroy(locale);
+  if (checkStatus(run.frame, ZQ_OK, status, U"status")) return;
+  report(run.frame, U"zqnlsLocaleDestroy failed", SEVERITY_ERROR);
+  journalLine(run.frame, JNL_LEVEL_DETAIL,
+              U"zqnlsLocaleDestroy Failed to destroy locale handle for test %i", test);
+}
+
+bool checkRecordStatus(const Sanity1Run& run, Status expected, Status returned,
+                       const char32_t* message, const char32_t* detail_format, int test,
+                       std::source_location at) {
+  if (checkStatus(run.frame, expected, returned, U"status", at)) return true;
+  const auto returned_text = suite::statusText<kStatusUnits>(run.frame, returned);
+  const auto expected_text = suite::statusText<kStatusUnits>(run.frame, expected);
+  report(run.frame, message, SEVERITY_ERROR);
+  journalLine(run.frame, JNL_LEVEL_DETAIL, detail_format, test, returned_text.length,
+              returned_text.text, expected_text.length, expected_text.text);
+  return false;
+}
+
+std::int64_t recordCapacity(std::int64_t stored) {
+  if (stored <= 0) return kOutputUnits;
+  return std::min(stored, kOutputUnits);
+}
+
+void crossCheckLength(const Sanity1Run& run, LocaleHandle* locale, const CheckText& checktext,
+                      std::int64_t cnvL, const CrossCheckTexts& texts, int test) {
+  // The copy stays within both the record's text field and the local buffer.
+  ZQChar buffer[kCheckTextUnits] = {};
+  const std::int64_t length = clampUnits(checktext.length, kEntryUnits);
+  std::copy_n(checktext.fmtbuf, length, buffer);
+  std::int32_t intfast = 0;
+  std::int64_t consumed = 0;
+  // Only the parsed integer matters here; the parse's status and count are not checked.
+  locale->zqnlsLocaleBufferToIntfast(locale, buffer, length, 0, &intfast, &consumed);
+  if (checkInt(run.frame, intfast, static_cast<std::int32_t>(cnvL), U"(int)cnvL")) return;
+  report(run.frame, texts.message, SEVERITY_ERROR);
+  journalLine(run.frame, JNL_LEVEL_DETAIL, texts.detail_format, test, cnvL, intfast);
+}
+
+}  // namespace zq::sanity

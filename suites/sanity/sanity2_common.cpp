@@ -1,0 +1,87 @@
+// zqvnleSanity2's lookups by function code and option word, and decimal-point localisation.
+#include "suites/sanity/sanity2.h"
+
+namespace zq::sanity {
+
+ParseFunctionTexts parseFunctionTexts(std::int32_t code) {
+  // code -> name printed, value-check expression
+  switch (static_cast<ParseFunction>(code)) {
+    case ParseFunction::Intfast: return {U"LocaleBufferToIntfast", U"(int)intfast"};
+    case ParseFunction::Intmax: return {U"LocaleBufferToIntmax", U"(int)intmax"};
+    case ParseFunction::Int: return {U"LocaleBufferToInt", U"intval"};
+    case ParseFunction::Long: return {U"LocaleBufferToLong", U"longval"};
+    case ParseFunction::Uintfast: return {U"LocaleBufferToUintfast", U"(int)uintfast"};
+    case ParseFunction::Uintmax: return {U"LocaleBufferToUintmax", U"(int)uintmax"};
+    case ParseFunction::UInt: return {U"LocaleBufferToUInt", U"uintval"};
+    case ParseFunction::ULong: return {U"LocaleBufferToULong", U"ulongval"};
+    case ParseFunction::DoubleWithOpts: return {U"zqnlsLocaleBufferToDoubleWithOpts", U"1"};
+  }
+  return {nullptr, nullptr};
+}
+
+const char32_t* cvtOptionName(std::int32_t options) {
+  // option word -> name printed
+  switch (static_cast<std::uint32_t>(options)) {
+    case LOCALE_CVT_INTEGER: return U"LOCALE_CVT_INTEGER";
+    case LOCALE_CVT_HEX: return U"LOCALE_CVT_HEX";
+    case LOCALE_CVT_NOEMBEDDEDSPACE: return U"LOCALE_CVT_NOEMBEDDEDSPACE";
+    case LOCALE_CVT_IGNORE_DECIMAL: return U"LOCALE_CVT_IGNORE_DECIMAL";
+    case LOCALE_CVT_SPACEGROUPING: return U"LOCALE_CVT_SPACEGROUPING";
+  }
+  return U"Undefined option";
+}
+
+void localiseDecimalPoint(ZQChar* buffer, std::int64_t units, std::int32_t position,
+                          const ZQChar* separator) {
+  if (position <= 0 || position > units) return;
+  if (zqzsCompare(separator, 1, suite::zt(U"."), 1) != 0) return;
+  buffer[position - 1] = separator[0];
+}
+
+namespace {
+
+template <class Value, class Parser>
+IntegerParse callParser(LocaleHandle* locale, Parser parser, const ZQChar* text,
+                        std::int64_t length, std::int32_t options) {
+  Value value = 0;
+  std::int64_t consumed = 0;
+  const Status status = (locale->*parser)(locale, text, length, options, &value, &consumed);
+  return {status, static_cast<std::int64_t>(value), consumed};
+}
+
+}  // namespace
+
+std::optional<IntegerParse> parseInteger(LocaleHandle* locale, std::int32_t code,
+                                         const ZQChar* text, std::int64_t length,
+                                         std::int32_t options) {
+  using L = LocaleHandle;
+  switch (static_cast<ParseFunction>(code)) {
+    case ParseFunction::Intfast:
+      return callParser<std::int32_t>(locale, &L::zqnlsLocaleBufferToIntfast, text, length,
+                                      options);
+    case ParseFunction::Intmax:
+      return callParser<std::int64_t>(locale, &L::zqnlsLocaleBufferToIntmax, text, length,
+                                      options);
+    case ParseFunction::Int:
+      return callParser<std::int32_t>(locale, &L::zqnlsLocaleBufferToInt, text, length, options);
+    case ParseFunction::Long:
+      return callParser<std::int64_t>(locale, &L::zqnlsLocaleBufferToLong, text, length,
+                                      options);
+    case ParseFunction::Uintfast:
+      return callParser<std::uint32_t>(locale, &L::zqnlsLocaleBufferToUintfast, text, length,
+                                       options);
+    case ParseFunction::Uintmax:
+      return callParser<std::uint64_t>(locale, &L::zqnlsLocaleBufferToUintmax, text, length,
+                                       options);
+    case ParseFunction::UInt:
+      return callParser<std::uint32_t>(locale, &L::zqnlsLocaleBufferToUInt, text, length,
+                                       options);
+    case ParseFunction::ULong:
+      return callParser<std::uint64_t>(locale, &L::zqnlsLocaleBufferToULong, text, length,
+                                       options);
+    case ParseFunction::DoubleWithOpts: return std::nullopt;
+  }
+  return std::nullopt;
+}
+
+}  // namespace zq::sanity

@@ -1,0 +1,103 @@
+// zqvnleSanity2's integer section: every integer parser with the decimal part ignored.
+#include <algorithm>
+#include <cstdint>
+
+#include "suites/sanity/sanity2.h"
+#include "suites/sanity/sanity2_tables.h"
+
+namespace zq::sanity {
+namespace {
+
+using suite::checkInt;
+using suite::checkStatus;
+using suite::journalLine;
+
+// The expected value of the record's own result type, widened to 64 bits.
+std::int64_t expectedValue(const LocaleBufferRecord& r) {
+  // code -> field: 10-12 signed 32, 13 signed 64, 14-16 unsigned 32, 17 unsigned 64
+  switch (static_cast<ParseFunction>(r.function)) {
+    case ParseFunction::Intfast:
+    case ParseFunction::Intmax:
+    case ParseFunction::Int: return r.expected_int;
+    case ParseFunction::Long: return r.expected_long;
+    case ParseFunction::Uintfast:
+    case ParseFunction::Uintmax:
+    case ParseFunction::UInt: return r.expected_uint;
+    case ParseFunction::ULong: return static_cast<std::int64_t>(r.expected_ulong);
+    case ParseFunction::DoubleWithOpts: return 0;
+  }
+  return 0;
+}
+
+// Runs one record in `locale`; `name` is the LocaleInfo locale's name.
+void runRecord(const Sanity2Run& run, LocaleHandle* locale, const ZQChar* name,
+               const ZQChar* decimal_separator, const LocaleBufferRecord& r, int test) {
+  const suite::Frame& f = run.frame;
+  ZQChar buffer[kWorkingUnits] = {};
+  const auto length = static_cast<std::int64_t>(
+      std::min<std::uint64_t>(r.input_length, kLocaleBufferInputUnits));
+  std::copy_n(r.input, length, buffer);
+  localiseDecimalPoint(buffer, kWorkingUnits, r.decimal_position, decimal_separator);
+
+  const ParseFunctionTexts function = parseFunctionTexts(r.function);
+  const char32_t* option = cvtOptionName(r.options);
+  const std::optional<IntegerParse> parsed =
+      parseInteger(locale, r.function, buffer, length, r.options);
+  if (!parsed) return;
+
+  // The harness compares 32-bit integers: 64-bit results take part by their low half,
+  // while the journal line prints the whole value.
+  const std::int64_t expected = expectedValue(r);
+  if (!checkInt(f, static_cast<std::int32_t>(expected), static_cast<std::int32_t>(parsed->value),
+                function.check_text)) {
+    journalLine(f, JNL_LEVEL_DETAIL,
+                U"TEST%.2i: %s (%s option - %c%c%c%c%c) returned %i but should have been %i",
+                test, function.name, option, name[0], name[1], name[2], name[3], name[4],
+                parsed->value, expected);
+  }
+  if (!checkStatus(f, r.status, parsed->status, U"status")) {
+    const auto actual_text = suite::statusText<kSanity2StatusUnits>(f, parsed->status);
+    const auto expected_text = suite::statusText<kSanity2StatusUnits>(f, r.status);
+    journalLine(f, JNL_LEVEL_DETAIL,
+                U"TEST%.2i: %s ( %s option(#%d) - %c%c%c%c%c) status was '%*s' but should have "
+                U"been '%*s'",
+                test, function.name, option, r.options, name[0], name[1], name[2], name[3],
+                name[4], actual_text.length, actual_text.text, expected_text.length,
+                expected_text.text);
+  }
+  if (!checkInt(f, static_cast<std::int32_t>(r.expected_length),
+                static_cast<std::int32_t>(parsed->consumed), U"cnvL")) {
+    journalLine(f, JNL_LEVEL_DETAIL,
+                U"TEST%.2i: %s (%s option - %c%c%c%c%c) ZQChars consumed was %d but should have "
+                U"been %d",
+                test, function.name, option, name[0], name[1], name[2], name[3], name[4],
+                parsed->consumed, r.expected_length);
+  }
+}
+
+}  // namespace
+
+bool runIgnoreDecimalSection(const Sanity2Run& run) {
+  const suite::Frame& f = run.frame;
+  suite::noteStep(
+      f, U"LOCALEBUFFERTO Intfast, Intmax, Int, Long, UIntfast, UIntmax, UInt, ULong tests");
+  for (const LocaleInfoRow& row : LocaleInfo) {
+    LocaleHandle* locale = suite::createLocale(run.nls, row.name, row.name_length);
+    if (!suite::checkHandle(f, locale, U"currentLocale")) {
+      suite::report(f, U"Failed to get handle for currentLocale", SEVERITY_ERROR);
+      return false;
+    }
+    int test = 0;
+    for (const LocaleBufferRecord& record : localeBufferList()) {
+      ++test;
+      runRecord(run, locale, row.name, row.decimal_separator, record, test);
+    }
+    const Status status = locale->zqnlsLocaleDestroy(locale);
+    if (!checkStatus(f, ZQ_OK, status, U"status")) {
+      suite::report(f, U"zqnlsLocaleDestroy failed", SEVERITY_ERROR);
+    }
+  }
+  return true;
+}
+
+}  // namespace zq::sanity
