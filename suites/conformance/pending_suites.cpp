@@ -35,17 +35,5 @@ std::int64_t doubleTest4(TestServices* s, Word ctx, SuiteState*, Journal* j, Ker
 std::int64_t buftodblTest1(TestServices* s, Word ctx, SuiteState*, Journal* j, KernelHandle* k) {
   return nlsOnly(s, ctx, j, k, U"zqtest/src/zqvnlb1");
 }
-std::int64_t integerTest1(TestServices* s, Word ctx, SuiteState*, Journal* j, KernelHandle* k) {
-  return nlsOnly(s, ctx, j, k, U"zqtest/src/zqvnli1");
-}
-std::int64_t integerTest2(TestServices* s, Word ctx, SuiteState*, Journal* j, KernelHandle* k) {
-  return nlsOnly(s, ctx, j, k, U"zqtest/src/zqvnli2");
-}
-std::int64_t integerTest3(TestServices* s, Word ctx, SuiteState*, Journal* j, KernelHandle* k) {
-  return nlsOnly(s, ctx, j, k, U"zqtest/src/zqvnli3");
-}
-std::int64_t integerTest4(TestServices* s, Word ctx, SuiteState*, Journal* j, KernelHandle* k) {
-  return nlsOnly(s, ctx, j, k, U"zqtest/src/zqvnli4");
-}
 
 }  // extern "C"
