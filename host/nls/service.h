@@ -1,0 +1,40 @@
+// The NLS service object and the locale handles it creates.
+#pragma once
+
+#include <cstddef>
+#include <unordered_set>
+
+#include "host/kernel.h"
+#include "host/nls/locale_data.h"
+
+namespace zq::host {
+
+struct Locale;
+
+struct NlsService {
+  NlsHandle abi;  // must stay first: callers see only this table
+  Kernel* kernel;
+  std::unordered_set<Locale*> locales;  // live handles; any left are freed with the service
+};
+
+// A locale handle: its operation table and the locale it works for.
+struct Locale {
+  LocaleHandle abi;  // must stay first
+  const LocaleData* data;
+  NlsService* service;
+};
+
+// The locale behind a handle. Precondition: `handle` came from zqnlsLocaleCreate.
+inline const LocaleData& localeDataOf(LocaleHandle* handle) {
+  return *reinterpret_cast<Locale*>(handle)->data;
+}
+
+// Each group of locale operations fills its own words of a new handle's table.
+void installIntegerOperations(LocaleHandle& table);
+// Operations the host does not provide yet: they answer ZQ_NLS_INVALID_VALUE.
+void installUnavailableOperations(LocaleHandle& table);
+
+// Locale handles created and not yet destroyed; 0 for a null service.
+std::size_t liveLocaleCount(NlsHandle* nls);
+
+}  // namespace zq::host
