@@ -1,0 +1,216 @@
+// The loop skeletons shared by the 16-byte and 32-byte forms of the hot routines.
+//
+// Each skeleton is a template over a vector type `V` that the including file defines in
+// its own anonymous namespace, so every instantiation stays inside that file and is
+// compiled with that file's instruction set. Nothing here may be a plain inline function
+// or call a standard-library template: the linker would keep one copy of it for all files,
+// possibly one compiled for instructions the processor lacks.
+//
+// `V` provides:
+//   Vec                         the vector register type
+//   kBytes                      its width in bytes (16 or 32)
+//   kFullMask                   byteMask of a vector whose every byte is set
+//   kAlignedFillFrom            fills of at least this many bytes align the destination
+//   stringFill(d, b, n)         fills n bytes with b as one string store, returning true,
+//                               or returns false when vector stores serve n bytes better
+//   load(p), store(p, v)        unaligned load and store
+//   splat8(b), splat32(u)       every byte b, every 32-bit unit u
+//   equal8(a, b), equal32(a, b) all-ones lanes where a and b are equal
+//   both(a, b), either(a, b)    bitwise and, or
+//   byteMask(v)                 one bit per byte: its top bit
+//   toggleAsciiRange(v, first)  bytes in first..first+25 get bit 0x20 flipped
+//
+// The scans visit units in ascending order and report the lowest qualifying index;
+// every skeleton gives the same result as the portable form for every input.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+#include "zq/types.h"
+
+namespace zq::kstr::vector_loops {
+
+// Bytes from p up to the next multiple of V::kBytes (0 when p is already there).
+template <class V>
+std::size_t bytesToAlignment(const void* p) {
+  const auto address = reinterpret_cast<std::uintptr_t>(p);
+  return static_cast<std::size_t>((V::kBytes - (address % V::kBytes)) % V::kBytes);
+}
+
+template <class V>
+std::size_t smaller(std::size_t a, std::size_t b) {
+  return a < b ? a : b;
+}
+
+// Index of the first byte that equals (kEqual) or differs from (!kEqual) `value`, or -1.
+template <class V, bool kEqual>
+std::int64_t findByte(const void* p, std::size_t n, int c) {
+  if (p == nullptr) return -1;
+  const auto* s = static_cast<const unsigned char*>(p);
+  const auto value = static_cast<unsigned char>(c);
+  std::size_t i = 0;
+  const std::size_t head = smaller<V>(n, bytesToAlignment<V>(s));
+  for (; i < head; ++i) {
+    if ((s[i] == value) == kEqual) return static_cast<std::int64_t>(i);
+  }
+  const typename V::Vec needle = V::splat8(value);
+  // Four vectors a step; a step in which some byte qualifies is searched again below.
+  for (; i + 4 * V::kBytes <= n; i += 4 * V::kBytes) {
+    const auto e0 = V::equal8(V::load(s + i), needle);
+    const auto e1 = V::equal8(V::load(s + i + V::kBytes), needle);
+    const auto e2 = V::equal8(V::load(s + i + 2 * V::kBytes), needle);
+    const auto e3 = V::equal8(V::load(s + i + 3 * V::kBytes), needle);
+    if constexpr (kEqual) {
+      if (V::byteMask(V::either(V::either(e0, e1), V::either(e2, e3))) != 0) break;
+    } else {
+      if (V::byteMask(V::both(V::both(e0, e1), V::both(e2, e3))) != V::kFullMask) break;
+    }
+  }
+  for (; i + V::kBytes <= n; i += V::kBytes) {
+    std::uint32_t mask = V::byteMask(V::equal8(V::load(s + i), needle));
+    if constexpr (!kEqual) mask = ~mask & V::kFullMask;
+    if (mask != 0) return static_cast<std::int64_t>(i + static_cast<unsigned>(__builtin_ctz(mask)));
+  }
+  for (; i < n; ++i) {
+    if ((s[i] == value) == kEqual) return static_cast<std::int64_t>(i);
+  }
+  return -1;
+}
+
+// Index of the first 32-bit unit that differs from `value`, or -1.
+template <class V>
+std::int64_t findUnequalUnit(const ZQChar* s, std::size_t n, ZQChar value) {
+  if (s == nullptr) return -1;
+  constexpr std::size_t kUnits = V::kBytes / sizeof(ZQChar);
+  std::size_t i = 0;
+  // A buffer off the 4-byte grid never reaches a vector boundary unit by unit; it is
+  // read with unaligned vectors from the start.
+  const std::size_t to_boundary = bytesToAlignment<V>(s);
+  const std::size_t head =
+      to_boundary % sizeof(ZQChar) == 0 ? smaller<V>(n, to_boundary / sizeof(ZQChar)) : 0;
+  for (; i < head; ++i) {
+    if (s[i] != value) return static_cast<std::int64_t>(i);
+  }
+  const typename V::Vec needle = V::splat32(value);
+  for (; i + 4 * kUnits <= n; i += 4 * kUnits) {
+    const auto e0 = V::equal32(V::load(s + i), needle);
+    const auto e1 = V::equal32(V::load(s + i + kUnits), needle);
+    const auto e2 = V::equal32(V::load(s + i + 2 * kUnits), needle);
+    const auto e3 = V::equal32(V::load(s + i + 3 * kUnits), needle);
+    if (V::byteMask(V::both(V::both(e0, e1), V::both(e2, e3))) != V::kFullMask) break;
+  }
+  for (; i + kUnits <= n; i += kUnits) {
+    const std::uint32_t mask = ~V::byteMask(V::equal32(V::load(s + i), needle)) & V::kFullMask;
+    if (mask != 0) {
+      return static_cast<std::int64_t>(i + static_cast<unsigned>(__builtin_ctz(mask)) / 4);
+    }
+  }
+  for (; i < n; ++i) {
+    if (s[i] != value) return static_cast<std::int64_t>(i);
+  }
+  return -1;
+}
+
+// Stores `c` into n bytes. Below one vector the bytes go one at a time; up to
+// V::kAlignedFillFrom whole unaligned vectors cover them, the last one ending at the
+// buffer's end; from there on the destination is brought to a vector boundary first,
+// unless the form leaves so large a fill to a string store.
+template <class V>
+void fillBytes(void* p, int c, std::size_t n) {
+  if (n == 0) return;
+  auto* d = static_cast<unsigned char*>(p);
+  const auto value = static_cast<unsigned char>(c);
+  if (n < V::kBytes) {
+    for (std::size_t i = 0; i < n; ++i) d[i] = value;
+    return;
+  }
+  const typename V::Vec v = V::splat8(value);
+  std::size_t i = 0;
+  if (n >= V::kAlignedFillFrom) {
+    if (V::stringFill(d, value, n)) return;
+    V::store(d, v);  // the bytes up to the boundary, and a few past it
+    i = bytesToAlignment<V>(d);
+    for (; i + 4 * V::kBytes <= n; i += 4 * V::kBytes) {
+      V::store(d + i, v);
+      V::store(d + i + V::kBytes, v);
+      V::store(d + i + 2 * V::kBytes, v);
+      V::store(d + i + 3 * V::kBytes, v);
+    }
+  }
+  for (; i + V::kBytes <= n; i += V::kBytes) V::store(d + i, v);
+  if (i < n) V::store(d + n - V::kBytes, v);
+}
+
+// Stores `c` into n 32-bit units, the same way as fillBytes.
+template <class V>
+void fillUnits(ZQChar* d, ZQChar c, std::size_t n) {
+  if (n == 0) return;
+  constexpr std::size_t kUnits = V::kBytes / sizeof(ZQChar);
+  if (n < kUnits) {
+    for (std::size_t i = 0; i < n; ++i) d[i] = c;
+    return;
+  }
+  const typename V::Vec v = V::splat32(c);
+  std::size_t i = 0;
+  const std::size_t to_boundary = bytesToAlignment<V>(d);
+  // Aligning only keeps the pattern in step when the buffer lies on the 4-byte grid.
+  if (n * sizeof(ZQChar) >= V::kAlignedFillFrom && to_boundary % sizeof(ZQChar) == 0) {
+    V::store(d, v);
+    i = to_boundary / sizeof(ZQChar);
+    for (; i + 4 * kUnits <= n; i += 4 * kUnits) {
+      V::store(d + i, v);
+      V::store(d + i + kUnits, v);
+      V::store(d + i + 2 * kUnits, v);
+      V::store(d + i + 3 * kUnits, v);
+    }
+  }
+  for (; i + kUnits <= n; i += kUnits) V::store(d + i, v);
+  if (i < n) V::store(d + n - kUnits, v);
+}
+
+// Flips the case of the ASCII letters first..first+25 ('a' upper-cases, 'A' lower-cases);
+// every other byte is kept. The start is aligned one byte at a time.
+template <class V>
+void toggleAsciiCase(char* s, std::int64_t count, char first) {
+  if (s == nullptr || count <= 0) return;
+  const auto n = static_cast<std::size_t>(count);
+  const char last = static_cast<char>(first + 25);
+  std::size_t i = 0;
+  const std::size_t head = smaller<V>(n, bytesToAlignment<V>(s));
+  for (; i < head; ++i) {
+    if (s[i] >= first && s[i] <= last) s[i] = static_cast<char>(s[i] ^ 0x20);
+  }
+  for (; i + V::kBytes <= n; i += V::kBytes) {
+    V::store(s + i, V::toggleAsciiRange(V::load(s + i), first));
+  }
+  for (; i < n; ++i) {
+    if (s[i] >= first && s[i] <= last) s[i] = static_cast<char>(s[i] ^ 0x20);
+  }
+}
+
+// c moved to the least or greatest member of its case class by the two-level tables
+// (kstr/characters.h); code points from 0x10000 on are kept.
+template <class V>
+ZQChar caseVariantOf(ZQChar c, const std::int32_t* meta, const std::int32_t* shift) {
+  if (c >= 0x10000) return c;
+  const std::int32_t entry = meta[c >> 7];
+  if (entry < 0) return c;
+  return static_cast<ZQChar>(static_cast<std::int32_t>(c) + shift[entry + (c & 127)]);
+}
+
+// Units from..n-1 moved to their case variants two at a time, then the odd last one.
+template <class V>
+void caseVariantsInPairs(ZQChar* s, std::size_t from, std::size_t n, const std::int32_t* meta,
+                         const std::int32_t* shift) {
+  std::size_t i = from;
+  for (; i + 1 < n; i += 2) {
+    const ZQChar first = s[i];
+    const ZQChar second = s[i + 1];
+    s[i] = caseVariantOf<V>(first, meta, shift);
+    s[i + 1] = caseVariantOf<V>(second, meta, shift);
+  }
+  if (i < n) s[i] = caseVariantOf<V>(s[i], meta, shift);
+}
+
+}  // namespace zq::kstr::vector_loops

@@ -1,0 +1,217 @@
+// Wide-string and memory primitives: lengths, copies, comparisons, all-equal tests,
+// scans, fills, ASCII case and duplication into a pool.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+#include <iterator>
+#include <vector>
+
+#include "zq/zqvnle.h"
+
+namespace {
+
+using zq::ZQChar;
+
+TEST(Unsupported, ReturnsTheUnsupportedStatus) {
+  EXPECT_EQ(static_cast<std::uint32_t>(vdUnsup()), 0x803FC004u);
+}
+
+TEST(Lengths, NullAndEmptyAreZero) {
+  EXPECT_EQ(vdStrLen(nullptr), 0u);
+  EXPECT_EQ(vdStrLen(""), 0u);
+  EXPECT_EQ(vdStrLen("abc\0def"), 3u);
+  EXPECT_EQ(vdStrTLen(nullptr), 0u);
+  const ZQChar empty[] = {0};
+  const ZQChar text[] = {'a', 0x10FFFF, 0xE9, 0, 'b', 0};
+  EXPECT_EQ(vdStrTLen(empty), 0u);
+  EXPECT_EQ(vdStrTLen(text), 3u);
+}
+
+TEST(Copies, StrCpyCopiesTheTerminatorAndNothingMore) {
+  char dst[8];
+  std::memset(dst, 'x', sizeof dst);
+  vdStrCpy("abc", dst);
+  EXPECT_STREQ(dst, "abc");
+  EXPECT_EQ(dst[4], 'x');
+
+  std::memset(dst, 'x', sizeof dst);
+  vdStrCpy(nullptr, dst);
+  EXPECT_EQ(dst[0], 0) << "a null source leaves an empty string";
+  EXPECT_EQ(dst[1], 'x');
+  vdStrCpy("abc", nullptr);  // a null destination is left alone
+
+  ZQChar wide[6];
+  std::fill(std::begin(wide), std::end(wide), 0xFFFFu);
+  const ZQChar src[] = {0x41, 0x1F600, 0};
+  vdStrTCpy(src, wide);
+  EXPECT_EQ(wide[0], 0x41u);
+  EXPECT_EQ(wide[1], 0x1F600u);
+  EXPECT_EQ(wide[2], 0u);
+  EXPECT_EQ(wide[3], 0xFFFFu);
+  vdStrTCpy(nullptr, wide);
+  EXPECT_EQ(wide[0], 0u);
+  EXPECT_EQ(wide[1], 0x1F600u);
+  vdStrTCpy(src, nullptr);
+}
+
+TEST(AllEqual, CountsOfZeroAndFullWidthUnits) {
+  EXPECT_EQ(vdMemNot('a', nullptr, 0), 1);
+  EXPECT_EQ(vdMemNot('a', "aaaa", 4), 1);
+  EXPECT_EQ(vdMemNot('a', "aaab", 4), 0);
+  EXPECT_EQ(vdMemNot('a', "baaa", 4), 0);
+  EXPECT_EQ(vdMemNot(0x141, "AAA", 3), 1) << "only the low 8 bits of the value count";
+  EXPECT_EQ(vdMemTNot(0x20, nullptr, 0), 1);
+  const ZQChar blanks[] = {0x20, 0x20, 0x120};
+  EXPECT_EQ(vdMemTNot(0x20, blanks, 2), 1);
+  EXPECT_EQ(vdMemTNot(0x20, blanks, 3), 0) << "units compare in all 32 bits";
+}
+
+TEST(Comparisons, BytesAreUnsigned) {
+  const unsigned char high[] = {0x80};
+  const unsigned char low[] = {0x7F};
+  EXPECT_EQ(vdMemCmp(high, low, 1), 1);
+  EXPECT_EQ(vdMemCmp(low, high, 1), -1);
+  EXPECT_EQ(vdMemCmp("abc", "abc", 3), 0);
+  EXPECT_EQ(vdMemCmp("abz", "acb", 3), -1) << "the first difference decides";
+  EXPECT_EQ(vdMemCmp("abc", "abd", 2), 0);
+  EXPECT_EQ(vdMemCmp(nullptr, nullptr, 0), 0);
+}
+
+TEST(Comparisons, WideUnitsByTheirSignedDifference) {
+  const ZQChar big[] = {0x10FFFF};
+  const ZQChar a[] = {0x41};
+  EXPECT_EQ(vdWMemCmp(big, a, 1), 1);
+  EXPECT_EQ(vdWMemCmp(a, big, 1), -1);
+  EXPECT_EQ(vdWMemCmp(nullptr, nullptr, 0), 0);
+  // Beyond 0x7FFFFFFF the wrapped difference decides: 0x80000000 - 0 reads as negative.
+  const ZQChar top[] = {0x80000000u};
+  const ZQChar zero[] = {0};
+  EXPECT_EQ(vdWMemCmp(top, zero, 1), -1);
+  const ZQChar x[] = {'a', 'b', 'c'};
+  const ZQChar y[] = {'a', 'b', 'd'};
+  EXPECT_EQ(vdWMemCmp(x, y, 3), -1);
+  EXPECT_EQ(vdWMemCmp(x, y, 2), 0);
+}
+
+TEST(Copies, MemCpyRepeatsTheLeadWhenTheDestinationStartsInsideTheSource) {
+  for (std::size_t n : {1u, 2u, 7u, 96u, 97u, 300u}) {
+    std::vector<unsigned char> buffer(n + 1);
+    for (std::size_t i = 0; i <= n; ++i) buffer[i] = static_cast<unsigned char>(i + 1);
+    vdMemCpy(buffer.data(), buffer.data() + 1, n);
+    for (std::size_t i = 0; i <= n; ++i) EXPECT_EQ(buffer[i], 1) << "n " << n << " at " << i;
+  }
+  // Apart by more than n, any size is a plain copy.
+  std::vector<unsigned char> src(500), dst(500, 0);
+  for (std::size_t i = 0; i < src.size(); ++i) src[i] = static_cast<unsigned char>(i * 7);
+  vdMemCpy(src.data(), dst.data(), 500);
+  EXPECT_EQ(src, dst);
+  vdMemCpy(nullptr, nullptr, 0);
+}
+
+// For every overlap, in both directions, below and above the bulk-copy size: the
+// destination ends up holding what the source held.
+TEST(Copies, MemSCpyIsOverlapSafe) {
+  for (std::size_t n : {1u, 2u, 3u, 5u, 8u, 33u, 96u, 97u, 200u, 1000u}) {
+    std::vector<std::ptrdiff_t> shifts;
+    for (std::ptrdiff_t d = 0; d <= static_cast<std::ptrdiff_t>(n) + 2; ++d) {
+      if (d > 40 && d < static_cast<std::ptrdiff_t>(n) - 40 && d % 17 != 0) continue;
+      shifts.push_back(d);
+      shifts.push_back(-d);
+    }
+    for (std::ptrdiff_t d : shifts) {
+      const std::size_t margin = n + 4;
+      std::vector<unsigned char> buffer(3 * margin);
+      for (std::size_t i = 0; i < buffer.size(); ++i)
+        buffer[i] = static_cast<unsigned char>(i * 13 + 5);
+      std::vector<unsigned char> expected = buffer;
+      unsigned char* src = buffer.data() + margin;
+      std::memmove(expected.data() + margin + d, expected.data() + margin, n);
+      vdMemSCpy(src, src + d, n);
+      ASSERT_EQ(buffer, expected) << "n " << n << " shift " << d;
+    }
+  }
+}
+
+TEST(Scans, NullEmptyAbsentAndFirst) {
+  const unsigned char bytes[] = {'x', 'y', 'x', 'z'};
+  EXPECT_EQ(vdMemScan(nullptr, 4, 'x'), -1);
+  EXPECT_EQ(vdMemScan(bytes, 0, 'x'), -1);
+  EXPECT_EQ(vdMemScan(bytes, 4, 'q'), -1);
+  EXPECT_EQ(vdMemScan(bytes, 4, 'x'), 0);
+  EXPECT_EQ(vdMemScan(bytes, 4, 'z'), 3);
+  EXPECT_EQ(vdMemScan(bytes, 3, 'z'), -1) << "the count bounds the scan";
+  EXPECT_EQ(vdMemScan(bytes, 4, 0x100 + 'y'), 1) << "only the low 8 bits of the value count";
+  EXPECT_EQ(vdMemNScan(nullptr, 4, 'x'), -1);
+  EXPECT_EQ(vdMemNScan(bytes, 0, 'x'), -1);
+  EXPECT_EQ(vdMemNScan(bytes, 1, 'x'), -1);
+  EXPECT_EQ(vdMemNScan(bytes, 4, 'x'), 1);
+  const ZQChar units[] = {0x1F600, 0x1F600, 0x1F601};
+  EXPECT_EQ(vdMemTNScan(nullptr, 3, 0x1F600), -1);
+  EXPECT_EQ(vdMemTNScan(units, 0, 0x1F600), -1);
+  EXPECT_EQ(vdMemTNScan(units, 2, 0x1F600), -1);
+  EXPECT_EQ(vdMemTNScan(units, 3, 0x1F600), 2);
+  EXPECT_EQ(vdMemTNScan(units, 3, 0xF600), 0) << "units compare in all 32 bits";
+}
+
+TEST(AsciiCase, LettersOnly) {
+  char text[] = "aZ@[`{\xE0\xC0z";
+  vdStrUp(text, 9);
+  EXPECT_STREQ(text, "AZ@[`{\xE0\xC0Z") << "0xE0 and the neighbours of the letters stay";
+  vdStrLow(text, 9);
+  EXPECT_STREQ(text, "az@[`{\xE0\xC0z");
+  char kept[] = "abc";
+  vdStrUp(kept, 0);
+  vdStrUp(kept, -3);
+  vdStrLow(nullptr, 0);
+  EXPECT_STREQ(kept, "abc") << "counts of 0 or less do nothing";
+  vdStrUp(kept, 2);
+  EXPECT_STREQ(kept, "ABc");
+}
+
+// A pool that records its calls and can fail.
+struct RecordingPool {
+  zq::MemoryPool abi{};
+  RecordingPool* self = this;
+  int calls = 0;
+  std::uint64_t size = 99;
+  std::uint64_t flags = 99;
+  bool fail = false;
+  std::vector<std::vector<unsigned char>> blocks;
+
+  RecordingPool() {
+    abi.AllocateMemory = [](zq::MemoryPool* p, std::uint64_t size, std::uint64_t flags) -> void* {
+      RecordingPool& pool = *reinterpret_cast<RecordingPool*>(p)->self;
+      ++pool.calls;
+      pool.size = size;
+      pool.flags = flags;
+      if (pool.fail) return nullptr;
+      pool.blocks.emplace_back(size + 1, 0xEE);
+      return pool.blocks.back().data();
+    };
+  }
+};
+
+TEST(Duplicates, CopiesIntoTheGivenPool) {
+  RecordingPool pool;
+  const char text[] = "duplicate me";
+  auto* copy = static_cast<char*>(vdMemDup(text, sizeof text, &pool.abi));
+  ASSERT_NE(copy, nullptr);
+  EXPECT_STREQ(copy, text);
+  EXPECT_EQ(pool.size, sizeof text);
+  EXPECT_EQ(pool.flags, 0u);
+
+  EXPECT_NE(vdMemDup(text, 0, &pool.abi), nullptr) << "a count of 0 still asks for a block";
+  EXPECT_EQ(pool.size, 0u);
+  EXPECT_EQ(pool.calls, 2);
+
+  EXPECT_EQ(vdMemDup(nullptr, 4, &pool.abi), nullptr);
+  EXPECT_EQ(vdMemDup(text, 4, nullptr), nullptr);
+  EXPECT_EQ(pool.calls, 2) << "a null source or pool never reaches the pool";
+
+  pool.fail = true;
+  EXPECT_EQ(vdMemDup(text, 4, &pool.abi), nullptr);
+}
+
+}  // namespace
