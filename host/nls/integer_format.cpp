@@ -21,6 +21,10 @@ struct Digits {
   int count() const { return 40 - first; }
   ZQChar leading() const { return units[first]; }
   void prepend(ZQChar unit) { units[--first] = unit; }
+  void prependTwo(const ZQChar* two) {
+    first -= 2;
+    std::memcpy(units + first, two, 2 * sizeof(ZQChar));
+  }
   std::int64_t length() const { return count() + separators; }
 
   // Groups the digits (once they are all there): `primary` digits next to the
@@ -55,6 +59,16 @@ struct Digits {
   }
 };
 
+// Writes digits right to left into a buffer already known to hold them.
+struct BackwardWriter {
+  ZQChar* start;  // the leftmost unit written so far
+  void prepend(ZQChar unit) { *--start = unit; }
+  void prependTwo(const ZQChar* two) {
+    start -= 2;
+    std::memcpy(start, two, 2 * sizeof(ZQChar));
+  }
+};
+
 // Writes into a buffer already known to hold the whole text.
 class DirectSink {
  public:
@@ -67,6 +81,7 @@ class DirectSink {
     std::memcpy(next_, units, static_cast<std::size_t>(count) * sizeof(ZQChar));
     next_ += count;
   }
+  ZQChar* position() const { return next_; }
 
  private:
   ZQChar* next_;
@@ -99,6 +114,12 @@ struct Layout {
   int prefix_length = 0;
   std::int64_t zeros = 0;
   Digits digits;
+  // A decimal digit string in groups of three (or none) is written straight into
+  // the output when the whole text fits; until then only its length is known.
+  bool deferred_decimal = false;
+  std::uint64_t deferred_magnitude = 0;
+  ZQChar deferred_separator = 0;  // 0: not grouped
+  std::int64_t deferred_length = 0;
   std::int64_t trailing_blanks = 0;
 
   void setPrefix(ZQChar first, ZQChar second) {
@@ -107,7 +128,10 @@ struct Layout {
     prefix_length = second != 0 ? 2 : 1;
   }
   std::int64_t bodyLength() const {
-    return (sign != 0 ? 1 : 0) + prefix_length + zeros + digits.length();
+    return (sign != 0 ? 1 : 0) + prefix_length + zeros + digitsLength();
+  }
+  std::int64_t digitsLength() const {
+    return deferred_decimal ? deferred_length : digits.length();
   }
   template <typename Sink>
   void writeTo(Sink& sink) const {
@@ -143,7 +167,8 @@ bool outputUsable(const ZQChar* buffer, std::int64_t capacity) {
 }
 
 // Puts the two decimal digits of `pair` (0 to 99) in front of `out`.
-void prependPair(std::size_t pair, Digits& out) {
+template <typename Out>
+void prependPair(std::size_t pair, Out& out) {
   // Units 2i and 2i+1 are the two digits of i, for i from 0 to 99.
   static constexpr auto kPairs = [] {
     std::array<ZQChar, 200> pairs{};
@@ -153,12 +178,12 @@ void prependPair(std::size_t pair, Digits& out) {
     }
     return pairs;
   }();
-  out.first -= 2;
-  std::memcpy(out.units + out.first, &kPairs[2 * pair], 2 * sizeof(ZQChar));
+  out.prependTwo(&kPairs[2 * pair]);
 }
 
 // Decimal digits of `magnitude`, two at a time.
-void setDecimal(std::uint64_t magnitude, Digits& out) {
+template <typename Out>
+void setDecimal(std::uint64_t magnitude, Out& out) {
   while (magnitude >= 100) {
     prependPair(static_cast<std::size_t>(magnitude % 100), out);
     magnitude /= 100;
@@ -171,8 +196,13 @@ void setDecimal(std::uint64_t magnitude, Digits& out) {
 }
 
 // Decimal digits of `magnitude` with `separator` between groups of three, written
-// with the separators in place, a group at a time.
-void setDecimalInThrees(std::uint64_t magnitude, ZQChar separator, Digits& out) {
+// with the separators in place, a group at a time; a separator of 0 means none.
+template <typename Out>
+void setDecimalInThrees(std::uint64_t magnitude, ZQChar separator, Out& out) {
+  if (separator == 0) {
+    setDecimal(magnitude, out);
+    return;
+  }
   while (magnitude >= 1000) {
     const auto group = static_cast<std::size_t>(magnitude % 1000);
     magnitude /= 1000;
@@ -194,6 +224,36 @@ void setPowerOfTwo(std::uint64_t bits, int shift, bool upper_case, Digits& out) 
     out.prepend(static_cast<unsigned char>(table[bits & mask]));
     bits >>= shift;
   } while (bits != 0);
+}
+
+// Number of decimal digits of `n` (1 for 0).
+int countDigits(std::uint64_t n) {
+  // 10^i for i from 0 to 19.
+  static constexpr std::uint64_t kPowers[20] = {
+      1ULL, 10ULL, 100ULL, 1000ULL, 10000ULL, 100000ULL, 1000000ULL, 10000000ULL,
+      100000000ULL, 1000000000ULL, 10000000000ULL, 100000000000ULL, 1000000000000ULL,
+      10000000000000ULL, 100000000000000ULL, 1000000000000000ULL, 10000000000000000ULL,
+      100000000000000000ULL, 1000000000000000000ULL, 10000000000000000000ULL};
+  // n | 1 has the digits of n (a power of ten above 1 is even) and is never 0.
+  // log10(2) is about 1233 / 4096, so the estimate is the digit count or one less.
+  const std::uint64_t m = n | 1;
+  const int estimate = ((64 - __builtin_clzll(m)) * 1233) >> 12;
+  return estimate + (m >= kPowers[estimate] ? 1 : 0);
+}
+
+// Writes the whole text of a deferred decimal layout into a buffer that holds it.
+std::int64_t writeDeferredDecimal(const Layout& layout, ZQChar* buffer) {
+  DirectSink sink(buffer);
+  sink.fill(' ', layout.leading_blanks);
+  if (layout.sign != 0) sink.put(layout.sign);
+  if (layout.prefix_length != 0) sink.copy(layout.prefix, layout.prefix_length);
+  sink.fill('0', layout.zeros);
+  ZQChar* digits_end = sink.position() + layout.deferred_length;
+  BackwardWriter digits{digits_end};
+  setDecimalInThrees(layout.deferred_magnitude, layout.deferred_separator, digits);
+  DirectSink tail(digits_end);
+  tail.fill(' ', layout.trailing_blanks);
+  return tail.position() - buffer;
 }
 
 std::uint64_t lowBits(std::uint32_t bit_count) {
@@ -230,9 +290,13 @@ Status formatInteger(const LocaleData& locale, IntegerOperand operand, std::int3
       layout.sign = ' ';
     }
     const bool group = (options & LOCALE_NFMT_GROUP) != 0 && symbols.group_separator != 0;
-    if (group && symbols.primary_group_size == 3 &&
-        (symbols.secondary_group_size == 0 || symbols.secondary_group_size == 3)) {
-      setDecimalInThrees(magnitude, symbols.group_separator, layout.digits);
+    if (!group || (symbols.primary_group_size == 3 && (symbols.secondary_group_size == 0 ||
+                                                       symbols.secondary_group_size == 3))) {
+      const int count = countDigits(magnitude);
+      layout.deferred_decimal = true;
+      layout.deferred_magnitude = magnitude;
+      layout.deferred_separator = group ? symbols.group_separator : 0;
+      layout.deferred_length = count + (group ? (count - 1) / 3 : 0);
     } else {
       setDecimal(magnitude, layout.digits);
       if (group) {
@@ -243,7 +307,7 @@ Status formatInteger(const LocaleData& locale, IntegerOperand operand, std::int3
   }
 
   // Precision zeros come before the digit string and are not grouped.
-  layout.zeros = std::max<std::int64_t>(0, std::int64_t{precision} - layout.digits.length());
+  layout.zeros = std::max<std::int64_t>(0, std::int64_t{precision} - layout.digitsLength());
   // An octal text that already starts with a zero needs no "0" prefix.
   if (octal && (options & LOCALE_NFMT_OCTALPREFIX) != 0 && layout.zeros == 0 &&
       layout.digits.leading() != '0') {
@@ -257,6 +321,18 @@ Status formatInteger(const LocaleData& locale, IntegerOperand operand, std::int3
     layout.zeros += fill;
   } else {
     layout.leading_blanks = fill;
+  }
+  if (layout.deferred_decimal) {
+    const std::int64_t length =
+        layout.leading_blanks + layout.bodyLength() + layout.trailing_blanks;
+    if (length <= capacity) {
+      const std::int64_t written = writeDeferredDecimal(layout, buffer);
+      if (out_length != nullptr) *out_length = written;
+      return ZQ_OK;
+    }
+    // A truncated text goes through the bounded writer with its digits built.
+    layout.deferred_decimal = false;
+    setDecimalInThrees(layout.deferred_magnitude, layout.deferred_separator, layout.digits);
   }
   return emit(layout, buffer, capacity, out_length);
 }
