@@ -8,10 +8,10 @@ namespace zq::suite {
 // The kernel handle, checked with CheckHandle ("zqh"); null after the report
 // "Could not get ZQ handle".
 inline KernelHandle* acquireKernel(const Frame& f,
-                                   std::source_location at = std::source_location::current()) {
+                                   std::int64_t line = __builtin_LINE()) {
   noteStep(f, U"zqGetHandle: get the main ZQ handle");
   KernelHandle* kernel = kernelHandle();
-  if (!checkHandle(f, kernel, U"zqh", at)) {
+  if (!checkHandle(f, kernel, U"zqh", line)) {
     report(f, U"Could not get ZQ handle", SEVERITY_ERROR);
     return nullptr;
   }
@@ -22,10 +22,10 @@ inline KernelHandle* acquireKernel(const Frame& f,
 // report "Could not get ZQNLS handle". `step` is the suite's own step text.
 inline NlsHandle* acquireNls(const Frame& f, KernelHandle* kernel, const char32_t* step,
                              const char32_t* expression,
-                             std::source_location at = std::source_location::current()) {
+                             std::int64_t line = __builtin_LINE()) {
   noteStep(f, step);
   NlsHandle* nls = nlsHandle(kernel);
-  if (!checkHandle(f, nls, expression, at)) {
+  if (!checkHandle(f, nls, expression, line)) {
     report(f, U"Could not get ZQNLS handle", SEVERITY_ERROR);
     return nullptr;
   }

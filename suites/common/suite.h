@@ -2,7 +2,6 @@
 #pragma once
 
 #include <cstdint>
-#include <source_location>
 #include <string>
 #include <type_traits>
 
@@ -54,40 +53,40 @@ inline void report(const Frame& f, const ZQChar* message, std::int64_t severity)
 // The checks return true when the check passed; each carries the caller's line.
 // CheckHandle is the one service whose non-zero result means failure.
 inline bool checkHandle(const Frame& f, const void* pointer, const char32_t* expression,
-                        std::source_location at = std::source_location::current()) {
-  return f.services->CheckHandle(pointer, zt(expression), zt(f.source), at.line(), f.ctx, 0) == 0;
+                        std::int64_t line = __builtin_LINE()) {
+  return f.services->CheckHandle(pointer, zt(expression), zt(f.source), line, f.ctx, 0) == 0;
 }
 inline bool checkStatus(const Frame& f, Status expected, Status actual,
                         const char32_t* expression,
-                        std::source_location at = std::source_location::current()) {
-  return f.services->CheckStatus(expected, actual, zt(expression), zt(f.source), at.line(), f.ctx,
+                        std::int64_t line = __builtin_LINE()) {
+  return f.services->CheckStatus(expected, actual, zt(expression), zt(f.source), line, f.ctx,
                                  0) != 0;
 }
 inline bool checkInt(const Frame& f, std::int32_t expected, std::int32_t actual,
                      const char32_t* expression,
-                     std::source_location at = std::source_location::current()) {
-  return f.services->CheckInt(expected, actual, zt(expression), zt(f.source), at.line(), f.ctx,
+                     std::int64_t line = __builtin_LINE()) {
+  return f.services->CheckInt(expected, actual, zt(expression), zt(f.source), line, f.ctx,
                               0) != 0;
 }
 inline bool checkInt64(const Frame& f, std::int64_t expected, std::int64_t actual,
                        const char32_t* expression,
-                       std::source_location at = std::source_location::current()) {
-  return f.services->CheckInt64(expected, actual, zt(expression), zt(f.source), at.line(), f.ctx,
+                       std::int64_t line = __builtin_LINE()) {
+  return f.services->CheckInt64(expected, actual, zt(expression), zt(f.source), line, f.ctx,
                                 0) != 0;
 }
 inline bool checkUint64(const Frame& f, std::uint64_t expected, std::uint64_t actual,
                         const char32_t* expression,
-                        std::source_location at = std::source_location::current()) {
-  return f.services->CheckUint64(expected, actual, zt(expression), zt(f.source), at.line(), f.ctx,
+                        std::int64_t line = __builtin_LINE()) {
+  return f.services->CheckUint64(expected, actual, zt(expression), zt(f.source), line, f.ctx,
                                  0) != 0;
 }
 // Compares `units` ZQChars; the harness receives the count in bytes.
 inline bool checkBuffer(const Frame& f, const ZQChar* actual, const ZQChar* expected,
                         std::int64_t units, const char32_t* actual_text,
                         const char32_t* expected_text,
-                        std::source_location at = std::source_location::current()) {
+                        std::int64_t line = __builtin_LINE()) {
   return f.services->CheckBuffer(actual, expected, units * 4, zt(actual_text), zt(expected_text),
-                                 zt(f.source), at.line(), f.ctx, 0) != 0;
+                                 zt(f.source), line, f.ctx, 0) != 0;
 }
 
 // Journal arguments travel as 64-bit words: integers of any width are widened to

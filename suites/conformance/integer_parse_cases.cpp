@@ -180,11 +180,11 @@ void addValue(CaseText& text, Value value) {
 
 template <class Value>
 bool checkValue(const Frame& f, Value expected, Value actual, const char32_t* expression,
-                std::source_location at = std::source_location::current()) {
+                std::int64_t line = __builtin_LINE()) {
   if constexpr (std::is_signed_v<Value>) {
-    return checkInt64(f, expected, actual, expression, at);
+    return checkInt64(f, expected, actual, expression, line);
   } else {
-    return checkUint64(f, expected, actual, expression, at);
+    return checkUint64(f, expected, actual, expression, line);
   }
 }
 

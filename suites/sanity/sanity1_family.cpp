@@ -34,8 +34,8 @@ void closeRecordLocale(const Sanity1Run& run, LocaleHandle* locale, int test) {
 
 bool checkRecordStatus(const Sanity1Run& run, Status expected, Status returned,
                        const char32_t* message, const char32_t* detail_format, int test,
-                       std::source_location at) {
-  if (checkStatus(run.frame, expected, returned, U"status", at)) return true;
+                       std::int64_t line) {
+  if (checkStatus(run.frame, expected, returned, U"status", line)) return true;
   const auto returned_text = suite::statusText<kStatusUnits>(run.frame, returned);
   const auto expected_text = suite::statusText<kStatusUnits>(run.frame, expected);
   report(run.frame, message, SEVERITY_ERROR);

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <cstdint>
-#include <source_location>
 
 #include "suites/common/suite.h"
 #include "suites/sanity/sanity1_tables.h"
@@ -45,7 +44,7 @@ void closeRecordLocale(const Sanity1Run& run, LocaleHandle* locale, int test);
 // number, returned text, expected text) are written. True when the check passed.
 bool checkRecordStatus(const Sanity1Run& run, Status expected, Status returned,
                        const char32_t* message, const char32_t* detail_format, int test,
-                       std::source_location at = std::source_location::current());
+                       std::int64_t line = __builtin_LINE());
 
 // The capacity a formatting record asks for: a stored capacity that is not positive
 // means the whole output buffer, and no capacity reaches past it.
