@@ -1,6 +1,8 @@
 // The stand-in host kernel: pools, service lookup, extension loading and configuration.
 #include "host/kernel.h"
 
+#include "host/nls/service.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -133,18 +135,21 @@ void* zqhostCreate(void) {
 std::int64_t zqhostDestroy(void* handle) {
   if (handle == nullptr) return 0;
   Kernel& kernel = kernelOf(static_cast<zq::KernelHandle*>(handle));
-  std::int64_t leaked_blocks = 0;
+  std::int64_t leaked = 0;
   for (zq::host::Pool* pool : kernel.pools) {
-    leaked_blocks += static_cast<std::int64_t>(pool->blocks.size());
+    leaked += static_cast<std::int64_t>(pool->blocks.size());
     std::fprintf(stderr, "zqhost: pool \"%s\" still alive with %zu block(s)\n",
                  pool->name.c_str(), pool->blocks.size());
     for (auto& [block, size] : pool->blocks) std::free(block);
     delete pool;
   }
   kernel.pools.clear();
-  if (kernel.abi.nls != nullptr) zq::host::destroyNlsService(kernel.abi.nls);
+  if (kernel.abi.nls != nullptr) {
+    leaked += static_cast<std::int64_t>(zq::host::liveLocaleCount(kernel.abi.nls));
+    zq::host::destroyNlsService(kernel.abi.nls);
+  }
   delete &kernel;
-  return leaked_blocks;
+  return leaked;
 }
 
 void zqhostSetOutputDir(void* handle, const char* directory) {

@@ -17,8 +17,9 @@ extern "C" {
 
 ZQHOST_API void* zqhostCreate(void);
 
-// Destroys the kernel and everything it still owns. Pools and blocks left alive by
-// callers are reported on stderr; the count of leaked blocks is returned.
+// Destroys the kernel and everything it still owns. Pools, blocks and locale
+// handles left alive by callers are reported on stderr; the count of leaked blocks
+// and locale handles is returned.
 ZQHOST_API std::int64_t zqhostDestroy(void* kernel);
 
 // Directory for listing files written through "zqfileio". The text is copied.

@@ -41,6 +41,17 @@ TEST(KernelPools, DestroyReportsWhatIsStillAlive) {
   EXPECT_NE(::testing::internal::GetCapturedStderr().find("forgotten"), std::string::npos);
 }
 
+TEST(KernelPools, ALocaleHandleLeftAliveCountsAsALeak) {
+  zq::KernelHandle* kernel = makeKernel();
+  const char32_t name[] = U"de_DE";
+  zq::LocaleHandle* locale =
+      kernel->nls->zqnlsLocaleCreate(kernel->nls, reinterpret_cast<const zq::ZQChar*>(name), 5);
+  ASSERT_NE(locale, nullptr);
+  ::testing::internal::CaptureStderr();
+  EXPECT_EQ(zqhostDestroy(kernel), 1);
+  EXPECT_NE(::testing::internal::GetCapturedStderr().find("locale"), std::string::npos);
+}
+
 TEST(KernelFaults, CountdownFiresOnceOnTheNamedCall) {
   zq::KernelHandle* kernel = makeKernel();
   const zq::PoolParms parms{};
