@@ -51,30 +51,11 @@ void recordCheck(CheckRecorder& r, CheckKind kind, bool passed, const ZQChar* fi
 }
 
 std::string statusText(Status status) {
-  // Status code -> its name, for the codes the suites expect.
-  struct Named {
-    Status status;
-    const char* name;
-  };
-  static constexpr Named kNames[] = {
-      {ZQ_OK, "ZQ_OK"},
-      {ZQ_NLS_DTIFMTERR, "ZQ_NLS_DTIFMTERR"},
-      {ZQ_NLS_MISSING_VALUE, "ZQ_NLS_MISSING_VALUE"},
-      {ZQ_NLS_INVALID_VALUE, "ZQ_NLS_INVALID_VALUE"},
-      {ZQ_NLS_FMT_TRUNCATE, "ZQ_NLS_FMT_TRUNCATE"},
-      {ZQ_NLS_BAD_NUM, "ZQ_NLS_BAD_NUM"},
-      {ZQ_NLS_OVERFLOW, "ZQ_NLS_OVERFLOW"},
-      {ZQ_NLS_UNDERFLOW, "ZQ_NLS_UNDERFLOW"},
-      {ZQ_NLS_FMT_REVERT, "ZQ_NLS_FMT_REVERT"},
-      {ZQ_NLS_FMT_INVALID_MISSCHAR, "ZQ_NLS_FMT_INVALID_MISSCHAR"},
-      {ZQ_UNSUPPORTED, "ZQ_UNSUPPORTED"},
-  };
   char hex[16];
   std::snprintf(hex, sizeof hex, "0x%08X", static_cast<std::uint32_t>(status));
-  for (const Named& named : kNames) {
-    if (named.status == status) return std::string(hex) + " (" + named.name + ")";
-  }
-  return hex;
+  const char* name = statusName(status);
+  if (name == nullptr) return hex;
+  return std::string(hex) + " (" + name + ")";
 }
 
 void beginTest(const ZQChar*, Word ctx, Word) { recorderOf(ctx).step.clear(); }

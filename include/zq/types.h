@@ -24,6 +24,25 @@ constexpr Status ZQ_NLS_FMT_INVALID_MISSCHAR = static_cast<Status>(0x803FE83Au);
 // Returned by the kernel string library for an operation it does not provide.
 constexpr Status ZQ_UNSUPPORTED = static_cast<Status>(0x803FC004u);
 
+// The name of a status this interface defines, or null for any other value.
+constexpr const char* statusName(Status status) {
+  switch (static_cast<std::uint32_t>(status)) {
+    case 0x00000000u: return "ZQ_OK";
+    case 0x803FE80Bu: return "ZQ_NLS_DTIFMTERR";
+    case 0x803FE80Cu: return "ZQ_NLS_MISSING_VALUE";
+    case 0x803FE80Du: return "ZQ_NLS_INVALID_VALUE";
+    case 0x803FE80Eu: return "ZQ_NLS_FMT_TRUNCATE";
+    case 0x803FE810u: return "ZQ_NLS_BAD_NUM";
+    case 0x803FE811u: return "ZQ_NLS_OVERFLOW";
+    case 0x803FE812u: return "ZQ_NLS_UNDERFLOW";
+    case 0x803FE816u: return "ZQ_NLS_FMT_REVERT";
+    case 0x803FE83Au: return "ZQ_NLS_FMT_INVALID_MISSCHAR";
+    case 0x803FC004u: return "ZQ_UNSUPPORTED";
+  }
+  return nullptr;
+}
+static_assert(statusName(ZQ_NLS_BAD_NUM)[7] == 'B');
+
 // Number-format option word: flags combined by OR.
 constexpr std::uint32_t LOCALE_NFMT_BESTFIT = 0x1;
 constexpr std::uint32_t LOCALE_NFMT_DECIMAL = 0x2;
