@@ -9,8 +9,8 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -23,26 +23,22 @@ namespace zq::testing {
 constexpr ZQChar kUntouched = 0x7E;
 
 inline std::vector<ZQChar> units(const std::u32string& text) { return {text.begin(), text.end()}; }
-
 // The text with a terminating zero unit, for %s.
-inline std::vector<ZQChar> ztext(const std::u32string& text) {
-  std::vector<ZQChar> out(text.begin(), text.end());
-  out.push_back(0);
-  return out;
-}
-
+inline std::vector<ZQChar> ztext(const std::u32string& text) { return units(text + U'\0'); }
 // Every integer travels as a 64-bit word.
 inline std::int64_t I(std::int64_t value) { return value; }
 
-// A buffer of `capacity` units and two more, all kUntouched.
-inline std::vector<ZQChar> untouchedBuffer(std::int64_t capacity) {
-  return std::vector<ZQChar>(static_cast<std::size_t>(std::max<std::int64_t>(capacity, 0) + 2),
-                             kUntouched);
-}
-
+// What a call into a buffer of `capacity` units left behind.
 struct BufferResult {
-  std::u32string text;          // the units the call reported as written
-  std::vector<ZQChar> buffer;   // capacity + 2 units, kUntouched where not written
+  explicit BufferResult(std::int64_t capacity)
+      : buffer(static_cast<std::size_t>(std::max<std::int64_t>(capacity, 0) + 2), kUntouched) {}
+  // Takes the units the call reported as written.
+  void finish() {
+    const auto written = std::clamp<std::int64_t>(length, 0, std::ssize(buffer));
+    text.assign(buffer.begin(), buffer.begin() + written);
+  }
+  std::u32string text;         // the units the call reported as written
+  std::vector<ZQChar> buffer;  // capacity + 2 units, kUntouched where not written
   std::int64_t length = -1;
   std::int64_t status = -1;
 };
@@ -51,8 +47,7 @@ struct BufferResult {
 inline BufferResult messageToBuf(Journal* journal, std::int64_t capacity, std::int64_t length,
                                  const char32_t* format, ...) {
   const std::vector<ZQChar> text = units(std::u32string(format, static_cast<std::size_t>(length)));
-  BufferResult result;
-  result.buffer = untouchedBuffer(capacity);
+  BufferResult result(capacity);
   std::va_list args;
   va_start(args, format);
   result.status = journal->MessageToBuf(
@@ -60,7 +55,7 @@ inline BufferResult messageToBuf(Journal* journal, std::int64_t capacity, std::i
       reinterpret_cast<Word>(&result.length), reinterpret_cast<Word>(text.data()),
       static_cast<Word>(length), &args);
   va_end(args);
-  result.text.assign(result.buffer.begin(), result.buffer.begin() + result.length);
+  result.finish();
   return result;
 }
 
@@ -74,7 +69,8 @@ inline std::int64_t messageToJnl(Journal* journal, const char32_t* format, ...) 
   return result;
 }
 
-// A kernel whose listing files go to a fresh scratch directory, removed afterwards.
+// A kernel whose listing files go to a fresh scratch directory, removed afterwards,
+// and a journal without a file.
 class JournalTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -85,18 +81,27 @@ class JournalTest : public ::testing::Test {
     std::filesystem::create_directory(out_dir_);
     kernel_ = static_cast<KernelHandle*>(zqhostCreate());
     zqhostSetOutputDir(kernel_, out_dir_.c_str());
+    journal_ = createJournal(nullptr);
+    ASSERT_NE(journal_, nullptr);
   }
   void TearDown() override {
+    if (journal_ != nullptr) journal_->Destroy(journal_);
     zqhostDestroy(kernel_);
     std::filesystem::remove_all(root_);
+  }
+
+  // The whole format through the journal without a file, with a capacity that suffices.
+  template <typename... Args>
+  std::u32string format(const char32_t* text, Args... args) {
+    const auto length = static_cast<std::int64_t>(std::char_traits<char32_t>::length(text));
+    return messageToBuf(journal_, 8192, length, text, args...).text;
   }
 
   // Opens a listing file named by `name`; `length` defaults to the name's own length.
   FileHandle* openFile(const std::u32string& name, std::optional<std::int64_t> length = {}) {
     static const std::vector<ZQChar> kExtension = units(U"zqfileio");
     const std::vector<ZQChar> name_units = units(name);
-    const std::int64_t name_length = length.value_or(static_cast<std::int64_t>(name.size()));
-    fioparms parms{name_units.data(), name_length, 1, 0, 1024, 0, 20};
+    fioparms parms{name_units.data(), length.value_or(std::ssize(name)), 1, 0, 1024, 0, 20};
     ExtensionRequest request{kExtension.data(), 8, &parms, 0, 0};
     return kernel_->LoadExtension(kernel_, &request, 0, 0);
   }
@@ -108,14 +113,13 @@ class JournalTest : public ::testing::Test {
   }
   std::string readFile(const std::filesystem::path& name) const {
     std::ifstream in(out_dir_ / name, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
   }
 
   std::filesystem::path root_;
   std::filesystem::path out_dir_;
   KernelHandle* kernel_ = nullptr;
+  Journal* journal_ = nullptr;  // without a file: its text stays in memory
 };
 
 }  // namespace zq::testing

@@ -3,7 +3,6 @@
 
 #include <climits>
 #include <ctime>
-#include <vector>
 
 #include "zq/host.h"
 #include "zq/host_objects.h"
@@ -14,13 +13,12 @@ namespace {
 class TimingTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    kernel_ = static_cast<KernelHandle*>(zqhostCreate());
-    const std::vector<ZQChar> name = {'z', 'q', 'p', 'e', 'r', 'f'};
-    service_ = static_cast<TimingService*>(kernel_->GetService(kernel_, name.data(), 6, 0));
+    const ZQChar name[] = {'z', 'q', 'p', 'e', 'r', 'f'};
+    service_ = static_cast<TimingService*>(kernel_->GetService(kernel_, name, 6, 0));
     ASSERT_NE(service_, nullptr);
   }
   void TearDown() override {
-    service_->Destroy(service_);
+    if (service_ != nullptr) service_->Destroy(service_);
     zqhostDestroy(kernel_);
   }
   std::int32_t millis(TimeValue later, TimeValue earlier) {
@@ -28,7 +26,7 @@ class TimingTest : public ::testing::Test {
     EXPECT_EQ(service_->DiffTimes(service_, &later, &earlier, &out), ZQ_OK);
     return out.milliseconds;
   }
-  KernelHandle* kernel_ = nullptr;
+  KernelHandle* kernel_ = static_cast<KernelHandle*>(zqhostCreate());
   TimingService* service_ = nullptr;
 };
 
