@@ -2,6 +2,7 @@
 #include <charconv>
 #include <climits>
 #include <random>
+#include <utility>
 
 #include "host/nls/integer_format.h"
 #include "nls_support.h"
@@ -9,34 +10,38 @@
 namespace zq::testing {
 namespace {
 
-enum class Op { Intfast, Intmax, Uintfast, Uintmax };
-
 constexpr std::uint32_t kHexPrefixed = LOCALE_NFMT_HEX | LOCALE_NFMT_HEXPREFIX;
 constexpr std::uint32_t kOctalPrefixed = LOCALE_NFMT_OCTAL | LOCALE_NFMT_OCTALPREFIX;
 
-// Calls the operation `op` with `value` (two's-complement bits for the signed ones).
-Status callFormat(LocaleHandle* l, Op op, std::uint64_t value, std::int32_t width,
-                  std::int32_t precision, std::uint32_t options, ZQChar* buffer,
-                  std::int64_t capacity, std::int64_t* length) {
-  const auto o = static_cast<std::int32_t>(options);
-  switch (op) {
-    case Op::Intfast:
-      return l->zqnlsLocaleIntfastFormat(l, static_cast<std::int32_t>(value), width, precision,
-                                         o, buffer, capacity, length);
-    case Op::Intmax:
-      return l->zqnlsLocaleIntmaxFormat(l, static_cast<std::int64_t>(value), width, precision, o,
-                                        buffer, capacity, length);
-    case Op::Uintfast:
-      return l->zqnlsLocaleUintfastFormat(l, static_cast<std::uint32_t>(value), width, precision,
-                                          o, buffer, capacity, length);
-    case Op::Uintmax:
-      return l->zqnlsLocaleUintmaxFormat(l, value, width, precision, o, buffer, capacity,
-                                         length);
-  }
-  return ZQ_NLS_INVALID_VALUE;
+// Calls the format word `kWord` with `value` cut to the operation's type T.
+template <typename T, auto kWord>
+Status callAs(LocaleHandle* l, std::uint64_t value, std::int32_t width, std::int32_t precision,
+              std::uint32_t options, ZQChar* buffer, std::int64_t capacity, std::int64_t* length) {
+  return (l->*kWord)(l, static_cast<T>(value), width, precision,
+                     static_cast<std::int32_t>(options), buffer, capacity, length);
 }
 
-std::uint64_t bits(std::int64_t value) { return static_cast<std::uint64_t>(value); }
+// The decimal text of `value` cut to T, from std::to_chars.
+template <typename T>
+std::string referenceDigits(std::uint64_t value) {
+  char digits[24];
+  return std::string(digits, std::to_chars(digits, digits + 24, static_cast<T>(value)).ptr);
+}
+
+// One integer format operation, and the independent conversion of its values.
+struct Op {
+  Status (*call)(LocaleHandle*, std::uint64_t, std::int32_t, std::int32_t, std::uint32_t,
+                 ZQChar*, std::int64_t, std::int64_t*);
+  std::string (*reference)(std::uint64_t);
+};
+constexpr Op kIntfast{callAs<std::int32_t, &LocaleHandle::zqnlsLocaleIntfastFormat>,
+                      referenceDigits<std::int32_t>};
+constexpr Op kIntmax{callAs<std::int64_t, &LocaleHandle::zqnlsLocaleIntmaxFormat>,
+                     referenceDigits<std::int64_t>};
+constexpr Op kUintfast{callAs<std::uint32_t, &LocaleHandle::zqnlsLocaleUintfastFormat>,
+                       referenceDigits<std::uint32_t>};
+constexpr Op kUintmax{callAs<std::uint64_t, &LocaleHandle::zqnlsLocaleUintmaxFormat>,
+                      referenceDigits<std::uint64_t>};
 
 struct Row {
   Op op;
@@ -44,7 +49,7 @@ struct Row {
   std::int32_t width;
   std::int32_t precision;
   std::uint32_t options;
-  std::u32string expected;  // en_US; ',' stands for the locale's group separator
+  std::u32string expected;  // en_US
 };
 
 class IntegerFormatTest : public NlsTest {
@@ -56,7 +61,7 @@ class IntegerFormatTest : public NlsTest {
   }
   Formatted format(LocaleHandle* l, const Row& r, std::int64_t capacity = 100) {
     return formatGuarded(capacity, [&](ZQChar* b, std::int64_t c, std::int64_t* n) {
-      return callFormat(l, r.op, r.value, r.width, r.precision, r.options, b, c, n);
+      return r.op.call(l, r.value, r.width, r.precision, r.options, b, c, n);
     });
   }
   Formatted pointer(std::uint64_t p, std::int32_t width, std::uint32_t options,
@@ -69,113 +74,52 @@ class IntegerFormatTest : public NlsTest {
   LocaleHandle* en_ = nullptr;
 };
 
-// Rows whose texts show how the flags combine; each was worked out from the flag
-// rules, not from the program.
-const Row kRows[] = {
-    {Op::Intfast, 246, 6, 0, LOCALE_NFMT_PADWITHZERO, U"000246"},
-    {Op::Intfast, bits(-369), 6, 2, LOCALE_NFMT_ADDSIGN, U"  -369"},
-    {Op::Intfast, bits(-2147483647), 12, 2, 0x30000, U"-2,147,483,647"},
-    {Op::Intfast, 2147483647, 12, 2, 0x230000, U"+2,147,483,647"},
-    {Op::Intfast, 2147483647, 12, 4, 0x260000, U" 2,147,483,647"},
-    {Op::Intfast, bits(-2147483647), 14, 0, 0x220000, U"-2,147,483,647"},
-    {Op::Intfast, bits(-2147483647), 14, 16, LOCALE_NFMT_GROUP, U"-0002,147,483,647"},
-    {Op::Intfast, 0, 1, 1, LOCALE_NFMT_GROUP, U"0"},
-    {Op::Intfast, 12345678, 1, -5, LOCALE_NFMT_GROUP, U"12,345,678"},
-    {Op::Intfast, bits(INT32_MIN), 12, 2, 0x30000, U"-2,147,483,648"},
-    {Op::Intmax, 2468, 6, 2, LOCALE_NFMT_LEFTJUSTIFY, U"2468  "},
-    {Op::Intmax, bits(-9223372036854775807), 14, 20, 0x220000, U"-9,223,372,036,854,775,807"},
-    {Op::Intmax, bits(-9223372036854775807), 14, 32, LOCALE_NFMT_GROUP,
-     U"-00000009,223,372,036,854,775,807"},
-    {Op::Uintfast, 246, 5, 3, 0x1000200, U" 0366"},
-    {Op::Uintfast, 1234, 12, 2, 0x1020200, U"       02322"},
-    {Op::Uintfast, 4294967295, 12, 2, 0x820080, U"  0xffffffff"},
-    {Op::Uintfast, 4294967295, 12, 2, 0x60100, U"FFFFFFFF    "},
-    {Op::Uintfast, 177777777, 14, 0, 0x220200, U"    1246126161"},
-    {Op::Uintmax, 246, 6, 2, LOCALE_NFMT_ADDSIGN, U"   246"},
-    {Op::Uintmax, 0, 12, 2, 0x30000, U"          00"},
-    {Op::Uintmax, UINT64_MAX, 14, 0, LOCALE_NFMT_SPACEPREFIX, U"18446744073709551615"},
-    {Op::Uintmax, UINT64_MAX, 14, 32, LOCALE_NFMT_GROUP, U"00000018,446,744,073,709,551,615"},
-    // Signs alone and together.
-    {Op::Intfast, 42, 0, 0, LOCALE_NFMT_ADDSIGN, U"+42"},
-    {Op::Intfast, 42, 0, 0, LOCALE_NFMT_SPACEPREFIX, U" 42"},
-    {Op::Intmax, 42, 0, 0, LOCALE_NFMT_ADDSIGN | LOCALE_NFMT_SPACEPREFIX, U"+42"},
-    {Op::Uintfast, 246, 6, 0, LOCALE_NFMT_ADDSIGN | LOCALE_NFMT_SPACEPREFIX, U"   246"},
-    // Justification and zero fill, with and without a sign.
-    {Op::Intfast, 42, 6, 0, LOCALE_NFMT_LEFTJUSTIFY, U"42    "},
-    {Op::Intfast, bits(-42), 6, 0, LOCALE_NFMT_LEFTJUSTIFY | LOCALE_NFMT_ADDSIGN, U"-42   "},
-    {Op::Intfast, bits(-42), 6, 0, LOCALE_NFMT_PADWITHZERO, U"-00042"},
-    {Op::Intfast, 42, 6, 0, LOCALE_NFMT_PADWITHZERO | LOCALE_NFMT_ADDSIGN, U"+00042"},
-    {Op::Intfast, 42, 6, 0, LOCALE_NFMT_PADWITHZERO | LOCALE_NFMT_SPACEPREFIX, U" 00042"},
-    {Op::Intfast, 42, 6, 0, LOCALE_NFMT_PADWITHZERO | LOCALE_NFMT_LEFTJUSTIFY, U"42    "},
-    {Op::Intfast, 1234567, 12, 0, LOCALE_NFMT_PADWITHZERO | LOCALE_NFMT_GROUP, U"0001,234,567"},
-    // Precision: zeros in front of the digit string, separators counted.
-    {Op::Intfast, bits(-5), 0, 3, 0, U"-005"},
-    {Op::Intfast, 0, 0, 0, 0, U"0"},
-    {Op::Intfast, 0, 0, 3, 0, U"000"},
-    {Op::Intfast, 1234, 0, 5, LOCALE_NFMT_GROUP, U"1,234"},
-    {Op::Intfast, 1234, 0, 6, LOCALE_NFMT_GROUP, U"01,234"},
-    {Op::Uintmax, 1000, 0, -5, LOCALE_NFMT_GROUP, U"1,000"},
-    // Group boundaries and the extremes.
-    {Op::Intfast, bits(-1000), 0, 0, LOCALE_NFMT_GROUP, U"-1,000"},
-    {Op::Intmax, bits(INT64_MIN), 0, 0, LOCALE_NFMT_GROUP, U"-9,223,372,036,854,775,808"},
-    {Op::Uintmax, UINT64_MAX, 0, 0, LOCALE_NFMT_GROUP, U"18,446,744,073,709,551,615"},
-    // UNSIGNED reads a signed operation's bits as unsigned.
-    {Op::Intfast, bits(-1), 0, 0, LOCALE_NFMT_UNSIGNED | LOCALE_NFMT_GROUP, U"4,294,967,295"},
-    {Op::Intfast, bits(-1), 0, 0, LOCALE_NFMT_UNSIGNED | LOCALE_NFMT_ADDSIGN, U"4294967295"},
-    {Op::Intmax, bits(-1), 0, 0, LOCALE_NFMT_UNSIGNED, U"18446744073709551615"},
-    // Hexadecimal: case, prefix, no sign, no grouping, fill after the prefix.
-    {Op::Intfast, bits(-1), 0, 0, kHexPrefixed | LOCALE_NFMT_ADDSIGN, U"0xffffffff"},
-    {Op::Intmax, bits(-2), 0, 0, LOCALE_NFMT_HEXBIG, U"FFFFFFFFFFFFFFFE"},
-    {Op::Uintfast, 255, 0, 0, LOCALE_NFMT_HEX, U"ff"},
-    {Op::Uintfast, 255, 0, 0, LOCALE_NFMT_HEXBIG | LOCALE_NFMT_HEXPREFIX, U"0xFF"},
-    {Op::Uintfast, 0x12345678, 0, 0, LOCALE_NFMT_HEXBIG | LOCALE_NFMT_GROUP, U"12345678"},
-    {Op::Uintfast, 0, 0, 0, kHexPrefixed, U"0x0"},
-    {Op::Uintfast, 255, 8, 0, kHexPrefixed | LOCALE_NFMT_PADWITHZERO, U"0x0000ff"},
-    {Op::Uintfast, 255, 8, 4, kHexPrefixed, U"  0x00ff"},
-    // Octal: the "0" prefix only where the text does not already start with 0.
-    {Op::Uintfast, 8, 0, 0, LOCALE_NFMT_OCTAL, U"10"},
-    {Op::Uintfast, 8, 0, 0, kOctalPrefixed, U"010"},
-    {Op::Uintfast, 0, 0, 0, kOctalPrefixed, U"0"},
-    {Op::Uintfast, 8, 0, 4, kOctalPrefixed, U"0010"},
-    {Op::Uintfast, 8, 6, 0, kOctalPrefixed | LOCALE_NFMT_PADWITHZERO, U"000010"},
-    {Op::Uintfast, 8, 6, 0, kOctalPrefixed | LOCALE_NFMT_LEFTJUSTIFY, U"010   "},
-    {Op::Intfast, bits(-1), 0, 0, LOCALE_NFMT_OCTAL | LOCALE_NFMT_SPACEPREFIX, U"37777777777"},
-    {Op::Uintmax, UINT64_MAX, 0, 0, LOCALE_NFMT_OCTAL, U"1777777777777777777777"},
-    {Op::Uintfast, 8, 0, 0, LOCALE_NFMT_OCTAL | LOCALE_NFMT_HEXBIG, U"8"},
-};
-
+// Rows whose texts show how the flags combine, beyond the cases the conformance and
+// sanity suites check; each was worked out from the flag rules, not from the program.
 TEST_F(IntegerFormatTest, FlagsCombineAsDocumented) {
+  const Row kRows[] = {
+      // Justification and zero fill, with and without a sign.
+      {kIntfast, bits(-42), 6, 0, LOCALE_NFMT_LEFTJUSTIFY | LOCALE_NFMT_ADDSIGN, U"-42   "},
+      {kIntfast, bits(-42), 6, 0, LOCALE_NFMT_PADWITHZERO, U"-00042"},
+      {kIntfast, 42, 6, 0, LOCALE_NFMT_PADWITHZERO | LOCALE_NFMT_SPACEPREFIX, U" 00042"},
+      {kIntfast, 42, 6, 0, LOCALE_NFMT_PADWITHZERO | LOCALE_NFMT_LEFTJUSTIFY, U"42    "},
+      {kIntfast, 1234567, 12, 0, LOCALE_NFMT_PADWITHZERO | LOCALE_NFMT_GROUP, U"0001,234,567"},
+      // Precision counts separators: just enough, then one more.
+      {kIntfast, 1234, 0, 5, LOCALE_NFMT_GROUP, U"1,234"},
+      {kIntfast, 1234, 0, 6, LOCALE_NFMT_GROUP, U"01,234"},
+      // UNSIGNED reads a signed operation's bits as unsigned.
+      {kIntfast, bits(-1), 0, 0, LOCALE_NFMT_UNSIGNED | LOCALE_NFMT_ADDSIGN | LOCALE_NFMT_GROUP,
+       U"4,294,967,295"},
+      {kIntmax, bits(-1), 0, 0, LOCALE_NFMT_UNSIGNED, U"18446744073709551615"},
+      // Hexadecimal: case, prefix, no sign, fill after the prefix.
+      {kIntfast, bits(-1), 0, 0, kHexPrefixed | LOCALE_NFMT_ADDSIGN, U"0xffffffff"},
+      {kIntmax, bits(-2), 0, 0, LOCALE_NFMT_HEXBIG, U"FFFFFFFFFFFFFFFE"},
+      {kUintfast, 255, 0, 0, LOCALE_NFMT_HEXBIG | LOCALE_NFMT_HEXPREFIX, U"0xFF"},
+      {kUintfast, 0, 0, 0, kHexPrefixed, U"0x0"},
+      {kUintfast, 255, 8, 0, kHexPrefixed | LOCALE_NFMT_PADWITHZERO, U"0x0000ff"},
+      {kUintfast, 255, 8, 4, kHexPrefixed, U"  0x00ff"},
+      // Octal: the "0" prefix only where the text does not already start with 0.
+      {kUintfast, 8, 0, 0, kOctalPrefixed, U"010"},
+      {kUintfast, 0, 0, 0, kOctalPrefixed, U"0"},
+      {kUintfast, 8, 0, 4, kOctalPrefixed, U"0010"},
+      {kUintfast, 8, 6, 0, kOctalPrefixed | LOCALE_NFMT_PADWITHZERO, U"000010"},
+      {kUintfast, 8, 6, 0, kOctalPrefixed | LOCALE_NFMT_LEFTJUSTIFY, U"010   "},
+      {kIntfast, bits(-1), 0, 0, LOCALE_NFMT_OCTAL | LOCALE_NFMT_SPACEPREFIX, U"37777777777"},
+      {kUintmax, UINT64_MAX, 0, 0, LOCALE_NFMT_OCTAL, U"1777777777777777777777"},
+      {kUintfast, 8, 0, 0, LOCALE_NFMT_OCTAL | LOCALE_NFMT_HEXBIG, U"8"},
+  };
   for (const Row& row : kRows) {
     EXPECT_EQ(format(en_, row), ok(row.expected))
         << "value " << row.value << " options 0x" << std::hex << row.options;
   }
 }
 
-TEST_F(IntegerFormatTest, GroupSeparatorComesFromTheLocale) {
-  // The separator each locale writes between groups, as its users expect it.
-  const std::pair<const char32_t*, char32_t> kLocales[] = {
-      {U"en_US", U','}, {U"zh_CN", U','}, {U"zh_TW", U','}, {U"he_IL", U','}, {U"ja_JP", U','},
-      {U"ko_KR", U','}, {U"es_MX", U','}, {U"ar_SY", U','}, {U"ar_SD", U','}, {U"nl_NL", U'.'},
-      {U"de_DE", U'.'}, {U"it_IT", U'.'}, {U"es_ES", U'.'}, {U"cs_CZ", kNbsp}, {U"fr_FR", kNbsp},
-      {U"hu_HU", kNbsp}, {U"pl_PL", kNbsp}, {U"ru_RU", kNbsp}, {U"sk_SK", kNbsp},
-      {U"sv_SE", kNbsp}, {U"kk_KZ", kNbsp}};
-  for (const auto& [name, separator] : kLocales) {
-    LocaleHandle* l = locale(name);
-    ASSERT_NE(l, nullptr);
-    for (const Row& row : kRows) {
-      std::u32string expected = row.expected;
-      for (char32_t& c : expected) c = c == U',' ? separator : c;
-      EXPECT_EQ(format(l, row), ok(expected)) << readable(name) << " " << readable(row.expected);
-    }
-  }
-}
-
 TEST_F(IntegerFormatTest, TruncationKeepsTheLeadingUnitsAtEveryCapacity) {
   const Row kTexts[] = {
-      {Op::Intfast, bits(-2147483647), 14, 16, LOCALE_NFMT_GROUP, U"-0002,147,483,647"},
-      {Op::Uintfast, 4294967295, 12, 2, 0x820080, U"  0xffffffff"},
-      {Op::Intmax, 2468, 6, 2, LOCALE_NFMT_LEFTJUSTIFY, U"2468  "},
-      {Op::Uintmax, UINT64_MAX, 0, 0, LOCALE_NFMT_GROUP, U"18,446,744,073,709,551,615"},
+      {kIntfast, bits(-2147483647), 14, 16, LOCALE_NFMT_GROUP, U"-0002,147,483,647"},
+      {kUintfast, 4294967295, 12, 2, 0x820080, U"  0xffffffff"},
+      {kIntmax, 2468, 6, 2, LOCALE_NFMT_LEFTJUSTIFY, U"2468  "},
+      {kUintmax, UINT64_MAX, 0, 0, LOCALE_NFMT_GROUP, U"18,446,744,073,709,551,615"},
   };
   for (const Row& row : kTexts) {
     const auto full = static_cast<std::int64_t>(row.expected.size());
@@ -194,22 +138,20 @@ TEST_F(IntegerFormatTest, TruncationKeepsTheLeadingUnitsAtEveryCapacity) {
 }
 
 TEST_F(IntegerFormatTest, HugeOrNegativeWidthAndPrecisionStayBounded) {
-  const Row wide{Op::Intfast, 42, INT_MAX, 0, 0, U""};
+  const Row wide{kIntfast, 42, INT_MAX, 0, 0, U""};
   EXPECT_EQ(format(en_, wide, 72), truncated(std::u32string(72, U' ')));
-  EXPECT_EQ(format(en_, wide, 0), truncated(U""));
   Row left = wide;
   left.options = LOCALE_NFMT_LEFTJUSTIFY;
   EXPECT_EQ(format(en_, left, 72), truncated(U"42" + std::u32string(70, U' ')));
   Row zero_filled = wide;
   zero_filled.options = LOCALE_NFMT_PADWITHZERO | LOCALE_NFMT_ADDSIGN;
   EXPECT_EQ(format(en_, zero_filled, 5), truncated(U"+0000"));
-  const Row precise{Op::Intmax, bits(-42), 0, INT_MAX, LOCALE_NFMT_GROUP, U""};
+  const Row precise{kIntmax, bits(-42), 0, INT_MAX, LOCALE_NFMT_GROUP, U""};
   EXPECT_EQ(format(en_, precise, 72), truncated(U"-" + std::u32string(71, U'0')));
   EXPECT_EQ(pointer(0xDEF34, INT_MAX, 0, 10), truncated(U"          "));
 
-  EXPECT_EQ(format(en_, {Op::Intfast, bits(-42), -10, 0, 0, U""}), ok(U"-42"));
-  EXPECT_EQ(format(en_, {Op::Intfast, bits(-42), INT_MIN, INT_MIN, 0, U""}), ok(U"-42"));
-  EXPECT_EQ(pointer(0xDEF34, -8, 0), ok(U"0xDEF34"));
+  EXPECT_EQ(format(en_, {kIntfast, bits(-42), -10, 0, 0, U""}), ok(U"-42"));
+  EXPECT_EQ(format(en_, {kIntfast, bits(-42), INT_MIN, INT_MIN, 0, U""}), ok(U"-42"));
 }
 
 TEST_F(IntegerFormatTest, UnusableOutputIsRefusedWithoutWriting) {
@@ -235,12 +177,7 @@ TEST_F(IntegerFormatTest, UnusableOutputIsRefusedWithoutWriting) {
 }
 
 TEST_F(IntegerFormatTest, PointerIsNilOrUpperCaseHexadecimal) {
-  EXPECT_EQ(pointer(0, 10, 1), ok(U"NIL"));
   EXPECT_EQ(pointer(0, 10, LOCALE_NFMT_LEFTJUSTIFY | LOCALE_NFMT_PADWITHZERO), ok(U"NIL"));
-  EXPECT_EQ(pointer(0x37DFB84, 8, 3), ok(U"0x37DFB84"));
-  EXPECT_EQ(pointer(0xDEF34, 8, 1), ok(U" 0xDEF34"));
-  EXPECT_EQ(pointer(0xDEF34, 8, 3), ok(U" 0xDEF34"));
-  EXPECT_EQ(pointer(UINT64_MAX, 8, 1), ok(U"0xFFFFFFFFFFFFFFFF"));
   EXPECT_EQ(pointer(0xDEF34, 10, LOCALE_NFMT_LEFTJUSTIFY), ok(U"0xDEF34   "));
   EXPECT_EQ(pointer(0xDEF34, 10, LOCALE_NFMT_PADWITHZERO), ok(U"0x000DEF34"));
   EXPECT_EQ(pointer(0xDEF34, 0, LOCALE_NFMT_GROUP | LOCALE_NFMT_ADDSIGN | LOCALE_NFMT_HEX),
@@ -248,7 +185,7 @@ TEST_F(IntegerFormatTest, PointerIsNilOrUpperCaseHexadecimal) {
 }
 
 // Group sizes other than three, which no locale row uses yet: a first group of
-// three and then twos, and groups of four.
+// three and then twos, groups of four, and groups of one.
 TEST(IntegerFormatEngine, GroupsOfOtherSizes) {
   const auto format = [](std::uint8_t primary, std::uint8_t secondary, std::uint64_t value,
                          std::int32_t precision) {
@@ -259,53 +196,44 @@ TEST(IntegerFormatEngine, GroupsOfOtherSizes) {
     });
   };
   EXPECT_EQ(format(3, 2, 123456789, 0), ok(U"12,34,56,789"));
-  EXPECT_EQ(format(3, 2, 1000, 0), ok(U"1,000"));
   EXPECT_EQ(format(3, 2, 100000, 0), ok(U"1,00,000"));
   EXPECT_EQ(format(3, 2, 999, 0), ok(U"999"));
-  EXPECT_EQ(format(4, 0, 123456789, 0), ok(U"1,2345,6789"));
   EXPECT_EQ(format(4, 0, 12345678, 12), ok(U"0001234,5678"));
   EXPECT_EQ(format(1, 0, UINT64_MAX, 0), ok(U"1,8,4,4,6,7,4,4,0,7,3,7,0,9,5,5,1,6,1,5"));
 }
 
-// Random values of every magnitude against std::to_chars, grouped here by threes.
-std::u32string groupedReference(const char* first, const char* last, char32_t separator) {
+// `digits` (an optional '-', then digits) grouped by threes with `separator`.
+std::u32string grouped(const std::string& digits, char32_t separator) {
   std::u32string out;
-  if (*first == '-') out += *first++;
-  for (const char* p = first; p != last; ++p) {
-    if (p != first && (last - p) % 3 == 0) out += separator;
-    out += static_cast<char32_t>(*p);
+  const std::size_t first = digits[0] == '-' ? 1 : 0;
+  for (std::size_t i = 0; i < digits.size(); ++i) {
+    if (i > first && (digits.size() - i) % 3 == 0) out += separator;
+    out += static_cast<char32_t>(digits[i]);
   }
   return out;
 }
 
+// Random values of every magnitude, through every operation and every locale,
+// against std::to_chars grouped with the separator the locale's users expect.
 TEST_F(IntegerFormatTest, GroupedTextMatchesAnIndependentConversion) {
+  // Every supported locale and the separator its users expect between digit groups.
+  const std::pair<const char32_t*, char32_t> kLocaleGroupSeparators[] = {
+      {U"en_US", U','}, {U"zh_CN", U','}, {U"zh_TW", U','}, {U"he_IL", U','}, {U"ja_JP", U','},
+      {U"ko_KR", U','}, {U"es_MX", U','}, {U"ar_SY", U','}, {U"ar_SD", U','}, {U"nl_NL", U'.'},
+      {U"de_DE", U'.'}, {U"it_IT", U'.'}, {U"es_ES", U'.'}, {U"cs_CZ", kNbsp}, {U"fr_FR", kNbsp},
+      {U"hu_HU", kNbsp}, {U"pl_PL", kNbsp}, {U"ru_RU", kNbsp}, {U"sk_SK", kNbsp},
+      {U"sv_SE", kNbsp}, {U"kk_KZ", kNbsp}};
+  const Op kOps[] = {kIntfast, kIntmax, kUintfast, kUintmax};
   std::mt19937_64 random(20240611);
-  const std::pair<const char32_t*, char32_t> kStyles[] = {
-      {U"en_US", U','}, {U"de_DE", U'.'}, {U"fr_FR", kNbsp}};
-  for (const auto& [name, separator] : kStyles) {
+  for (const auto& [name, separator] : kLocaleGroupSeparators) {
     LocaleHandle* l = locale(name);
-    ASSERT_NE(l, nullptr);
-    for (int i = 0; i < 3000; ++i) {
+    ASSERT_NE(l, nullptr) << readable(name);
+    for (int i = 0; i < 800; ++i) {
       const std::uint64_t value = random() >> (random() % 64);
-      const Op op = static_cast<Op>(i % 4);
-      char digits[24] = {};
-      char* end = nullptr;
-      switch (op) {
-        case Op::Intfast:
-          end = std::to_chars(digits, digits + 24, static_cast<std::int32_t>(value)).ptr;
-          break;
-        case Op::Intmax:
-          end = std::to_chars(digits, digits + 24, static_cast<std::int64_t>(value)).ptr;
-          break;
-        case Op::Uintfast:
-          end = std::to_chars(digits, digits + 24, static_cast<std::uint32_t>(value)).ptr;
-          break;
-        case Op::Uintmax:
-          end = std::to_chars(digits, digits + 24, value).ptr;
-          break;
-      }
+      const Op& op = kOps[i % 4];
       ASSERT_EQ(format(l, {op, value, 0, 0, LOCALE_NFMT_GROUP, U""}),
-                ok(groupedReference(digits, end, separator)));
+                ok(grouped(op.reference(value), separator)))
+          << readable(name);
     }
   }
 }

@@ -14,6 +14,8 @@ namespace zq::testing {
 
 constexpr char32_t kNbsp = U'\u00A0';
 
+inline std::uint64_t bits(std::int64_t value) { return static_cast<std::uint64_t>(value); }
+
 inline const ZQChar* units(const std::u32string& text) {
   return reinterpret_cast<const ZQChar*>(text.data());
 }
@@ -40,6 +42,7 @@ class NlsTest : public ::testing::Test {
 
   NlsHandle* nls() const { return kernel_->nls; }
 
+  // A handle destroyed with the fixture, or null when the host refuses the name.
   LocaleHandle* locale(const char32_t* name) {
     const std::u32string text(name);
     LocaleHandle* handle =
@@ -54,16 +57,13 @@ class NlsTest : public ::testing::Test {
   std::vector<LocaleHandle*> locales_;
 };
 
-// What a format call produced.
+// What a format call produced: its status, its reported length and the units written.
 struct Formatted {
   Status status;
   std::int64_t length;
-  std::u32string text;  // the units written (length of them)
+  std::u32string text;
+  bool operator==(const Formatted&) const = default;
 };
-
-inline bool operator==(const Formatted& a, const Formatted& b) {
-  return a.status == b.status && a.length == b.length && a.text == b.text;
-}
 inline std::ostream& operator<<(std::ostream& out, const Formatted& f) {
   return out << "{status 0x" << std::hex << static_cast<std::uint32_t>(f.status) << std::dec
              << ", length " << f.length << ", \"" << readable(f.text) << "\"}";
