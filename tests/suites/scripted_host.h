@@ -1,0 +1,168 @@
+// A recording journal and a scripted NLS service whose integer operations answer as told.
+//
+// The stand-in host answers rightly; these let a test make a suite's checks fail and
+// read the exact lines it writes. Lines and statuses are rendered by the host's own code.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdarg>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "host/message_format.h"
+#include "host/status_text.h"
+#include "zq/host_objects.h"
+
+namespace zq::testing {
+
+struct JournalLine {
+  std::int64_t level = 0;
+  std::u32string text;
+};
+
+// A Journal that keeps every line with its level and counts flushes.
+struct RecordingJournal {
+  Journal abi{};
+  std::vector<JournalLine> lines;
+  int flushes = 0;
+  std::size_t lines_at_first_flush = 0;
+
+  RecordingJournal() {
+    abi.reserved0[0] = this;
+    abi.FlushJournal = [](Journal* j) -> std::int64_t {
+      RecordingJournal* self = of(j);
+      if (self->flushes++ == 0) self->lines_at_first_flush = self->lines.size();
+      return 0;
+    };
+    abi.MessageToJnl = [](Journal* j, std::int64_t level, const ZQChar* format,
+                          std::int64_t length, std::va_list* args) -> std::int64_t {
+      EXPECT_EQ(format[length], 0u);  // a format passed with its exact length ends there
+      of(j)->lines.push_back({level, host::formatMessage(format, length, args)});
+      return 0;
+    };
+    abi.StatusToBuf = [](Journal*, std::int64_t status, ZQChar* buffer, std::int64_t capacity,
+                         std::int64_t* length, std::va_list*) -> std::int64_t {
+      const std::u32string text = host::statusText(status);
+      *length = std::min<std::int64_t>(capacity, static_cast<std::int64_t>(text.size()));
+      std::copy_n(text.begin(), *length, buffer);
+      return 0;
+    };
+  }
+  static RecordingJournal* of(Journal* j) {
+    return static_cast<RecordingJournal*>(j->reserved0[0]);
+  }
+  Journal* handle() { return &abi; }
+  bool has(std::int64_t level, const std::u32string& text) const {
+    return std::any_of(lines.begin(), lines.end(),
+                       [&](const JournalLine& l) { return l.level == level && l.text == text; });
+  }
+  std::size_t countStartingWith(const std::u32string& head) const {
+    return static_cast<std::size_t>(std::count_if(lines.begin(), lines.end(), [&](auto& l) {
+      return l.text.starts_with(head);
+    }));
+  }
+};
+
+enum class Op { Format, BufferToIntfast, BufferToIntmax, BufferToUintfast, BufferToUintmax,
+                BufferToInt, BufferToUInt, BufferToLong, BufferToULong };
+
+// One call of a locale operation, as the locale received it.
+struct ScriptedCall {
+  Op op;
+  std::u32string locale;  // the name the handle was created with
+  std::int32_t options = 0;
+  std::int64_t capacity = 0;  // formatters
+  std::u32string text;        // parsers: the units they were given
+};
+
+// Formatters write the value in plain decimal, or with `decimal` off write `text` cut
+// at the capacity and report `length` (the text's own length when negative). Parsers
+// answer `value` (cut to their result type) and `used` whatever they are given.
+struct Script {
+  bool decimal = true;
+  Status format_status = ZQ_OK;
+  std::u32string text;
+  std::int64_t length = -1;
+  std::uint64_t value = 0;
+  std::int64_t used = 0;
+  Status destroy_status = ZQ_OK;
+};
+
+// A kernel whose NLS service hands out one scripted locale, whatever its name.
+struct ScriptedHost {
+  KernelHandle kernel{};
+  NlsHandle nls{};
+  LocaleHandle locale{};
+  Script script;
+  std::u32string locale_name;  // of the latest creation
+  std::vector<ScriptedCall> calls;
+
+  ScriptedHost();
+  ScriptedHost(const ScriptedHost&) = delete;
+  ScriptedHost& operator=(const ScriptedHost&) = delete;
+  KernelHandle* handle() { return &kernel; }
+  static ScriptedHost* of(LocaleHandle* l) { return static_cast<ScriptedHost*>(l->reserved0[0]); }
+
+  Status format(const std::string& digits, std::int32_t options, ZQChar* buffer,
+                std::int64_t capacity, std::int64_t* length) {
+    calls.push_back({Op::Format, locale_name, options, capacity, U""});
+    const std::u32string out =
+        script.decimal ? std::u32string(digits.begin(), digits.end()) : script.text;
+    const auto size = static_cast<std::int64_t>(out.size());
+    *length = script.decimal || script.length < 0 ? size : script.length;
+    std::copy_n(out.begin(), std::clamp<std::int64_t>(capacity, 0, size), buffer);
+    return script.format_status;
+  }
+};
+
+template <class Value>
+Status scriptedNumber(LocaleHandle* l, Value value, std::int32_t, std::int32_t,
+                      std::int32_t options, ZQChar* buffer, std::int64_t capacity,
+                      std::int64_t* length) {
+  return ScriptedHost::of(l)->format(std::to_string(value), options, buffer, capacity, length);
+}
+
+template <Op op, class Value>
+Status scriptedParse(LocaleHandle* l, const ZQChar* text, std::int64_t length,
+                     std::int32_t options, Value* value, std::int64_t* used) {
+  ScriptedHost* host = ScriptedHost::of(l);
+  host->calls.push_back({op, host->locale_name, options, 0, std::u32string(text, text + length)});
+  *value = static_cast<Value>(host->script.value);
+  *used = host->script.used;
+  return ZQ_OK;
+}
+
+inline ScriptedHost::ScriptedHost() {
+  kernel.nls = &nls;
+  nls.kernel = &kernel;
+  nls.reserved0[0] = this;
+  locale.reserved0[0] = this;
+  nls.zqnlsLocaleCreate = [](NlsHandle* n, const ZQChar* name, std::int64_t length) {
+    auto* host = static_cast<ScriptedHost*>(n->reserved0[0]);
+    host->locale_name.assign(name, name + length);
+    return &host->locale;
+  };
+  locale.zqnlsLocaleDestroy = [](LocaleHandle* l) { return of(l)->script.destroy_status; };
+  locale.zqnlsLocaleIntfastFormat = scriptedNumber<std::int32_t>;
+  locale.zqnlsLocaleIntmaxFormat = scriptedNumber<std::int64_t>;
+  locale.zqnlsLocaleUintfastFormat = scriptedNumber<std::uint32_t>;
+  locale.zqnlsLocaleUintmaxFormat = scriptedNumber<std::uint64_t>;
+  locale.zqnlsLocalePointerFormat = [](LocaleHandle* l, std::uint64_t pointer, std::int32_t,
+                                       std::int32_t options, ZQChar* buffer,
+                                       std::int64_t capacity, std::int64_t* length) {
+    return of(l)->format(std::to_string(pointer), options, buffer, capacity, length);
+  };
+  locale.zqnlsLocaleBufferToIntfast = scriptedParse<Op::BufferToIntfast, std::int32_t>;
+  locale.zqnlsLocaleBufferToIntmax = scriptedParse<Op::BufferToIntmax, std::int64_t>;
+  locale.zqnlsLocaleBufferToUintfast = scriptedParse<Op::BufferToUintfast, std::uint32_t>;
+  locale.zqnlsLocaleBufferToUintmax = scriptedParse<Op::BufferToUintmax, std::uint64_t>;
+  locale.zqnlsLocaleBufferToInt = scriptedParse<Op::BufferToInt, std::int32_t>;
+  locale.zqnlsLocaleBufferToUInt = scriptedParse<Op::BufferToUInt, std::uint32_t>;
+  locale.zqnlsLocaleBufferToLong = scriptedParse<Op::BufferToLong, std::int64_t>;
+  locale.zqnlsLocaleBufferToULong = scriptedParse<Op::BufferToULong, std::uint64_t>;
+}
+
+}  // namespace zq::testing

@@ -1,0 +1,355 @@
+// zqvnleSanity1 and zqvnleSanity2 driven in-process, on the stand-in host and a scripted one.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "host/nls/service.h"
+#include "recording_services.h"
+#include "scripted_host.h"
+#include "zq/host.h"
+#include "zq/zqvnle.h"
+
+namespace {
+
+using zq::testing::Op;
+using zq::testing::RecordedCheck;
+using zq::testing::Recorder;
+using zq::testing::RecordingJournal;
+using zq::testing::ScriptedHost;
+
+constexpr std::size_t kSanity1Records = 66;
+constexpr std::size_t kSanity2Vectors = 44;
+
+std::string narrow(const std::u32string& s) {
+  std::string out;
+  for (char32_t c : s) out += c < 0x80 ? static_cast<char>(c) : '?';
+  return out;
+}
+
+// One suite run with recording services and journal.
+struct SuiteRun {
+  Recorder recorder;
+  RecordingJournal journal;
+  std::int64_t result = -1;
+
+  SuiteRun(zq::SuiteEntryFn entry, zq::KernelHandle* kernel) {
+    zqextent(kernel);
+    zq::TestServices services = zq::testing::recordingServices(recorder);
+    result = entry(&services, 7, nullptr, journal.handle(), nullptr);
+    zqextent(nullptr);
+  }
+  SuiteRun(const SuiteRun&) = delete;
+  SuiteRun& operator=(const SuiteRun&) = delete;
+
+  std::size_t messageCount(const std::u32string& text) const {
+    std::size_t n = 0;
+    for (const auto& m : recorder.messages) n += m.text == text ? 1 : 0;
+    return n;
+  }
+  std::string explanations() const {
+    std::string out;
+    for (const auto& line : journal.lines) out += narrow(line.text) + "\n";
+    return out;
+  }
+  // The checks of each record, split where a record's locale-handle check begins.
+  std::vector<std::vector<RecordedCheck>> records() const {
+    std::vector<std::vector<RecordedCheck>> out;
+    for (const RecordedCheck& c : recorder.checks) {
+      if (c.kind == "handle" && c.expression == U"localehandle") out.emplace_back();
+      if (!out.empty()) out.back().push_back(c);
+    }
+    return out;
+  }
+};
+
+using Kinds = std::vector<std::string>;
+Kinds describe(const std::vector<RecordedCheck>& checks) {
+  Kinds out;
+  for (const RecordedCheck& c : checks) out.push_back(c.kind + " " + narrow(c.expression));
+  return out;
+}
+
+// The stand-in host for one test; the suite must leave no locale handle alive.
+struct StandInHost {
+  zq::KernelHandle* kernel = static_cast<zq::KernelHandle*>(zqhostCreate());
+  ~StandInHost() {
+    EXPECT_EQ(zq::host::liveLocaleCount(kernel->nls), 0u);
+    EXPECT_EQ(zqhostDestroy(kernel), 0);
+  }
+};
+
+// Without a kernel or its NLS service a suite stops before its banner and journal.
+TEST(SanityFrames, MissingHandlesLeaveTheJournalAlone) {
+  zq::KernelHandle without_nls{};
+  for (zq::SuiteEntryFn entry : {zqvnleSanity1, zqvnleSanity2}) {
+    for (zq::KernelHandle* kernel : {static_cast<zq::KernelHandle*>(nullptr), &without_nls}) {
+      SuiteRun run(entry, kernel);
+      EXPECT_EQ(run.result, 1);
+      ASSERT_EQ(run.recorder.messages.size(), 1u);
+      EXPECT_EQ(run.recorder.messages[0].severity, zq::SEVERITY_ERROR);
+      EXPECT_EQ(run.recorder.steps.size(), kernel == nullptr ? 1u : 2u);
+      EXPECT_TRUE(run.journal.lines.empty());
+      EXPECT_EQ(run.journal.flushes, 0);
+    }
+  }
+}
+
+TEST(Sanity1Host, EveryRecordPassesInFamilyOrderWithItsOwnHandle) {
+  StandInHost host;
+  SuiteRun run(zqvnleSanity1, host.kernel);
+  EXPECT_EQ(run.result, 0);
+  EXPECT_EQ(run.recorder.failures(), 0u) << run.explanations();
+  EXPECT_EQ(run.recorder.steps,
+            (std::vector<std::u32string>{
+                U"zqGetHandle: get the main ZQ handle", U"zqExtensionLoad:Get the zq NLS handle",
+                U"zqnlsLocaleDateFormat testing", U"zqnlsLocaleTimeFormat testing",
+                U"zqnlsLocaleBufferToDatetime and zqnlsLocaleDatetimeFormat testing",
+                U"zqnlsLocalePercentFormat testing", U"zqnlsLocaleCurrencyFormat testing",
+                U"zqnlsLocaleDoubleFormat testing", U"zqnlsLocaleDoubleFormatWithExOpts testing",
+                U"zqnlsLocaleIntFastFormat testing", U"zqnlsLocaleIntmaxFormat testing",
+                U"zqnlsLocaleUintfastFormat testing", U"zqnlsLocaleUintmaxFormat testing",
+                U"zqnlsLocalePointerFormat testing", U"zqnlsLocaleBufferToDouble testing",
+                U"zqnlsLocaleBufferToIntfast testing", U"zqnlsLocaleBufferToIntmax testing",
+                U"zqnlsLocaleBufferToUintfast testing", U"zqnlsLocaleBufferToUintmax testing",
+                U"zqnlsLocaleBufferToTime testing"}));
+  ASSERT_FALSE(run.recorder.messages.empty());
+  EXPECT_EQ(run.recorder.messages[0].text,
+            U"**************Beginning zqvnleSanity1 testing*************");
+  EXPECT_EQ(run.recorder.messages[0].severity, zq::SEVERITY_INFO);
+  ASSERT_EQ(run.journal.lines.size(), 1u);
+  EXPECT_EQ(run.journal.lines[0].level, zq::JNL_LEVEL_INFO);
+  EXPECT_EQ(run.journal.lines[0].text, U"\n***Beginning zqvnleSanity1 testing***\n");
+  EXPECT_EQ(run.journal.flushes, 1);
+  for (const RecordedCheck& c : run.recorder.checks) EXPECT_EQ(c.file, U"zqtest/src/zqvnle2");
+
+  // Two handle checks, then per record the handle, the status where the family checks
+  // it, length, text and cross-check where a text is expected, and the destroy; five
+  // checks per parsing record.
+  constexpr std::size_t kFormatChecks = (10 + 10 + 27 + 10) + (9 + 9 + 24 + 9) +
+                                        (9 + 24 + 9) + (9 + 24 + 9) + (7 + 18 + 7);
+  EXPECT_EQ(run.recorder.checks.size(), 2 + kFormatChecks + 22 * 5);
+  const auto records = run.records();
+  ASSERT_EQ(records.size(), kSanity1Records);
+  EXPECT_EQ(describe(records[0]), (Kinds{"handle localehandle", "status status", "int (int)cnvL",
+                                          "buffer &fmtbuf", "int (int)cnvL", "status status"}));
+  // Intfast test 10 expects truncation: status and destroy only.
+  EXPECT_EQ(describe(records[9]), (Kinds{"handle localehandle", "status status", "status status"}));
+  // The unsigned and pointer families make no status check of their own.
+  EXPECT_EQ(describe(records[19]), (Kinds{"handle localehandle", "int (int)cnvL",
+                                           "buffer &fmtbuf", "int (int)cnvL", "status status"}));
+  EXPECT_EQ(describe(records[43]), (Kinds{"handle localehandle", "status status"}));
+}
+
+TEST(Sanity1Host, LocaleThatCannotBeCreatedSkipsOnlyItsRecord) {
+  // Creation n belongs to the n-th record; the families hold 10, 9, 9, 9, 7, 6, 5, 6
+  // and 5 records, and number them from 1 again.
+  const std::pair<int, const char32_t*> failures[] = {
+      {1, U"zqnlsLocaleIntFastFormat TEST 1"},     {2, U"zqnlsLocaleIntFastFormat TEST 2"},
+      {11, U"zqnlsLocaleIntmaxFormat TEST 1"},     {20, U"zqnlsLocaleUintfastFormat TEST 1"},
+      {29, U"zqnlsLocaleUintmaxFormat TEST 1"},    {44, U"zqnlsLocalePointerFormat TEST 7"},
+      {45, U"zqnlsLocaleBufferToIntfast TEST 1"},  {51, U"zqnlsLocaleBufferToIntmax TEST 1"},
+      {61, U"zqnlsLocaleBufferToUintfast TEST 6"}, {62, U"zqnlsLocaleBufferToUintmax TEST 1"},
+      {66, U"zqnlsLocaleBufferToUintmax TEST 5"},
+  };
+  for (const auto& [creation, record] : failures) {
+    StandInHost host;
+    zqhostInjectFault(host.kernel, ZQHOST_FAULT_LOCALE_CREATE, creation);
+    SuiteRun run(zqvnleSanity1, host.kernel);
+    EXPECT_EQ(run.result, 0) << creation;
+    EXPECT_EQ(run.messageCount(U"Failed to get handle for localehandle"), 1u) << creation;
+    EXPECT_TRUE(run.journal.has(zq::JNL_LEVEL_DETAIL,
+                                std::u32string(record) +
+                                    U": Failed to create handle for locale en_US"))
+        << run.explanations();
+    EXPECT_EQ(run.recorder.failures(), 1u) << creation;
+    const auto records = run.records();
+    ASSERT_EQ(records.size(), kSanity1Records) << creation;
+    EXPECT_EQ(describe(records[creation - 1]), Kinds{"handle localehandle"});
+  }
+}
+
+TEST(Sanity1Scripted, FailedDestroyIsReportedPerRecordAndTheRunGoesOn) {
+  ScriptedHost host;
+  host.script.destroy_status = zq::ZQ_NLS_INVALID_VALUE;
+  SuiteRun run(zqvnleSanity1, host.handle());
+  EXPECT_EQ(run.result, 0);
+  EXPECT_EQ(run.records().size(), kSanity1Records);
+  EXPECT_EQ(run.messageCount(U"zqnlsLocaleDestroy failed"), kSanity1Records);
+  const std::u32string line = U"zqnlsLocaleDestroy Failed to destroy locale handle for test ";
+  EXPECT_EQ(run.journal.countStartingWith(line), kSanity1Records);
+  EXPECT_TRUE(run.journal.has(zq::JNL_LEVEL_DETAIL, line + U"10"));
+  EXPECT_TRUE(run.journal.has(zq::JNL_LEVEL_DETAIL, line + U"5"));
+}
+
+TEST(Sanity1Scripted, FormatMismatchesAreExplainedWithinTheBuffer) {
+  ScriptedHost host;
+  host.script.decimal = false;
+  host.script.format_status = zq::ZQ_NLS_BAD_NUM;
+  host.script.text = std::u32string(150, U'x');  // fills every unit it is given
+  host.script.length = std::int64_t{1} << 40;
+  host.script.value = 99;
+  SuiteRun run(zqvnleSanity1, host.handle());
+  EXPECT_EQ(run.result, 0);
+  const auto has = [&](const std::u32string& text) {
+    return run.journal.has(zq::JNL_LEVEL_DETAIL, text);
+  };
+  EXPECT_TRUE(has(U"zqnlsLocaleIntfastFormat TEST 1: status was 'ZQ_NLS_BAD_NUM (0x803FE810)' "
+                  U"but should have been 'ZQ_OK (0x00000000)'"));
+  EXPECT_TRUE(has(U"zqnlsLocaleIntfastFormat TEST 10: status was 'ZQ_NLS_BAD_NUM (0x803FE810)' "
+                  U"but should have been 'ZQ_NLS_FMT_TRUNCATE (0x803FE80E)'"));
+  EXPECT_TRUE(has(U"zqnlsLocaleIntfastFormat: Test 1: LocaleIntfastFormat converted length was "
+                  U"1099511627776 when 6 was expected"));
+  // The returned text prints as exactly the 100 units the operation could write.
+  EXPECT_TRUE(has(U"zqnlsLocaleIntfastFormat: Test 1: LocaleIntfastFormat buffer was " +
+                  std::u32string(100, U'x') + U" when 000246 expected"));
+  EXPECT_TRUE(has(U"zqnlsLocaleBufferToIntfast: Test 1: LocaleIntfastFormat converted length was "
+                  U"1099511627776 while IntFast was 99"));
+  EXPECT_EQ(run.messageCount(U"zqnlsLocaleIntfastFormat: incorrect status returned"), 10u);
+  EXPECT_EQ(run.messageCount(U"zqnlsLocaleIntmaxFormat: incorrect status returned"), 9u);
+  EXPECT_EQ(run.messageCount(U"incorrect converted length for pointer format"), 6u);
+  EXPECT_EQ(run.journal.countStartingWith(U"zqnlsLocaleUintfastFormat TEST"), 0u);
+  EXPECT_EQ(run.journal.countStartingWith(U"zqnlsLocalePointerFormat TEST"), 0u);
+  // One flush, after the last line.
+  EXPECT_EQ(run.journal.flushes, 1);
+  EXPECT_EQ(run.journal.lines_at_first_flush, run.journal.lines.size());
+}
+
+TEST(Sanity1Scripted, ParseChecksCountTheLowHalfAndPutTheReturnedValueFirst) {
+  ScriptedHost host;
+  host.script.value = 0x100000007u;
+  host.script.used = 3;
+  SuiteRun run(zqvnleSanity1, host.handle());
+  const auto records = run.records();
+  ASSERT_EQ(records.size(), kSanity1Records);
+  // Intmax test 1 follows the 44 formatting and 6 intfast-parsing records.
+  const auto& intmax1 = records[50];
+  EXPECT_EQ(describe(intmax1), (Kinds{"handle localehandle", "status status",
+                                      "int (int)locale_buffer_to_intmax[i].expected_length",
+                                      "int (int)intmax_bench", "status status"}));
+  // Returned first, expected second; the 64-bit value counts by its low half.
+  EXPECT_EQ(intmax1[2].expected, 3);
+  EXPECT_EQ(intmax1[2].actual, 20);
+  EXPECT_EQ(intmax1[3].expected, 7);
+  EXPECT_EQ(intmax1[3].actual, 0);
+  EXPECT_TRUE(run.journal.has(zq::JNL_LEVEL_DETAIL,
+                              U"zqnlsLocaleBufferToIntmax: Test 1: integer returned was 4294967303 "
+                              U"when -9223372036854775808 was expected"));
+  EXPECT_TRUE(run.journal.has(zq::JNL_LEVEL_DETAIL,
+                              U"zqnlsLocaleBufferToIntMax: Test 1: number of characters read was 3 "
+                              U"when 20 was expected"));
+}
+
+TEST(Sanity2Host, IgnoreDecimalSectionPassesInEveryLocale) {
+  StandInHost host;
+  SuiteRun run(zqvnleSanity2, host.kernel);
+  EXPECT_EQ(run.result, 0);
+  EXPECT_EQ(run.recorder.failures(), 0u) << run.explanations();
+  // Per locale: its handle, three checks per vector and the destroy.
+  EXPECT_EQ(run.recorder.checks.size(), 2 + 18 * (2 + 3 * kSanity2Vectors));
+  EXPECT_TRUE(run.recorder.begun.empty());
+  EXPECT_EQ(run.recorder.steps,
+            (std::vector<std::u32string>{
+                U"zqGetHandle: get the main ZQ handle", U"zqExtensionLoad:Get the zq NLS handle",
+                U"TODATE, TOTIME, TODATETIME tests",
+                U"LOCALEBUFFERTO Intfast, Intmax, Int, Long, UIntfast, UIntmax, UInt, ULong tests",
+                U"SPACEGROUPING option tests for LOCALEBUFFERTO Intfast, Intmax, Int, Long, "
+                U"UIntfast, UIntmax, UInt, ULong",
+                U"LOCALEBUFFERTODouble tests"}));
+  ASSERT_FALSE(run.recorder.messages.empty());
+  EXPECT_EQ(run.recorder.messages[0].text,
+            U"**************Beginning zqvnleSanity2 testing*************");
+  ASSERT_EQ(run.journal.lines.size(), 1u);
+  EXPECT_EQ(run.journal.lines[0].level, zq::JNL_LEVEL_INFO);
+  EXPECT_EQ(run.journal.lines[0].text, U"\n***Beginning zqvnleSanity2 testing***\n");
+  EXPECT_EQ(run.journal.flushes, 0);
+  for (const RecordedCheck& c : run.recorder.checks) EXPECT_EQ(c.file, U"zqtest/src/zqvnle3");
+}
+
+TEST(Sanity2Host, LocaleThatCannotBeCreatedEndsTheSuite) {
+  StandInHost host;
+  zqhostInjectFault(host.kernel, ZQHOST_FAULT_LOCALE_CREATE, 3);
+  SuiteRun run(zqvnleSanity2, host.kernel);
+  EXPECT_EQ(run.result, 1);
+  EXPECT_EQ(run.messageCount(U"Failed to get handle for currentLocale"), 1u);
+  EXPECT_EQ(run.recorder.steps.size(), 4u);  // the integer section was the last
+  // Two locales ran in full and were destroyed; the third made only its handle check.
+  EXPECT_EQ(run.recorder.checks.size(), 2 + 2 * (2 + 3 * kSanity2Vectors) + 1);
+  EXPECT_EQ(run.recorder.failures(), 1u);
+}
+
+TEST(Sanity2Scripted, EveryParserGetsTheLocalisedInputWithIgnoreDecimal) {
+  ScriptedHost host;
+  SuiteRun run(zqvnleSanity2, host.handle());
+  ASSERT_EQ(host.calls.size(), 18 * kSanity2Vectors);
+  // Per locale: six vectors for each signed parser, then five for each unsigned one.
+  std::vector<Op> order;
+  for (Op op : {Op::BufferToIntfast, Op::BufferToIntmax, Op::BufferToInt, Op::BufferToLong}) {
+    order.insert(order.end(), 6, op);
+  }
+  for (Op op : {Op::BufferToUintfast, Op::BufferToUintmax, Op::BufferToUInt, Op::BufferToULong}) {
+    order.insert(order.end(), 5, op);
+  }
+  for (std::size_t i = 0; i < host.calls.size(); ++i) {
+    EXPECT_EQ(host.calls[i].op, order[i % kSanity2Vectors]) << i;
+    EXPECT_EQ(host.calls[i].options, 0x2000) << i;
+  }
+  // locale row, test number -> the locale and the units the parser was given
+  const std::tuple<std::size_t, std::size_t, const char32_t*, const char32_t*> rows[] = {
+      {0, 6, U"cs_CZ", U"123"},      {1, 20, U"de_DE", U"-123,00"}, {2, 3, U"en_US", U"123.01"},
+      {5, 3, U"fr_FR", U"123,01"},   {0, 44, U"cs_CZ", U"123,"},    {17, 44, U"zh_TW", U"123."},
+  };
+  for (const auto& [locale_row, test, locale, text] : rows) {
+    const auto& call = host.calls[locale_row * kSanity2Vectors + test - 1];
+    EXPECT_EQ(call.locale, locale);
+    EXPECT_EQ(call.text, text) << narrow(locale) << " " << test;
+  }
+}
+
+TEST(Sanity2Scripted, MismatchesAreJournalledAndWideValuesCountByTheirLowHalf) {
+  ScriptedHost host;
+  host.script.value = 0x10000007Bu;  // 123 in its low 32 bits
+  host.script.used = 6;
+  SuiteRun run(zqvnleSanity2, host.handle());
+  EXPECT_EQ(run.result, 0);
+  // Value checks fail only for the -123 vectors: two per signed parser and locale.
+  std::size_t value_failures = 0;
+  for (const RecordedCheck& c : run.recorder.checks) {
+    if (c.kind == "int" && c.expression != U"cnvL" && !c.passed) ++value_failures;
+  }
+  EXPECT_EQ(value_failures, 18u * 8u);
+  const auto has = [&](const std::u32string& text) {
+    return run.journal.has(zq::JNL_LEVEL_DETAIL, text);
+  };
+  EXPECT_TRUE(has(U"TEST08: LocaleBufferToIntmax (LOCALE_CVT_IGNORE_DECIMAL option - cs_CZ) "
+                  U"returned 4294967419 but should have been -123"));
+  EXPECT_TRUE(has(U"TEST02: LocaleBufferToIntfast (LOCALE_CVT_IGNORE_DECIMAL option - fr_FR) "
+                  U"returned 123 but should have been -123"));
+  EXPECT_TRUE(has(U"TEST03: LocaleBufferToIntfast ( LOCALE_CVT_IGNORE_DECIMAL option(#8192) - "
+                  U"en_US) status was 'ZQ_OK (0x00000000)' but should have been "
+                  U"'ZQ_NLS_FMT_TRUNCATE (0x803FE80E)'"));
+  EXPECT_TRUE(has(U"TEST26: LocaleBufferToUintfast (LOCALE_CVT_IGNORE_DECIMAL option - zh_TW) "
+                  U"ZQChars consumed was 6 but should have been 7"));
+  // The value checks name the parser's own expression. Checks: kernel, NLS, the first
+  // locale, then value, status and count per vector.
+  ASSERT_GE(run.recorder.checks.size(), 3 + 3 * kSanity2Vectors);
+  const auto expression = [&](std::size_t vector) {
+    return run.recorder.checks[3 + 3 * vector].expression;
+  };
+  EXPECT_EQ(expression(0), U"(int)intfast");
+  EXPECT_EQ(expression(6), U"(int)intmax");
+  EXPECT_EQ(expression(12), U"intval");
+  EXPECT_EQ(expression(18), U"longval");
+  EXPECT_EQ(expression(24), U"(int)uintfast");
+  EXPECT_EQ(expression(29), U"(int)uintmax");
+  EXPECT_EQ(expression(34), U"uintval");
+  EXPECT_EQ(expression(39), U"ulongval");
+  for (std::size_t i = 1; i < run.journal.lines.size(); ++i) {
+    EXPECT_EQ(run.journal.lines[i].level, zq::JNL_LEVEL_DETAIL);
+  }
+  EXPECT_EQ(run.recorder.messages.size(), 1u);  // the banner: mismatches go to the journal
+}
+
+}  // namespace
