@@ -94,36 +94,15 @@ std::int64_t checkStatus(Status expected, Status actual, const ZQChar* expressio
   return expected == actual ? 1 : 0;
 }
 
-std::int64_t checkInt(std::int32_t expected, std::int32_t actual, const ZQChar* expression,
-                      const ZQChar* file, std::int64_t line, Word ctx, Word) {
-  recordCheck(recorderOf(ctx), CheckKind::Int, expected == actual, file, line,
-              [&](CheckFailure& f) {
-                f.expression = visibleTerminated(expression, 512);
-                f.expected = std::to_string(expected);
-                f.actual = std::to_string(actual);
-              });
-  return expected == actual ? 1 : 0;
-}
-
-std::int64_t checkUint64(std::uint64_t expected, std::uint64_t actual, const ZQChar* expression,
+// CheckInt, CheckUint64 and CheckInt64: the same comparison at three widths.
+template <CheckKind Kind, class Number>
+std::int64_t checkNumber(Number expected, Number actual, const ZQChar* expression,
                          const ZQChar* file, std::int64_t line, Word ctx, Word) {
-  recordCheck(recorderOf(ctx), CheckKind::Uint64, expected == actual, file, line,
-              [&](CheckFailure& f) {
-                f.expression = visibleTerminated(expression, 512);
-                f.expected = std::to_string(expected);
-                f.actual = std::to_string(actual);
-              });
-  return expected == actual ? 1 : 0;
-}
-
-std::int64_t checkInt64(std::int64_t expected, std::int64_t actual, const ZQChar* expression,
-                        const ZQChar* file, std::int64_t line, Word ctx, Word) {
-  recordCheck(recorderOf(ctx), CheckKind::Int64, expected == actual, file, line,
-              [&](CheckFailure& f) {
-                f.expression = visibleTerminated(expression, 512);
-                f.expected = std::to_string(expected);
-                f.actual = std::to_string(actual);
-              });
+  recordCheck(recorderOf(ctx), Kind, expected == actual, file, line, [&](CheckFailure& f) {
+    f.expression = visibleTerminated(expression, 512);
+    f.expected = std::to_string(expected);
+    f.actual = std::to_string(actual);
+  });
   return expected == actual ? 1 : 0;
 }
 
@@ -221,10 +200,10 @@ TestServices makeTestServices(std::uint8_t step_flag) {
   services.NoteStep = noteStep;
   services.CheckHandle = checkHandle;
   services.CheckStatus = checkStatus;
-  services.CheckInt = checkInt;
+  services.CheckInt = checkNumber<CheckKind::Int, std::int32_t>;
   services.CheckBuffer = checkBuffer;
-  services.CheckUint64 = checkUint64;
-  services.CheckInt64 = checkInt64;
+  services.CheckUint64 = checkNumber<CheckKind::Uint64, std::uint64_t>;
+  services.CheckInt64 = checkNumber<CheckKind::Int64, std::int64_t>;
   services.ReportMessage = reportMessage;
   services.step_flag = step_flag;
   return services;
