@@ -2,9 +2,11 @@
 #pragma once
 
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <type_traits>
 
+#include "suites/common/operations.h"
 #include "zq/harness.h"
 #include "zq/host_objects.h"
 #include "zq/types.h"
@@ -143,15 +145,22 @@ inline std::int64_t clampUnits(std::int64_t length, std::int64_t capacity) {
   return length < capacity ? length : capacity;
 }
 
+// Narrows a 64-bit count for a 32-bit check. A count outside the 32-bit range saturates
+// instead of wrapping, so it can never pass for a small expected count.
+constexpr std::int32_t checkedInt32(std::int64_t value) {
+  if (value > std::numeric_limits<std::int32_t>::max()) {
+    return std::numeric_limits<std::int32_t>::max();
+  }
+  if (value < std::numeric_limits<std::int32_t>::min()) {
+    return std::numeric_limits<std::int32_t>::min();
+  }
+  return static_cast<std::int32_t>(value);
+}
+
 // The kernel handle and its NLS service, or null.
 inline KernelHandle* kernelHandle() { return Exported_ZQHandle; }
 inline NlsHandle* nlsHandle(KernelHandle* kernel) {
   return kernel != nullptr ? kernel->nls : nullptr;
-}
-
-// Creates a locale handle for a name of `length` units.
-inline LocaleHandle* createLocale(NlsHandle* nls, const ZQChar* name, std::int64_t length) {
-  return nls->zqnlsLocaleCreate(nls, name, length);
 }
 
 }  // namespace zq::suite

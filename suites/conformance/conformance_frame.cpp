@@ -1,6 +1,8 @@
 // Locale blocks, banners and case texts shared by the locale conformance suites.
 #include "suites/conformance/conformance_frame.h"
 
+#include "suites/common/localise.h"
+
 using namespace zq::suite;
 
 namespace zq::conformance {
@@ -40,33 +42,49 @@ CaseText& CaseText::addNumber(std::int64_t value) {
   return addUnsigned(0 - static_cast<std::uint64_t>(value));
 }
 
-const char32_t* statusName(Status status) {
-  // status code -> the name a status line spells
-  struct Named {
-    Status status;
-    const char32_t* name;
-  };
-  static constexpr Named kNames[] = {
-      {ZQ_OK, U"ZQ_OK"},
-      {ZQ_NLS_DTIFMTERR, U"ZQ_NLS_DTIFMTERR"},
-      {ZQ_NLS_MISSING_VALUE, U"ZQ_NLS_MISSING_VALUE"},
-      {ZQ_NLS_INVALID_VALUE, U"ZQ_NLS_INVALID_VALUE"},
-      {ZQ_NLS_FMT_TRUNCATE, U"ZQ_NLS_FMT_TRUNCATE"},
-      {ZQ_NLS_BAD_NUM, U"ZQ_NLS_BAD_NUM"},
-      {ZQ_NLS_OVERFLOW, U"ZQ_NLS_OVERFLOW"},
-      {ZQ_NLS_UNDERFLOW, U"ZQ_NLS_UNDERFLOW"},
-      {ZQ_NLS_FMT_REVERT, U"ZQ_NLS_FMT_REVERT"},
-      {ZQ_NLS_FMT_INVALID_MISSCHAR, U"ZQ_NLS_FMT_INVALID_MISSCHAR"},
-  };
-  for (const Named& named : kNames) {
-    if (named.status == status) return named.name;
+CaseText& CaseText::add(const char* ascii) {
+  for (; *ascii != 0; ++ascii) add(static_cast<ZQChar>(static_cast<unsigned char>(*ascii)));
+  return *this;
+}
+
+CaseText caseLead(const char32_t* tag) {
+  CaseText lead;
+  if (tag == nullptr) {
+    lead.add(U"  ");
+    return lead;
   }
-  return U"STATUS";
+  lead.add(tag).add(U" ");
+  return lead;
+}
+
+std::int64_t localeText(const char32_t* period_comma, SeparatorStyle style,
+                        ZQChar (&out)[kBufferUnits + 1]) {
+  const Separators separators = separatorsOf(style);
+  const std::int64_t length = localiseText(zt(period_comma), zlen(period_comma),
+                                           separators.decimal, separators.grouping, out,
+                                           kBufferUnits);
+  out[length] = 0;
+  return length;
+}
+
+bool checkCaseStatus(const LocaleBlock& block, std::int32_t n, Status expected, Status actual,
+                     const CaseText& report_text, const CaseText& line_head,
+                     std::int64_t line) {
+  const Frame& f = block.frame;
+  if (checkStatus(f, expected, actual, U"status", line)) return true;
+  report(f, report_text.data(), SEVERITY_ERROR);
+  const auto status_text = statusText<kBufferUnits>(f, actual);
+  CaseText status_line = line_head;
+  status_line.add(U"Status was '%*s' but should have been '");
+  const char* name = zq::statusName(expected);
+  status_line.add(name != nullptr ? name : "STATUS").add(U"'\n");
+  journalText(f, JNL_LEVEL_DETAIL, status_line, n, status_text.length, status_text.text);
+  return false;
 }
 
 LocaleHandle* beginLocale(const Frame& f, NlsHandle* nls, const char32_t* name,
-                          const char32_t* banner_word) {
-  report(f, U"", SEVERITY_INFO);
+                          const BlockStyle& style) {
+  if (style.empty_report_first) report(f, U"", SEVERITY_INFO);
   noteStep(f, U"get handle from zqnlsLocaleCreate");
   LocaleHandle* locale = createLocale(nls, zt(name), kLocaleNameUnits);
   if (!checkHandle(f, locale, U"locale1")) {
@@ -78,7 +96,7 @@ LocaleHandle* beginLocale(const Frame& f, NlsHandle* nls, const char32_t* name,
   constexpr const char32_t* kStars = U"******************************";
   CaseText shown;
   shown.add(U"\n ").add(kStars).add(U" ");
-  if (banner_word != nullptr) shown.add(banner_word).add(U" ");
+  if (style.banner_word != nullptr) shown.add(style.banner_word).add(U" ");
   shown.add(name).add(U" TESTS ").add(kStars).add(U" \n");
   CaseText journal_banner;
   journal_banner.add(U"\n ").add(kStars).add(U" ").add(name).add(U" TESTS ").add(kStars).add(
@@ -93,7 +111,7 @@ LocaleHandle* beginLocale(const Frame& f, NlsHandle* nls, const char32_t* name,
 
 void endLocale(const Frame& f, LocaleHandle* locale) {
   noteStep(f, U"Release the Locale Handle");
-  const Status status = locale->zqnlsLocaleDestroy(locale);
+  const Status status = destroyLocale(locale);
   if (!checkStatus(f, ZQ_OK, status, U"status")) {
     report(f, U"zqnlsLocaleDestroy failed", SEVERITY_ERROR);
   }

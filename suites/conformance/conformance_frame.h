@@ -1,4 +1,4 @@
-// The frame every locale conformance suite shares: locale blocks, banners and case texts.
+// The frame every locale conformance suite shares: locales, blocks, banners and case texts.
 #pragma once
 
 #include <cstddef>
@@ -14,6 +14,53 @@ constexpr std::int64_t kBufferUnits = 72;
 // Every conformance locale name is five units, such as "en_US".
 constexpr std::int64_t kLocaleNameUnits = 5;
 
+// How a locale's expected texts and inputs write numbers. Tables hold the
+// period-comma form; the others follow by exchanging the two separators.
+enum class SeparatorStyle { PeriodComma, CommaSpace, CommaPeriod };
+
+struct Separators {
+  ZQChar decimal;
+  ZQChar grouping;
+};
+
+constexpr Separators separatorsOf(SeparatorStyle style) {
+  // style -> decimal separator, grouping separator (U+00A0 is the no-break space)
+  switch (style) {
+    case SeparatorStyle::PeriodComma: return {'.', ','};
+    case SeparatorStyle::CommaSpace: return {',', 0x00A0};
+    case SeparatorStyle::CommaPeriod: return {',', '.'};
+  }
+  return {'.', ','};
+}
+
+struct ConformanceLocale {
+  const char32_t* name;
+  SeparatorStyle style;
+};
+
+// The seventeen conformance locales in the order the suites run them. The integer and
+// double suites 1 to 4 each take a consecutive share of it (conformanceShare); the
+// date and buffer-to-double suites run all of it.
+inline constexpr ConformanceLocale kConformanceLocales[] = {
+    {U"en_US", SeparatorStyle::PeriodComma}, {U"zh_CN", SeparatorStyle::PeriodComma},
+    {U"zh_TW", SeparatorStyle::PeriodComma}, {U"cs_CZ", SeparatorStyle::CommaSpace},
+    {U"nl_NL", SeparatorStyle::CommaPeriod}, {U"fr_FR", SeparatorStyle::CommaSpace},
+    {U"de_DE", SeparatorStyle::CommaPeriod}, {U"he_IL", SeparatorStyle::PeriodComma},
+    {U"hu_HU", SeparatorStyle::CommaSpace},  {U"it_IT", SeparatorStyle::CommaPeriod},
+    {U"ja_JP", SeparatorStyle::PeriodComma}, {U"ko_KR", SeparatorStyle::PeriodComma},
+    {U"pl_PL", SeparatorStyle::CommaSpace},  {U"ru_RU", SeparatorStyle::CommaSpace},
+    {U"sk_SK", SeparatorStyle::CommaSpace},  {U"es_ES", SeparatorStyle::CommaPeriod},
+    {U"sv_SE", SeparatorStyle::CommaSpace},
+};
+static_assert(std::size(kConformanceLocales) == 17);
+
+// The locales of suite `n` (1 to 4) of a four-suite family: five each, two for the
+// last (en_US to nl_NL, fr_FR to it_IT, ja_JP to sk_SK, es_ES and sv_SE).
+constexpr std::span<const ConformanceLocale> conformanceShare(int n) {
+  return std::span<const ConformanceLocale>(kConformanceLocales).subspan(
+      static_cast<std::size_t>(5 * (n - 1)), n == 4 ? 2 : 5);
+}
+
 // A ZQChar text assembled from pieces and kept zero-terminated. Pieces that do not
 // fit are cut at the capacity, so a text never runs past its storage.
 struct CaseText {
@@ -23,19 +70,30 @@ struct CaseText {
 
   CaseText& add(ZQChar unit);
   CaseText& add(const char32_t* text);
+  CaseText& add(const char* ascii);
   CaseText& add(const ZQChar* text, std::int64_t count);
   CaseText& addNumber(std::int64_t value);
   CaseText& addUnsigned(std::uint64_t value);
   const ZQChar* data() const { return units; }
 };
 
+// The lead of a case's failure texts: its tag and one blank, or two blanks when the
+// case has no tag (`tag` null).
+CaseText caseLead(const char32_t* tag);
+
+// A period-comma text of a case table in the locale's style, zero-terminated in `out`.
+// Returns its length, at most kBufferUnits.
+std::int64_t localeText(const char32_t* period_comma, SeparatorStyle style,
+                        ZQChar (&out)[kBufferUnits + 1]);
+
 // What a suite's cases need for one locale: the harness frame, the verbose flag, the
-// open locale handle and its name.
+// open locale handle, its name and its separator style.
 struct LocaleBlock {
   const suite::Frame& frame;
   bool verbose;
   LocaleHandle* locale;
   const char32_t* name;
+  SeparatorStyle style;
 };
 
 // One journal line whose format was assembled at run time; its length is exact.
@@ -47,37 +105,50 @@ void journalText(const suite::Frame& f, std::int64_t level, const CaseText& form
                   suite::journalArgument(args)...);
 }
 
-// The name by which a status line spells an expected status, such as "ZQ_NLS_BAD_NUM".
-const char32_t* statusName(Status status);
+// A case's status check: CheckStatus(expected, actual, "status"). On a mismatch it sends
+// `report_text` at severity 3, renders the actual status into a 72-unit buffer and
+// journals, at level 4, `line_head` followed by "Status was '%*s' but should have been
+// '<name of the expected status>'\n"; the head's one "%.2i" receives `n`. True when the
+// check passed.
+bool checkCaseStatus(const LocaleBlock& block, std::int32_t n, Status expected, Status actual,
+                     const CaseText& report_text, const CaseText& line_head,
+                     std::int64_t line = __builtin_LINE());
+
+// How a suite opens each locale block: the harness banner carries `banner_word` and a
+// blank before the locale name when it is not null (the journal banner never does);
+// `empty_report_first` sends the empty line that most suites send before the block's
+// first step.
+struct BlockStyle {
+  const char32_t* banner_word;
+  bool empty_report_first;
+};
 
 // Opens one locale block: the empty line, the locale handle (checked as "locale1"),
-// then the banners. The harness banner carries `banner_word` and a blank before the
-// locale name when `banner_word` is not null; the journal banner never does. Returns
-// null after reporting "Failed to get handle for locale1".
+// then the banners. Returns null after reporting "Failed to get handle for locale1".
 LocaleHandle* beginLocale(const suite::Frame& f, NlsHandle* nls, const char32_t* name,
-                          const char32_t* banner_word);
+                          const BlockStyle& style);
 
 // Closes one locale block: destroys the handle, checks the destroy status against ZQ_OK
 // and flushes the journal.
 void endLocale(const suite::Frame& f, LocaleHandle* locale);
 
-// Runs a conformance suite: checks the NLS handle ("nls"), then for every row of
-// `locales` (each has a `name`) opens the locale block, calls `run_cases` and closes
-// the block. Returns 0 when every locale ran, 1 when the NLS handle or a locale handle
-// was missing (later locales are then not run).
-template <class LocaleRow>
+// Runs a conformance suite: checks the NLS handle ("nls"), then for every locale opens
+// the block, calls `run_cases(block)` and closes the block. Returns 0 when every locale
+// ran, 1 when the NLS handle or a locale handle was missing (later locales are then not
+// run).
+template <class RunCases>
 std::int64_t runConformanceSuite(const suite::Frame& f, const SuiteState* state,
-                                 KernelHandle* kernel, const char32_t* banner_word,
-                                 std::span<const LocaleRow> locales,
-                                 void (*run_cases)(const LocaleBlock&, const LocaleRow&)) {
+                                 KernelHandle* kernel, const BlockStyle& style,
+                                 std::span<const ConformanceLocale> locales,
+                                 RunCases&& run_cases) {
   NlsHandle* nls =
       suite::acquireNls(f, kernel, U"zqExtensionLoad:Get the zq NLS handle", U"nls");
   if (nls == nullptr) return 1;
   const bool verbose = state != nullptr && state->verbose != 0;
-  for (const LocaleRow& row : locales) {
-    LocaleHandle* locale = beginLocale(f, nls, row.name, banner_word);
+  for (const ConformanceLocale& row : locales) {
+    LocaleHandle* locale = beginLocale(f, nls, row.name, style);
     if (locale == nullptr) return 1;
-    run_cases(LocaleBlock{f, verbose, locale, row.name}, row);
+    run_cases(LocaleBlock{f, verbose, locale, row.name, row.style});
     endLocale(f, locale);
   }
   return 0;

@@ -5,19 +5,12 @@
 
 namespace zq::conformance {
 
-// A locale of the integer suites with the separators its expected texts use: the
-// grouping character replaces "," in the expected formatted texts, the decimal
-// separator replaces "." in the parsed inputs.
-struct IntegerLocale {
-  const char32_t* name;
-  ZQChar grouping;
-  ZQChar decimal;
-};
+// The 37 formatting cases: 10 Intfast, 9 Intmax, 9 Uintfast, 9 Uintmax. The expected
+// texts follow the locale's grouping separator.
+void runIntegerFormatCases(const LocaleBlock& block);
 
-// The 37 formatting cases: 10 Intfast, 9 Intmax, 9 Uintfast, 9 Uintmax.
-void runIntegerFormatCases(const LocaleBlock& block, const IntegerLocale& locale);
-
-// The 52 parsing cases: 14 Intfast, 13 Intmax, 13 Uintfast, 12 Uintmax.
-void runIntegerParseCases(const LocaleBlock& block, const IntegerLocale& locale);
+// The 52 parsing cases: 14 Intfast, 13 Intmax, 13 Uintfast, 12 Uintmax. The inputs
+// follow the locale's decimal separator.
+void runIntegerParseCases(const LocaleBlock& block);
 
 }  // namespace zq::conformance

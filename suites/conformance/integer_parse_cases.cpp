@@ -158,17 +158,6 @@ CaseText descriptor(std::int32_t n, const char32_t* locale_name, const char32_t*
   return text;
 }
 
-// Copies the en_US text into the work buffer with the locale's decimal separator in
-// place of "."; returns the units copied.
-std::int64_t localeInput(const char32_t* en_us, ZQChar decimal,
-                         ZQChar (&work)[kBufferUnits + 1]) {
-  std::int64_t i = 0;
-  for (; en_us[i] != 0 && i < kBufferUnits; ++i) {
-    work[i] = en_us[i] == U'.' ? decimal : static_cast<ZQChar>(en_us[i]);
-  }
-  return i;
-}
-
 template <class Value>
 void addValue(CaseText& text, Value value) {
   if constexpr (std::is_signed_v<Value>) {
@@ -189,7 +178,7 @@ bool checkValue(const Frame& f, Value expected, Value actual, const char32_t* ex
 }
 
 template <class Op>
-void runParseGroup(const LocaleBlock& block, const IntegerLocale& locale,
+void runParseGroup(const LocaleBlock& block,
                    std::span<const ParseCase<typename Op::Value>> cases) {
   using Value = typename Op::Value;
   const Frame& f = block.frame;
@@ -204,12 +193,12 @@ void runParseGroup(const LocaleBlock& block, const IntegerLocale& locale,
     std::int64_t expected_consumed = c.consumed;
     switch (c.input) {
       case Input::Table:
-        input_length = localeInput(c.text, locale.decimal, work);
+        input_length = localeText(c.text, block.style, work);
         break;
       case Input::FormattedExtreme: {
         // The formatter's status and text are not judged here; the parse is.
         std::int64_t formatted = 0;
-        Op::Formatter::call(block.locale, c.value, 0, 0, 0, work, kBufferUnits, &formatted);
+        formatInteger(block.locale, c.value, 0, 0, 0, work, kBufferUnits, &formatted);
         expected_consumed = static_cast<std::int64_t>(vdStrTLen(zt(c.text)));
         input_length = clampUnits(formatted, kBufferUnits);
         break;
@@ -224,7 +213,8 @@ void runParseGroup(const LocaleBlock& block, const IntegerLocale& locale,
 
     Value value = 0;
     std::int64_t used = 0;
-    const Status status = Op::call(block.locale, work, input_length, c.options, &value, &used);
+    const Status status =
+        parseInteger<Op::kParser>(block.locale, work, input_length, c.options, &value, &used);
 
     const auto line = [&](const char32_t* tail) {
       CaseText text;
@@ -238,16 +228,10 @@ void runParseGroup(const LocaleBlock& block, const IntegerLocale& locale,
       journalText(f, JNL_LEVEL_INFO, trace, n, used, value);
     }
 
-    if (!checkStatus(f, c.expected_status, status, U"status")) {
-      CaseText message;
-      message.add(c.prefix).add(U"TEST").addNumber(n).add(U" ").add(Op::kName).add(
-          U" : Unexpected status");
-      report(f, message.data(), SEVERITY_ERROR);
-      const auto status_text = statusText<kBufferUnits>(f, status);
-      CaseText status_line = line(U" Status was '%*s' but should have been '");
-      status_line.add(statusName(c.expected_status)).add(U"'\n");
-      journalText(f, JNL_LEVEL_DETAIL, status_line, n, status_text.length, status_text.text);
-    }
+    CaseText report_text;
+    report_text.add(c.prefix).add(U"TEST").addNumber(n).add(U" ").add(Op::kName).add(
+        U" : Unexpected status");
+    checkCaseStatus(block, n, c.expected_status, status, report_text, line(U" "));
 
     if (!checkInt(f, checkedInt32(expected_consumed), checkedInt32(used), U"(int)length")) {
       CaseText message;
@@ -289,11 +273,11 @@ void runParseGroup(const LocaleBlock& block, const IntegerLocale& locale,
 
 }  // namespace
 
-void runIntegerParseCases(const LocaleBlock& block, const IntegerLocale& locale) {
-  runParseGroup<IntfastParse>(block, locale, kIntfastCases);
-  runParseGroup<IntmaxParse>(block, locale, kIntmaxCases);
-  runParseGroup<UintfastParse>(block, locale, kUintfastCases);
-  runParseGroup<UintmaxParse>(block, locale, kUintmaxCases);
+void runIntegerParseCases(const LocaleBlock& block) {
+  runParseGroup<IntfastParse>(block, kIntfastCases);
+  runParseGroup<IntmaxParse>(block, kIntmaxCases);
+  runParseGroup<UintfastParse>(block, kUintfastCases);
+  runParseGroup<UintmaxParse>(block, kUintmaxCases);
 }
 
 }  // namespace zq::conformance

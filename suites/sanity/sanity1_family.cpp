@@ -25,7 +25,7 @@ LocaleHandle* openRecordLocale(const Sanity1Run& run, const ZQChar* locale,
 }
 
 void closeRecordLocale(const Sanity1Run& run, LocaleHandle* locale, int test) {
-  const Status status = locale->zqnlsLocaleDestroy(locale);
+  const Status status = suite::destroyLocale(locale);
   if (checkStatus(run.frame, ZQ_OK, status, U"status")) return;
   report(run.frame, U"zqnlsLocaleDestroy failed", SEVERITY_ERROR);
   journalLine(run.frame, JNL_LEVEL_DETAIL,

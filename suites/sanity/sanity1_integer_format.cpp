@@ -26,11 +26,25 @@ struct FormatFamilyTexts {
   CrossCheckTexts cross;
 };
 
-// Runs one formatting family over its table. `format` calls the operation under test
-// for a record: (locale, record, buffer, capacity, converted length) -> status.
-template <class Record, class Format>
+// The call a record makes: an integer record its value's format, a pointer record the
+// pointer format (its stored mark stands for the pointer with every bit set).
+template <class Record>
+Status formatRecord(LocaleHandle* locale, const Record& r, ZQChar* buffer,
+                    std::int64_t capacity, std::int64_t* cnvL) {
+  return suite::formatInteger(locale, r.value, r.width, r.precision,
+                              static_cast<std::uint32_t>(r.options), buffer, capacity, cnvL);
+}
+Status formatRecord(LocaleHandle* locale, const PointerFormatRecord& r, ZQChar* buffer,
+                    std::int64_t capacity, std::int64_t* cnvL) {
+  const std::uint64_t pointer = r.pointer == kAllBitsPointerMark ? ~std::uint64_t{0} : r.pointer;
+  return suite::formatPointer(locale, pointer, r.width, static_cast<std::uint32_t>(r.options),
+                              buffer, capacity, cnvL);
+}
+
+// Runs one formatting family over its table.
+template <class Record>
 void runFormatFamily(const Sanity1Run& run, const FormatFamilyTexts& texts,
-                     std::span<const Record> table, Format format) {
+                     std::span<const Record> table) {
   suite::noteStep(run.frame, texts.step);
   OutputBuffer fmtbuf;
   int test = 0;
@@ -43,7 +57,7 @@ void runFormatFamily(const Sanity1Run& run, const FormatFamilyTexts& texts,
     fmtbuf.clear();
     std::int64_t cnvL = 0;
     const Status status =
-        format(locale, record, fmtbuf.units, recordCapacity(record.capacity), &cnvL);
+        formatRecord(locale, record, fmtbuf.units, recordCapacity(record.capacity), &cnvL);
     if (texts.status_message != nullptr) {
       checkRecordStatus(run, record.status, status, texts.status_message, texts.status_detail,
                         test);
@@ -52,8 +66,8 @@ void runFormatFamily(const Sanity1Run& run, const FormatFamilyTexts& texts,
     // Only rows that expect a complete text compare length, text and CheckText.
     const FormatEntry& expected = record.formats[1];
     if (expected.length > 0 && record.status == ZQ_OK) {
-      if (!checkInt(run.frame, static_cast<std::int32_t>(expected.length),
-                    static_cast<std::int32_t>(cnvL), U"(int)cnvL")) {
+      if (!checkInt(run.frame, suite::checkedInt32(expected.length), suite::checkedInt32(cnvL),
+                    U"(int)cnvL")) {
         report(run.frame, texts.length_message, SEVERITY_ERROR);
         journalLine(run.frame, JNL_LEVEL_DETAIL, texts.length_detail, test, cnvL,
                     expected.length);
@@ -91,13 +105,7 @@ void runIntfastFormatFamily(const Sanity1Run& run) {
        U"zqnlsLocaleBufferToIntfast: Test %d: LocaleIntfastFormat converted length was %d while "
        U"IntFast was %d"},
   };
-  runFormatFamily(run, texts, intfastFormatTable(),
-                  [](LocaleHandle* locale, const IntfastFormatRecord& r, ZQChar* buffer,
-                     std::int64_t capacity, std::int64_t* cnvL) {
-                    return locale->zqnlsLocaleIntfastFormat(locale, r.value, r.width,
-                                                            r.precision, r.options, buffer,
-                                                            capacity, cnvL);
-                  });
+  runFormatFamily(run, texts, intfastFormatTable());
 }
 
 void runIntmaxFormatFamily(const Sanity1Run& run) {
@@ -117,12 +125,7 @@ void runIntmaxFormatFamily(const Sanity1Run& run) {
        U"zqnlsLocaleIntmaxFormat: Test %d: LocaleIntmaxFormat converted length was %d while "
        U"IntFast was %d"},
   };
-  runFormatFamily(run, texts, intmaxFormatTable(),
-                  [](LocaleHandle* locale, const IntmaxFormatRecord& r, ZQChar* buffer,
-                     std::int64_t capacity, std::int64_t* cnvL) {
-                    return locale->zqnlsLocaleIntmaxFormat(locale, r.value, r.width, r.precision,
-                                                           r.options, buffer, capacity, cnvL);
-                  });
+  runFormatFamily(run, texts, intmaxFormatTable());
 }
 
 void runUintfastFormatFamily(const Sanity1Run& run) {
@@ -141,13 +144,7 @@ void runUintfastFormatFamily(const Sanity1Run& run) {
        U"zqnlsLocaleUintfastFormat: Test %d: LocaleUintfastFormat converted length was %d while "
        U"IntFast was %d"},
   };
-  runFormatFamily(run, texts, uintfastFormatTable(),
-                  [](LocaleHandle* locale, const UintfastFormatRecord& r, ZQChar* buffer,
-                     std::int64_t capacity, std::int64_t* cnvL) {
-                    return locale->zqnlsLocaleUintfastFormat(locale, r.value, r.width,
-                                                             r.precision, r.options, buffer,
-                                                             capacity, cnvL);
-                  });
+  runFormatFamily(run, texts, uintfastFormatTable());
 }
 
 void runUintmaxFormatFamily(const Sanity1Run& run) {
@@ -166,13 +163,7 @@ void runUintmaxFormatFamily(const Sanity1Run& run) {
        U"zqnlsLocaleUintmaxFormat: Test %d: LocaleUintmaxFormat converted length was %d while "
        U"IntFast was %d"},
   };
-  runFormatFamily(run, texts, uintmaxFormatTable(),
-                  [](LocaleHandle* locale, const UintmaxFormatRecord& r, ZQChar* buffer,
-                     std::int64_t capacity, std::int64_t* cnvL) {
-                    return locale->zqnlsLocaleUintmaxFormat(locale, r.value, r.width,
-                                                            r.precision, r.options, buffer,
-                                                            capacity, cnvL);
-                  });
+  runFormatFamily(run, texts, uintmaxFormatTable());
 }
 
 void runPointerFormatFamily(const Sanity1Run& run) {
@@ -191,15 +182,7 @@ void runPointerFormatFamily(const Sanity1Run& run) {
        U"zqnlsLocalePointerFormat: Test %d: LocalePointerFormat converted length was %d while "
        U"IntFast was %d"},
   };
-  runFormatFamily(run, texts, pointerFormatTable(),
-                  [](LocaleHandle* locale, const PointerFormatRecord& r, ZQChar* buffer,
-                     std::int64_t capacity, std::int64_t* cnvL) {
-                    // The stored mark stands for the pointer with every bit set.
-                    const std::uint64_t pointer =
-                        r.pointer == kAllBitsPointerMark ? ~std::uint64_t{0} : r.pointer;
-                    return locale->zqnlsLocalePointerFormat(locale, pointer, r.width, r.options,
-                                                            buffer, capacity, cnvL);
-                  });
+  runFormatFamily(run, texts, pointerFormatTable());
 }
 
 }  // namespace zq::sanity

@@ -25,12 +25,35 @@ struct ParseFamilyTexts {
   const char32_t* value_expression;  // names the value in the check
 };
 
-// Runs one parsing family over its table. `parse` calls the operation under test for
-// a record: (locale, record, text, length, value, units consumed) -> status, where
-// value is the record's own result type.
-template <class Record, class Parse>
+// The call a record makes: the signed parsers always get options 0, the unsigned ones
+// the record's options.
+using suite::IntegerParser;
+using suite::parseInteger;
+Status parseRecord(LocaleHandle* l, const BufferToIntfastRecord&, const ZQChar* text,
+                   std::int64_t length, std::int32_t* value, std::int64_t* consumed) {
+  return parseInteger<IntegerParser::Intfast>(l, text, length, 0, value, consumed);
+}
+Status parseRecord(LocaleHandle* l, const BufferToIntmaxRecord&, const ZQChar* text,
+                   std::int64_t length, std::int64_t* value, std::int64_t* consumed) {
+  return parseInteger<IntegerParser::Intmax>(l, text, length, 0, value, consumed);
+}
+Status parseRecord(LocaleHandle* l, const BufferToUintfastRecord& r, const ZQChar* text,
+                   std::int64_t length, std::uint32_t* value, std::int64_t* consumed) {
+  return parseInteger<IntegerParser::Uintfast>(l, text, length,
+                                               static_cast<std::uint32_t>(r.options), value,
+                                               consumed);
+}
+Status parseRecord(LocaleHandle* l, const BufferToUintmaxRecord& r, const ZQChar* text,
+                   std::int64_t length, std::uint64_t* value, std::int64_t* consumed) {
+  return parseInteger<IntegerParser::Uintmax>(l, text, length,
+                                              static_cast<std::uint32_t>(r.options), value,
+                                              consumed);
+}
+
+// Runs one parsing family over its table.
+template <class Record>
 void runParseFamily(const Sanity1Run& run, const ParseFamilyTexts& texts,
-                    std::span<const Record> table, Parse parse) {
+                    std::span<const Record> table) {
   suite::noteStep(run.frame, texts.step);
   int test = 0;
   for (const Record& record : table) {
@@ -45,12 +68,12 @@ void runParseFamily(const Sanity1Run& run, const ParseFamilyTexts& texts,
     std::copy_n(record.inputbuf, length, buffer);
     decltype(record.expected_value) value = 0;
     std::int64_t consumed = 0;
-    const Status status = parse(locale, record, buffer, length, &value, &consumed);
+    const Status status = parseRecord(locale, record, buffer, length, &value, &consumed);
 
     checkRecordStatus(run, record.status, status, texts.status_message, texts.status_detail,
                       test);
-    if (!checkInt(run.frame, static_cast<std::int32_t>(consumed),
-                  static_cast<std::int32_t>(record.expected_length), texts.length_expression)) {
+    if (!checkInt(run.frame, suite::checkedInt32(consumed),
+                  suite::checkedInt32(record.expected_length), texts.length_expression)) {
       report(run.frame, texts.length_message, SEVERITY_ERROR);
       journalLine(run.frame, JNL_LEVEL_DETAIL, texts.length_detail, test, consumed,
                   record.expected_length);
@@ -83,12 +106,7 @@ void runBufferToIntfastFamily(const Sanity1Run& run) {
       U"zqnlsLocaleBufferToIntfast: Test %d: integer returned was %d when %d was expected",
       U"(int)intfast_bench",
   };
-  runParseFamily(run, texts, bufferToIntfastTable(),
-                 [](LocaleHandle* locale, const BufferToIntfastRecord&, const ZQChar* text,
-                    std::int64_t length, std::int32_t* value, std::int64_t* consumed) {
-                   return locale->zqnlsLocaleBufferToIntfast(locale, text, length, 0, value,
-                                                             consumed);
-                 });
+  runParseFamily(run, texts, bufferToIntfastTable());
 }
 
 void runBufferToIntmaxFamily(const Sanity1Run& run) {
@@ -105,12 +123,7 @@ void runBufferToIntmaxFamily(const Sanity1Run& run) {
       U"zqnlsLocaleBufferToIntmax: Test %d: integer returned was %d when %d was expected",
       U"(int)intmax_bench",
   };
-  runParseFamily(run, texts, bufferToIntmaxTable(),
-                 [](LocaleHandle* locale, const BufferToIntmaxRecord&, const ZQChar* text,
-                    std::int64_t length, std::int64_t* value, std::int64_t* consumed) {
-                   return locale->zqnlsLocaleBufferToIntmax(locale, text, length, 0, value,
-                                                            consumed);
-                 });
+  runParseFamily(run, texts, bufferToIntmaxTable());
 }
 
 void runBufferToUintfastFamily(const Sanity1Run& run) {
@@ -127,12 +140,7 @@ void runBufferToUintfastFamily(const Sanity1Run& run) {
       U"zqnlsLocaleBufferToUintfast: Test %d: integer returned was %d when %d was expected",
       U"(int)uintfast_bench",
   };
-  runParseFamily(run, texts, bufferToUintfastTable(),
-                 [](LocaleHandle* locale, const BufferToUintfastRecord& r, const ZQChar* text,
-                    std::int64_t length, std::uint32_t* value, std::int64_t* consumed) {
-                   return locale->zqnlsLocaleBufferToUintfast(locale, text, length, r.options,
-                                                              value, consumed);
-                 });
+  runParseFamily(run, texts, bufferToUintfastTable());
 }
 
 void runBufferToUintmaxFamily(const Sanity1Run& run) {
@@ -149,12 +157,7 @@ void runBufferToUintmaxFamily(const Sanity1Run& run) {
       U"zqnlsLocaleBufferToUintmax: Test %d: integer returned was %d when %d was expected",
       U"(int)uintmax_bench",
   };
-  runParseFamily(run, texts, bufferToUintmaxTable(),
-                 [](LocaleHandle* locale, const BufferToUintmaxRecord& r, const ZQChar* text,
-                    std::int64_t length, std::uint64_t* value, std::int64_t* consumed) {
-                   return locale->zqnlsLocaleBufferToUintmax(locale, text, length, r.options,
-                                                             value, consumed);
-                 });
+  runParseFamily(run, texts, bufferToUintmaxTable());
 }
 
 }  // namespace zq::sanity

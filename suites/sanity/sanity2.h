@@ -52,9 +52,9 @@ struct IntegerParse {
 };
 // Calls the integer parser of `code` (10 to 17) with its value and count zeroed
 // first; no value for a code that names no integer parser.
-std::optional<IntegerParse> parseInteger(LocaleHandle* locale, std::int32_t code,
-                                         const ZQChar* text, std::int64_t length,
-                                         std::int32_t options);
+std::optional<IntegerParse> parseByCode(LocaleHandle* locale, std::int32_t code,
+                                        const ZQChar* text, std::int64_t length,
+                                        std::int32_t options);
 
 // What every section needs: the harness frame and the NLS service.
 struct Sanity2Run {

@@ -40,45 +40,33 @@ void localiseDecimalPoint(ZQChar* buffer, std::int64_t units, std::int32_t posit
 
 namespace {
 
-template <class Value, class Parser>
-IntegerParse callParser(LocaleHandle* locale, Parser parser, const ZQChar* text,
-                        std::int64_t length, std::int32_t options) {
-  Value value = 0;
+template <suite::IntegerParser P>
+IntegerParse callParser(LocaleHandle* locale, const ZQChar* text, std::int64_t length,
+                        std::int32_t options) {
+  suite::ParsedValue<P> value = 0;
   std::int64_t consumed = 0;
-  const Status status = (locale->*parser)(locale, text, length, options, &value, &consumed);
+  const Status status = suite::parseInteger<P>(locale, text, length,
+                                               static_cast<std::uint32_t>(options), &value,
+                                               &consumed);
   return {status, static_cast<std::int64_t>(value), consumed};
 }
 
 }  // namespace
 
-std::optional<IntegerParse> parseInteger(LocaleHandle* locale, std::int32_t code,
-                                         const ZQChar* text, std::int64_t length,
-                                         std::int32_t options) {
-  using L = LocaleHandle;
+std::optional<IntegerParse> parseByCode(LocaleHandle* locale, std::int32_t code,
+                                        const ZQChar* text, std::int64_t length,
+                                        std::int32_t options) {
+  using P = suite::IntegerParser;
+  // function code -> parser
   switch (static_cast<ParseFunction>(code)) {
-    case ParseFunction::Intfast:
-      return callParser<std::int32_t>(locale, &L::zqnlsLocaleBufferToIntfast, text, length,
-                                      options);
-    case ParseFunction::Intmax:
-      return callParser<std::int64_t>(locale, &L::zqnlsLocaleBufferToIntmax, text, length,
-                                      options);
-    case ParseFunction::Int:
-      return callParser<std::int32_t>(locale, &L::zqnlsLocaleBufferToInt, text, length, options);
-    case ParseFunction::Long:
-      return callParser<std::int64_t>(locale, &L::zqnlsLocaleBufferToLong, text, length,
-                                      options);
-    case ParseFunction::Uintfast:
-      return callParser<std::uint32_t>(locale, &L::zqnlsLocaleBufferToUintfast, text, length,
-                                       options);
-    case ParseFunction::Uintmax:
-      return callParser<std::uint64_t>(locale, &L::zqnlsLocaleBufferToUintmax, text, length,
-                                       options);
-    case ParseFunction::UInt:
-      return callParser<std::uint32_t>(locale, &L::zqnlsLocaleBufferToUInt, text, length,
-                                       options);
-    case ParseFunction::ULong:
-      return callParser<std::uint64_t>(locale, &L::zqnlsLocaleBufferToULong, text, length,
-                                       options);
+    case ParseFunction::Intfast: return callParser<P::Intfast>(locale, text, length, options);
+    case ParseFunction::Intmax: return callParser<P::Intmax>(locale, text, length, options);
+    case ParseFunction::Int: return callParser<P::Int>(locale, text, length, options);
+    case ParseFunction::Long: return callParser<P::Long>(locale, text, length, options);
+    case ParseFunction::Uintfast: return callParser<P::Uintfast>(locale, text, length, options);
+    case ParseFunction::Uintmax: return callParser<P::Uintmax>(locale, text, length, options);
+    case ParseFunction::UInt: return callParser<P::UInt>(locale, text, length, options);
+    case ParseFunction::ULong: return callParser<P::ULong>(locale, text, length, options);
     case ParseFunction::DoubleWithOpts: return std::nullopt;
   }
   return std::nullopt;

@@ -42,7 +42,7 @@ void runRecord(const Sanity2Run& run, LocaleHandle* locale, const ZQChar* name,
   const ParseFunctionTexts function = parseFunctionTexts(r.function);
   const char32_t* option = cvtOptionName(r.options);
   const std::optional<IntegerParse> parsed =
-      parseInteger(locale, r.function, buffer, length, r.options);
+      parseByCode(locale, r.function, buffer, length, r.options);
   if (!parsed) return;
 
   // The harness compares 32-bit integers: 64-bit results take part by their low half,
@@ -92,7 +92,7 @@ bool runIgnoreDecimalSection(const Sanity2Run& run) {
       ++test;
       runRecord(run, locale, row.name, row.decimal_separator, record, test);
     }
-    const Status status = locale->zqnlsLocaleDestroy(locale);
+    const Status status = suite::destroyLocale(locale);
     if (!checkStatus(f, ZQ_OK, status, U"status")) {
       suite::report(f, U"zqnlsLocaleDestroy failed", SEVERITY_ERROR);
     }

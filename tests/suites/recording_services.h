@@ -17,6 +17,7 @@ struct RecordedCheck {
   bool passed = false;
   std::int64_t expected = 0;  // status, int, int64 and uint64 checks
   std::int64_t actual = 0;
+  std::size_t steps_before = 0;  // steps noted before this check
 };
 
 struct RecordedMessage {
@@ -59,8 +60,9 @@ inline std::u32string textOf(const ZQChar* p) {
 inline void recordCheck(const char* kind, bool passed, const ZQChar* expression,
                         const ZQChar* file, std::int64_t line, std::int64_t expected,
                         std::int64_t actual) {
-  activeRecorder()->checks.push_back(
-      {kind, textOf(expression), textOf(file), line, passed, expected, actual});
+  Recorder* recorder = activeRecorder();
+  recorder->checks.push_back({kind, textOf(expression), textOf(file), line, passed, expected,
+                              actual, recorder->steps.size()});
 }
 
 // Builds a services table wired to `recorder`; keep the recorder alive while used.

@@ -67,7 +67,7 @@ struct RecordingJournal {
 };
 
 enum class Op { Format, BufferToIntfast, BufferToIntmax, BufferToUintfast, BufferToUintmax,
-                BufferToInt, BufferToUInt, BufferToLong, BufferToULong };
+                BufferToInt, BufferToUInt, BufferToLong, BufferToULong, Unscripted };
 
 // One call of a locale operation, as the locale received it.
 struct ScriptedCall {
@@ -135,7 +135,44 @@ Status scriptedParse(LocaleHandle* l, const ZQChar* text, std::int64_t length,
   return ZQ_OK;
 }
 
+// The words no script answers: each records its call and fails without writing.
+template <class... Args>
+Status unscripted(LocaleHandle* l, Args...) {
+  ScriptedHost* host = ScriptedHost::of(l);
+  host->calls.push_back({Op::Unscripted, host->locale_name, 0, 0, U""});
+  return ZQ_NLS_INVALID_VALUE;
+}
+inline void answerUnscripted(LocaleHandle& t) {
+  t.zqnlsLocaleDateFormat = unscripted<std::int32_t, std::int32_t, std::int32_t, std::int32_t,
+                                       ZQChar*, std::int64_t, std::int64_t*>;
+  t.zqnlsLocaleTimeFormat = unscripted<double, std::int32_t, ZQChar*, std::int64_t, std::int64_t*>;
+  t.zqnlsLocaleDatetimeFormat =
+      unscripted<double, std::int32_t, ZQChar*, std::int64_t, std::int64_t*>;
+  using NumberFormat = Status (*)(LocaleHandle*, double, std::int32_t, std::int32_t,
+                                  std::int32_t, ZQChar*, std::int64_t, std::int64_t*);
+  const NumberFormat number = unscripted<double, std::int32_t, std::int32_t, std::int32_t,
+                                         ZQChar*, std::int64_t, std::int64_t*>;
+  t.zqnlsLocaleDoubleFormat = number;
+  t.zqnlsLocaleCurrencyFormat = number;
+  t.zqnlsLocalePercentFormat = number;
+  t.zqnlsLocaleDoubleFormatWithExOpts =
+      unscripted<double, std::int32_t, std::int32_t, std::int32_t, ZQChar*, std::int64_t,
+                 std::int64_t*, const ExOpts*>;
+  using DoubleParse = Status (*)(LocaleHandle*, const ZQChar*, std::int64_t, std::int32_t,
+                                 double*, std::int64_t*);
+  const DoubleParse parse = unscripted<const ZQChar*, std::int64_t, std::int32_t, double*,
+                                       std::int64_t*>;
+  t.zqnlsLocaleBufferToDatetime = parse;
+  t.zqnlsLocaleBufferToTime = parse;
+  t.zqnlsLocaleBufferToDoubleWithOpts = parse;
+  t.zqnlsLocaleBufferToDouble = unscripted<const ZQChar*, std::int64_t, double*, std::int64_t*>;
+  t.zqnlsLocaleBufferToDate =
+      unscripted<const ZQChar*, std::int64_t, std::int32_t, std::int32_t*, std::int32_t*,
+                 std::int32_t*, std::int64_t*>;
+}
+
 inline ScriptedHost::ScriptedHost() {
+  answerUnscripted(locale);
   kernel.nls = &nls;
   nls.kernel = &kernel;
   nls.reserved0[0] = this;
