@@ -12,8 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "zq/host.h"
-#include "zq/host_objects.h"
+#include "bench/common/bench_host.h"
 
 #ifdef ZQ_BENCH_WITH_ICU
 #include <unicode/locid.h>
@@ -48,30 +47,7 @@ const std::vector<Date>& dates() {
   return all;
 }
 
-struct Host {
-  Host() {
-    kernel = static_cast<zq::KernelHandle*>(zqhostCreate());
-    en_us = create(U"en_US");
-    fr_fr = create(U"fr_FR");
-  }
-  ~Host() {
-    en_us->zqnlsLocaleDestroy(en_us);
-    fr_fr->zqnlsLocaleDestroy(fr_fr);
-    zqhostDestroy(kernel);
-  }
-  zq::LocaleHandle* create(const char32_t* name) {
-    return kernel->nls->zqnlsLocaleCreate(kernel->nls, reinterpret_cast<const zq::ZQChar*>(name),
-                                          5);
-  }
-  zq::KernelHandle* kernel;
-  zq::LocaleHandle* en_us;
-  zq::LocaleHandle* fr_fr;
-};
-
-Host& host() {
-  static Host instance;
-  return instance;
-}
+using zq::bench::host;
 
 // The host's texts of every date, and the C library's, for the parsers.
 struct Texts {
