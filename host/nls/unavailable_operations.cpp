@@ -17,18 +17,6 @@ void clear(T* out, T value) {
   if (out != nullptr) *out = value;
 }
 
-Status dateFormat(LocaleHandle*, std::int32_t, std::int32_t, std::int32_t, std::int32_t, ZQChar*,
-                  std::int64_t, std::int64_t* out_length) {
-  clear<std::int64_t>(out_length, 0);
-  return ZQ_NLS_INVALID_VALUE;
-}
-
-Status timeFormat(LocaleHandle*, double, std::int32_t, ZQChar*, std::int64_t,
-                  std::int64_t* out_length) {
-  clear<std::int64_t>(out_length, 0);
-  return ZQ_NLS_INVALID_VALUE;
-}
-
 // Double, currency and percent formats share one signature.
 Status numberFormat(LocaleHandle*, double, std::int32_t, std::int32_t, std::int32_t, ZQChar*,
                     std::int64_t, std::int64_t* out_length) {
@@ -42,13 +30,6 @@ Status numberFormatExOpts(LocaleHandle*, double, std::int32_t, std::int32_t, std
   return ZQ_NLS_INVALID_VALUE;
 }
 
-Status datetimeFormat(LocaleHandle*, double, std::int32_t, ZQChar*, std::int64_t,
-                      std::int64_t* out_length) {
-  clear<std::int64_t>(out_length, 0);
-  return ZQ_NLS_INVALID_VALUE;
-}
-
-// Datetime, time and option-taking double parsers share one signature.
 Status bufferToDoubleWithOptions(LocaleHandle*, const ZQChar*, std::int64_t, std::int32_t,
                                  double* value, std::int64_t* out_length) {
   clear(value, kMissing);
@@ -63,31 +44,15 @@ Status bufferToDouble(LocaleHandle*, const ZQChar*, std::int64_t, double* value,
   return ZQ_NLS_INVALID_VALUE;
 }
 
-Status bufferToDate(LocaleHandle*, const ZQChar*, std::int64_t, std::int32_t,
-                    std::int32_t* month, std::int32_t* day, std::int32_t* year,
-                    std::int64_t* out_length) {
-  clear<std::int32_t>(month, 0);
-  clear<std::int32_t>(day, 0);
-  clear<std::int32_t>(year, 0);
-  clear<std::int64_t>(out_length, 0);
-  return ZQ_NLS_INVALID_VALUE;
-}
-
 }  // namespace
 
 void installUnavailableOperations(LocaleHandle& table) {
-  table.zqnlsLocaleDateFormat = dateFormat;
-  table.zqnlsLocaleTimeFormat = timeFormat;
   table.zqnlsLocaleDoubleFormat = numberFormat;
   table.zqnlsLocaleCurrencyFormat = numberFormat;
   table.zqnlsLocalePercentFormat = numberFormat;
   table.zqnlsLocaleDoubleFormatWithExOpts = numberFormatExOpts;
-  table.zqnlsLocaleDatetimeFormat = datetimeFormat;
-  table.zqnlsLocaleBufferToDatetime = bufferToDoubleWithOptions;
-  table.zqnlsLocaleBufferToTime = bufferToDoubleWithOptions;
   table.zqnlsLocaleBufferToDoubleWithOpts = bufferToDoubleWithOptions;
   table.zqnlsLocaleBufferToDouble = bufferToDouble;
-  table.zqnlsLocaleBufferToDate = bufferToDate;
 }
 
 }  // namespace zq::host
