@@ -97,9 +97,10 @@ PassMode beginPass(const Frame& f, ModeWord& mode, int pass) {
   return pass_mode;
 }
 
+// zqzsCompare answers 1 for equal texts.
 bool isSeparator(const ZQChar* separator, char32_t unit) {
   const ZQChar text[1] = {static_cast<ZQChar>(unit)};
-  return zqzsCompare(separator, 1, text, 1) == 0;
+  return zqzsCompare(separator, 1, text, 1) == 1;
 }
 
 // The expected text in the locale's separators. A grouped vector exchanges both

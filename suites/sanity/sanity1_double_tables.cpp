@@ -104,7 +104,6 @@ constexpr DoubleExOptsRecord exOptsRow(double value, bool missing, std::int32_t 
 
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 constexpr double kMax = std::numeric_limits<double>::max();
-constexpr double kTrueMin = std::numeric_limits<double>::denorm_min();
 
 constexpr std::uint32_t BESTFIT = LOCALE_NFMT_BESTFIT;
 constexpr std::uint32_t DECIMAL = LOCALE_NFMT_DECIMAL;
@@ -144,7 +143,9 @@ constexpr AmountFormatRecord locale_currency_format[] = {
     amountRow(0.0, 0, 2, 0, U"$0.00"),
     amountRow(999999999.6509, 10, 0, 0, U"$1,000,000,000"),
     amountRow(-1234.56, 12, 2, 0, U"  -$1,234.56"),
-    amountRow(1234.56, 0, 2, 0, U"1,234.56 SYP", kArSy),
+    // The Syrian pound: symbol after the amount, a no-break space between, no minor digits
+    // (taken when the precision is negative).
+    amountRow(1234.56, 0, -1, 0, U"1,235\u00A0\u0644.\u0633.", kArSy),
 };
 static_assert(std::size(locale_currency_format) == 8);
 
@@ -194,7 +195,7 @@ constexpr DoubleFormatRecord locale_double_format[] = {
     doubleRow(1234567.0, 0, 7, GROUP, U"1,234,567"),
     doubleRow(1e-07, 0, 0, 0, U"1e-07"),
     doubleRow(kMax, 12, 3, SNOTE, U"  1.798e+308"),
-    doubleRow(kTrueMin, 0, 2, SNOTE, U"4.94e-324"),
+    doubleRow(1e-310, 0, 2, SNOTE, U"1.00e-310"),  // subnormal
     truncatedRow(1234.5678, 10, 4, DECIMAL, 6),
     doubleRow(1234.5678, 0, 4, DECIMAL, U"1234.5678", 9),
     doubleRow(2.5, 12, 1, DECIMAL, U"  2.5", 5),  // the width is cut to the capacity
