@@ -8,6 +8,7 @@
 
 #include "recording_services.h"
 #include "scripted_host.h"
+#include "zq/host.h"
 #include "zq/zqvnle.h"
 
 namespace {
@@ -143,6 +144,26 @@ TEST(IeeeConvMode, AKernelWithoutTheModeChainIsNeverFollowed) {
   r.host.conversion.options = nullptr;
   r.ieeeconv();
   EXPECT_EQ(r.result, 0);
+}
+
+TEST(IeeeConvHost, PassesFromEitherModeAndLeavesTheWordAsFound) {
+  for (const std::int32_t start : {0, 1}) {
+    for (const std::uint8_t no_verify : {0, 1}) {
+      void* kernel = zqhostCreate();
+      zqhostSetDecimalConversionMode(kernel, start);
+      zqextent(static_cast<zq::KernelHandle*>(kernel));
+      Recorder recorder;
+      RecordingJournal journal;
+      zq::SuiteState state{};
+      state.no_verify = no_verify;
+      zq::TestServices services = zq::testing::recordingServices(recorder);
+      EXPECT_EQ(zqvnleIEEEConv(&services, 5, &state, nullptr, journal.handle()), 0);
+      EXPECT_EQ(recorder.failures(), 0u) << "start " << start << ", no-verify " << +no_verify;
+      EXPECT_EQ(zqhostGetDecimalConversionMode(kernel), start);
+      zqextent(nullptr);
+      EXPECT_EQ(zqhostDestroy(kernel), 0);
+    }
+  }
 }
 
 TEST(IeeeConvMismatch, LinesNameTheVectorAndLocaleAndDumpTheUnits) {
