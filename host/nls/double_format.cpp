@@ -126,6 +126,15 @@ bool bestFixed(const Job& job, const DecimalDigits& digits, double magnitude,
   form.drop_zeros = true;
   form.group = job.has(LOCALE_NFMT_GROUP);
   int exponent = digits.exponent();
+  // COMPATIBLE trades the "0" of a value below 1 for a digit "0." would cut off,
+  // unless the value then rounds up to 1.
+  if (job.compatible && exponent < 0 && room >= 2 && !digits.exactAt(room - 2)) {
+    form.lead_zero = false;
+    form.decimals = room - 1;
+    digits.decimals(form.decimals, value);
+    if (!value.isZero() && value.exponent < 0) return true;
+    form.lead_zero = true;
+  }
   for (int attempt = 0; attempt < 2; ++attempt) {
     const std::int64_t integer = exponent >= 0 ? integerLength(job, exponent) : 1;
     if (integer > room) return false;
@@ -136,14 +145,7 @@ bool bestFixed(const Job& job, const DecimalDigits& digits, double magnitude,
     exponent = value.exponent;
   }
   if (fixedLength(value, form, job.symbols) > room) return false;
-  if (value.isZero()) return magnitude == 0;
-  // COMPATIBLE trades the "0" of a value below 1 for a digit the width cut off.
-  if (job.compatible && value.exponent < 0 && !digits.exactAt(form.decimals)) {
-    form.lead_zero = false;
-    form.decimals = room - 1;
-    digits.decimals(form.decimals, value);
-  }
-  return true;
+  return !value.isZero() || magnitude == 0;
 }
 
 // Whether a fixed text of a value below 1 spends more zeros after the point than

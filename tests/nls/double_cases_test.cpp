@@ -1,6 +1,6 @@
 // The contract rows of the double formats: the 84 conformance cases in the three
 // separator styles, and the IEEE conversion rows in both decimal-conversion modes.
-#include <map>
+#include <bit>
 
 #include "nls_support.h"
 
@@ -24,9 +24,9 @@ struct Case {
   std::int32_t width;
   std::int32_t precision;
   std::int64_t capacity;
-  Status status;
-  std::int64_t length;
-  std::u32string text;  // period-comma style; capacity asterisks when truncated
+  Status status = ZQ_OK;
+  std::int64_t length = 0;
+  std::u32string text = {};  // period-comma style; capacity asterisks when truncated
 };
 
 // clang-format off
@@ -155,6 +155,41 @@ TEST_F(DoubleCasesTest, EveryCaseInEverySeparatorStyle) {
       EXPECT_EQ(format(l, c, &invalid, missing, c.width).status, ZQ_NLS_FMT_INVALID_MISSCHAR);
       EXPECT_EQ(format(l, c, &star, missing, 1), ok(U"*")) << "case " << n + 1;
     }
+  }
+}
+
+// The IEEE conversion rows: one call, two expectations. COMPATIBLE's row 17 writes
+// within its capacity of 7, as every call does.
+TEST_F(DoubleCasesTest, ConversionRowsInBothModes) {
+  const struct {
+    Case call;
+    Formatted compatible, std_ieee;
+  } kRows[] = {
+      {{QB, 1.2e+28, 32, 0, 72}, ok(U"   11999999999999999059939033088"),
+       ok(U"   12000000000000000000000000000")},
+      {{QB, -0.1234567891, 4, 0, 4}, ok(U"-.12"), ok(U"-0.1")},
+      {{QEW, -72057594037927936.0, 32, 0, 72}, ok(U"-7.2057594037928000000000000E+16"),
+       ok(U"-7.2057594037927940000000000E+16")},
+      {{QEW, -9.998765432e-23, 7, 6, 8}, {REV, 7, U"-1.E-22"}, ok(U"-1.E-22")},
+      {{QB, 4.5, 1, 0, 72}, ok(U"5"), ok(U"4")},
+      {{QWD | GRP, -1234567890.02345, 17, 2, 17}, ok(U"-1,234,567,890.02"),
+       ok(U"-1,234,567,890.02")},
+      {{TZ | BFB, -999.12345, 8, 5, 7}, ok(U"-999.12"), ok(U"-999.12")},
+      {{QB, -8.458084035026533e-23, 32, 15, 32}, ok(U"            -8.4580840350265E-23"),
+       ok(U"           -8.45808403502653E-23")},
+      {{QEWD, -72057594037927936.0, 10, 0, 72}, ok(U"-72057594037927936"),
+       ok(U"-72057594037927936")},
+      {{QEWD, 1.2345678901234568e-32, 32, 31, 72},
+       {REV, 32, U"1.23456789012340000000000000E-32"},
+       {REV, 32, U"1.23456789012345700000000000E-32"}},
+  };
+  LocaleHandle* l = locale(U"en_US");
+  ASSERT_NE(l, nullptr);
+  for (const auto& row : kRows) {
+    zqhostSetDecimalConversionMode(kernel_, DECIMALCONV_COMPATIBLE);
+    EXPECT_EQ(format(l, row.call), row.compatible) << row.call.value;
+    zqhostSetDecimalConversionMode(kernel_, DECIMALCONV_STDIEEE);
+    EXPECT_EQ(format(l, row.call), row.std_ieee) << row.call.value;
   }
 }
 
