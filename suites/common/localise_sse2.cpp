@@ -4,36 +4,28 @@
 #include <immintrin.h>
 
 #include "suites/common/localise_forms.h"
+#include "suites/common/localise_loop.h"
 
 namespace zq::suite {
+namespace {
 
-// Each vector of units: lanes equal to "." take the decimal separator, lanes equal to ","
-// the grouping one, the others keep their unit; the tail goes one unit at a time. Only
-// intrinsics and plain loops here, so nothing compiled for this form is shared with
-// code that runs on any processor.
+struct Sse2 {
+  using Vec = __m128i;
+  static constexpr std::int64_t kBytes = 16;
+  static Vec load(const ZQChar* p) { return _mm_loadu_si128(reinterpret_cast<const Vec*>(p)); }
+  static void store(ZQChar* p, Vec v) { _mm_storeu_si128(reinterpret_cast<Vec*>(p), v); }
+  static Vec splat32(ZQChar u) { return _mm_set1_epi32(static_cast<int>(u)); }
+  static Vec equal32(Vec a, Vec b) { return _mm_cmpeq_epi32(a, b); }
+  static Vec both(Vec a, Vec b) { return _mm_and_si128(a, b); }
+  static Vec either(Vec a, Vec b) { return _mm_or_si128(a, b); }
+  static Vec andNot(Vec mask, Vec v) { return _mm_andnot_si128(mask, v); }
+};
+
+}  // namespace
+
 std::int64_t localiseTextSse2(const ZQChar* text, std::int64_t length, ZQChar decimal,
                               ZQChar grouping, ZQChar* out, std::int64_t capacity) {
-  const std::int64_t n = length < capacity ? length : capacity;
-  if (n <= 0) return 0;
-  constexpr std::int64_t kUnits = 16 / sizeof(ZQChar);
-  const __m128i period = _mm_set1_epi32('.');
-  const __m128i comma = _mm_set1_epi32(',');
-  const __m128i decimals = _mm_set1_epi32(static_cast<int>(decimal));
-  const __m128i groupings = _mm_set1_epi32(static_cast<int>(grouping));
-  std::int64_t i = 0;
-  for (; i + kUnits <= n; i += kUnits) {
-    const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + i));
-    const __m128i is_period = _mm_cmpeq_epi32(units, period);
-    const __m128i is_comma = _mm_cmpeq_epi32(units, comma);
-    const __m128i kept = _mm_andnot_si128(_mm_or_si128(is_period, is_comma), units);
-    const __m128i swapped = _mm_or_si128(_mm_and_si128(is_period, decimals), _mm_and_si128(is_comma, groupings));
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i), _mm_or_si128(kept, swapped));
-  }
-  for (; i < n; ++i) {
-    const ZQChar unit = text[i];
-    out[i] = unit == '.' ? decimal : unit == ',' ? grouping : unit;
-  }
-  return n;
+  return localise_loop::localise<Sse2>(text, length, decimal, grouping, out, capacity);
 }
 
 }  // namespace zq::suite
