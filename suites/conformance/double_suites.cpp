@@ -17,7 +17,6 @@ using namespace zq::conformance;
 namespace {
 
 constexpr const char32_t* kFormat = U"zqnlsLocaleDoubleFormat";
-constexpr const char32_t* kFormatExOpts = U"zqnlsLocaleDoubleFormatWithExOpts";
 
 // CheckBuffer over a byte count that need not be a whole number of units.
 bool checkBytes(const Frame& f, const ZQChar* actual, const ZQChar* expected,
