@@ -3,6 +3,7 @@
 #include "harness/services.h"
 
 #include <cstdio>
+#include <cstring>
 #include <utility>
 
 #include "harness/render.h"
@@ -106,9 +107,10 @@ std::int64_t checkNumber(Number expected, Number actual, const ZQChar* expressio
   return expected == actual ? 1 : 0;
 }
 
-// Compares whole units only and never reads when a pointer is null, the count is
-// negative or the count is implausibly large; each of those, and a count that is
-// not a whole number of units, fails the check.
+// Compares exactly the bytes it is given: the whole units, then the leading bytes of
+// the next unit where the count ends inside one (a suite may compare half a unit). It
+// never reads when a pointer is null, the count is negative or the count is implausibly
+// large; each of those fails the check.
 std::int64_t checkBuffer(const ZQChar* actual, const ZQChar* expected, std::int64_t byte_count,
                          const ZQChar* actual_text, const ZQChar* expected_text,
                          const ZQChar* file, std::int64_t line, Word ctx, Word) {
@@ -122,15 +124,20 @@ std::int64_t checkBuffer(const ZQChar* actual, const ZQChar* expected, std::int6
   }
   const bool readable = refusal.empty();
   const std::size_t units = readable ? static_cast<std::size_t>(byte_count / 4) : 0;
-  std::size_t first_difference = units;
+  const std::size_t tail_bytes = readable ? static_cast<std::size_t>(byte_count % 4) : 0;
+  constexpr std::size_t kNone = static_cast<std::size_t>(-1);
+  std::size_t first_difference = kNone;
   for (std::size_t i = 0; i < units; ++i) {
     if (actual[i] != expected[i]) {
       first_difference = i;
       break;
     }
   }
-  const bool whole_units = byte_count % 4 == 0;
-  const bool same = readable && whole_units && first_difference == units;
+  if (first_difference == kNone && tail_bytes > 0 &&
+      std::memcmp(actual + units, expected + units, tail_bytes) != 0) {
+    first_difference = units;
+  }
+  const bool same = readable && first_difference == kNone;
   recordCheck(recorderOf(ctx), CheckKind::Buffer, same, file, line, [&](CheckFailure& f) {
     f.expression = visibleTerminated(actual_text, 512);
     f.expected_expression = visibleTerminated(expected_text, 512);
@@ -141,13 +148,8 @@ std::int64_t checkBuffer(const ZQChar* actual, const ZQChar* expected, std::int6
       f.note = refusal;
       return;
     }
-    if (!whole_units) {
-      f.note = "byte count " + std::to_string(byte_count) +
-               " is not a whole number of units; compared " + std::to_string(units) + " units";
-    }
-    if (first_difference < units) {
-      if (!f.note.empty()) f.note += "; ";
-      f.note += "first difference at unit " + std::to_string(first_difference);
+    if (first_difference != kNone) {
+      f.note = "first difference at unit " + std::to_string(first_difference);
     }
   });
   return same ? 1 : 0;

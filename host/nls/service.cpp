@@ -32,6 +32,7 @@ LocaleHandle* localeCreate(NlsHandle* nls, const ZQChar* name, std::int64_t leng
   locale->abi.zqnlsLocaleDestroy = localeDestroy;
   installIntegerOperations(locale->abi);
   installDateOperations(locale->abi);
+  installDoubleOperations(locale->abi);
   installUnavailableOperations(locale->abi);
   service.locales.insert(locale);
   return &locale->abi;

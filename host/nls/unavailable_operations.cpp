@@ -17,19 +17,6 @@ void clear(T* out, T value) {
   if (out != nullptr) *out = value;
 }
 
-// Double, currency and percent formats share one signature.
-Status numberFormat(LocaleHandle*, double, std::int32_t, std::int32_t, std::int32_t, ZQChar*,
-                    std::int64_t, std::int64_t* out_length) {
-  clear<std::int64_t>(out_length, 0);
-  return ZQ_NLS_INVALID_VALUE;
-}
-
-Status numberFormatExOpts(LocaleHandle*, double, std::int32_t, std::int32_t, std::int32_t,
-                          ZQChar*, std::int64_t, std::int64_t* out_length, const ExOpts*) {
-  clear<std::int64_t>(out_length, 0);
-  return ZQ_NLS_INVALID_VALUE;
-}
-
 Status bufferToDoubleWithOptions(LocaleHandle*, const ZQChar*, std::int64_t, std::int32_t,
                                  double* value, std::int64_t* out_length) {
   clear(value, kMissing);
@@ -47,10 +34,6 @@ Status bufferToDouble(LocaleHandle*, const ZQChar*, std::int64_t, double* value,
 }  // namespace
 
 void installUnavailableOperations(LocaleHandle& table) {
-  table.zqnlsLocaleDoubleFormat = numberFormat;
-  table.zqnlsLocaleCurrencyFormat = numberFormat;
-  table.zqnlsLocalePercentFormat = numberFormat;
-  table.zqnlsLocaleDoubleFormatWithExOpts = numberFormatExOpts;
   table.zqnlsLocaleBufferToDoubleWithOpts = bufferToDoubleWithOptions;
   table.zqnlsLocaleBufferToDouble = bufferToDouble;
 }

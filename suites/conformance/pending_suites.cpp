@@ -20,18 +20,6 @@ extern "C" {
 std::int64_t dateTest1(TestServices* s, Word ctx, SuiteState*, Journal* j, KernelHandle* k) {
   return nlsOnly(s, ctx, j, k, U"zqtest/src/zqvnlf1");
 }
-std::int64_t doubleTest1(TestServices* s, Word ctx, SuiteState*, Journal* j, KernelHandle* k) {
-  return nlsOnly(s, ctx, j, k, U"zqtest/src/zqvnlo1");
-}
-std::int64_t doubleTest2(TestServices* s, Word ctx, SuiteState*, Journal* j, KernelHandle* k) {
-  return nlsOnly(s, ctx, j, k, U"zqtest/src/zqvnlo2");
-}
-std::int64_t doubleTest3(TestServices* s, Word ctx, SuiteState*, Journal* j, KernelHandle* k) {
-  return nlsOnly(s, ctx, j, k, U"zqtest/src/zqvnlo3");
-}
-std::int64_t doubleTest4(TestServices* s, Word ctx, SuiteState*, Journal* j, KernelHandle* k) {
-  return nlsOnly(s, ctx, j, k, U"zqtest/src/zqvnlo4");
-}
 std::int64_t buftodblTest1(TestServices* s, Word ctx, SuiteState*, Journal* j, KernelHandle* k) {
   return nlsOnly(s, ctx, j, k, U"zqtest/src/zqvnlb1");
 }

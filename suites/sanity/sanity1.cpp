@@ -1,5 +1,6 @@
 // zqvnleSanity1: table-driven checks of the NLS formatting and parsing operations.
 #include "suites/common/frame.h"
+#include "suites/sanity/sanity1_double_format.h"
 #include "suites/sanity/sanity1_family.h"
 
 using namespace zq;
@@ -22,10 +23,10 @@ extern "C" std::int64_t zqvnleSanity1(TestServices* services, Word ctx, SuiteSta
   noteStep(f, U"zqnlsLocaleDateFormat testing");
   noteStep(f, U"zqnlsLocaleTimeFormat testing");
   noteStep(f, U"zqnlsLocaleBufferToDatetime and zqnlsLocaleDatetimeFormat testing");
-  noteStep(f, U"zqnlsLocalePercentFormat testing");
-  noteStep(f, U"zqnlsLocaleCurrencyFormat testing");
-  noteStep(f, U"zqnlsLocaleDoubleFormat testing");
-  noteStep(f, U"zqnlsLocaleDoubleFormatWithExOpts testing");
+  sanity::runPercentFormatFamily(run);
+  sanity::runCurrencyFormatFamily(run);
+  sanity::runDoubleFormatFamily(run);
+  sanity::runDoubleExOptsFamily(run);
   sanity::runIntfastFormatFamily(run);
   sanity::runIntmaxFormatFamily(run);
   sanity::runUintfastFormatFamily(run);

@@ -121,11 +121,13 @@ TEST_F(ServicesTest, BufferCheckNeverReadsPastWhatItMayRead) {
   a[0] = '4';
   a[1] = '2';
   const ZQChar b[] = {'4', '2', '7'};
-  // Not a whole number of units: the two whole units compare equal, nothing of the
-  // partial third unit is read, and the check fails.
-  EXPECT_EQ(buffer(a, b, 9), 0);
-  EXPECT_EQ(buffer(b, a, 11), 0);
-  EXPECT_EQ(buffer(a, b, 3), 0);
+  const ZQChar c[] = {'4', '2', 0x0137};  // its third unit's first byte is that of '7'
+  // A count that ends inside a unit compares exactly the bytes it names, and reading
+  // up to the guard page never reads into it.
+  EXPECT_NE(buffer(b, c, 9), 0);
+  EXPECT_EQ(buffer(b, c, 10), 0);
+  EXPECT_NE(buffer(a, b, 8), 0);
+  EXPECT_EQ(buffer(a, b + 1, 3), 0);
   // Negative and absurd counts, and null pointers: failed without reading.
   EXPECT_EQ(buffer(guard, guard, -4), 0);
   EXPECT_EQ(buffer(guard, guard, kMaxBufferCheckBytes + 4), 0);
@@ -135,18 +137,19 @@ TEST_F(ServicesTest, BufferCheckNeverReadsPastWhatItMayRead) {
   EXPECT_NE(buffer(guard, guard, 0), 0);
   munmap(mapped, 2 * page);
 
-  EXPECT_EQ(recorder.tally.failed[static_cast<std::size_t>(CheckKind::Buffer)], 7);
-  ASSERT_EQ(failures.size(), 7u);
+  EXPECT_EQ(recorder.tally.failed[static_cast<std::size_t>(CheckKind::Buffer)], 6);
+  ASSERT_EQ(failures.size(), 6u);
   EXPECT_EQ(failures[0].actual, "42");
-  EXPECT_EQ(failures[0].note, "byte count 9 is not a whole number of units; compared 2 units");
-  EXPECT_EQ(failures[2].actual, "");
-  EXPECT_EQ(failures[3].note, "negative byte count -4");
-  EXPECT_EQ(failures[3].actual, "(not read)");
-  EXPECT_NE(failures[4].note.find("too large"), std::string::npos);
-  EXPECT_EQ(failures[5].note, "null buffer");
-  EXPECT_EQ(failures[5].actual, "(null)");
-  EXPECT_EQ(failures[5].expected, "(not read)");
-  EXPECT_EQ(failures[6].expected, "(null)");
+  EXPECT_EQ(failures[0].note, "first difference at unit 2");
+  EXPECT_EQ(failures[1].actual, "");
+  EXPECT_EQ(failures[1].note, "first difference at unit 0");
+  EXPECT_EQ(failures[2].note, "negative byte count -4");
+  EXPECT_EQ(failures[2].actual, "(not read)");
+  EXPECT_NE(failures[3].note.find("too large"), std::string::npos);
+  EXPECT_EQ(failures[4].note, "null buffer");
+  EXPECT_EQ(failures[4].actual, "(null)");
+  EXPECT_EQ(failures[4].expected, "(not read)");
+  EXPECT_EQ(failures[5].expected, "(null)");
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
-// A recording journal and a scripted NLS service whose integer operations answer as told.
+// A recording journal and a scripted NLS service whose number formats and integer parsers
+// answer as told.
 //
 // The stand-in host answers rightly; these let a test make a suite's checks fail and
 // read the exact lines it writes. Lines and statuses are rendered by the host's own code.
@@ -76,6 +77,7 @@ struct ScriptedCall {
   std::int32_t options = 0;
   std::int64_t capacity = 0;  // formatters
   std::u32string text;        // parsers: the units they were given
+  std::int32_t mode = 0;      // double formats: the decimal-conversion mode word then
 };
 
 // Formatters write the value in plain decimal, or with `decimal` off write `text` cut
@@ -89,6 +91,7 @@ struct Script {
   std::uint64_t value = 0;
   std::int64_t used = 0;
   Status destroy_status = ZQ_OK;
+  std::int64_t locales_left = -1;  // creations that succeed; negative: all of them
 };
 
 // A kernel whose NLS service hands out one scripted locale, whatever its name.
@@ -96,6 +99,8 @@ struct ScriptedHost {
   KernelHandle kernel{};
   NlsHandle nls{};
   LocaleHandle locale{};
+  ConversionRecord conversion{};
+  ConversionOptions conversion_options{};  // the mode word, STDIEEE at first
   Script script;
   std::u32string locale_name;  // of the latest creation
   std::vector<ScriptedCall> calls;
@@ -123,6 +128,18 @@ Status scriptedNumber(LocaleHandle* l, Value value, std::int32_t, std::int32_t,
                       std::int32_t options, ZQChar* buffer, std::int64_t capacity,
                       std::int64_t* length) {
   return ScriptedHost::of(l)->format(std::to_string(value), options, buffer, capacity, length);
+}
+
+// Both double formats, with or without extended options: the value in plain decimal
+// (or the script's text), and the mode word the call found.
+template <class... ExOptsArgument>
+Status scriptedDouble(LocaleHandle* l, double value, std::int32_t, std::int32_t,
+                      std::int32_t options, ZQChar* buffer, std::int64_t capacity,
+                      std::int64_t* length, ExOptsArgument...) {
+  ScriptedHost* host = ScriptedHost::of(l);
+  const Status status = host->format(std::to_string(value), options, buffer, capacity, length);
+  host->calls.back().mode = host->conversion_options.decimal_conversion_mode;
+  return status;
 }
 
 template <Op op, class Value>
@@ -174,15 +191,23 @@ inline void answerUnscripted(LocaleHandle& t) {
 inline ScriptedHost::ScriptedHost() {
   answerUnscripted(locale);
   kernel.nls = &nls;
+  kernel.conversion = &conversion;
+  conversion.options = &conversion_options;
   nls.kernel = &kernel;
   nls.reserved0[0] = this;
   locale.reserved0[0] = this;
   nls.zqnlsLocaleCreate = [](NlsHandle* n, const ZQChar* name, std::int64_t length) {
     auto* host = static_cast<ScriptedHost*>(n->reserved0[0]);
     host->locale_name.assign(name, name + length);
+    if (host->script.locales_left == 0) return static_cast<LocaleHandle*>(nullptr);
+    if (host->script.locales_left > 0) --host->script.locales_left;
     return &host->locale;
   };
   locale.zqnlsLocaleDestroy = [](LocaleHandle* l) { return of(l)->script.destroy_status; };
+  locale.zqnlsLocaleDoubleFormat = scriptedDouble<>;
+  locale.zqnlsLocaleDoubleFormatWithExOpts = scriptedDouble<const ExOpts*>;
+  locale.zqnlsLocaleCurrencyFormat = scriptedDouble<>;
+  locale.zqnlsLocalePercentFormat = scriptedDouble<>;
   locale.zqnlsLocaleIntfastFormat = scriptedNumber<std::int32_t>;
   locale.zqnlsLocaleIntmaxFormat = scriptedNumber<std::int64_t>;
   locale.zqnlsLocaleUintfastFormat = scriptedNumber<std::uint32_t>;
