@@ -32,8 +32,5 @@ std::int64_t doubleTest3(TestServices* s, Word ctx, SuiteState*, Journal* j, Ker
 std::int64_t doubleTest4(TestServices* s, Word ctx, SuiteState*, Journal* j, KernelHandle* k) {
   return nlsOnly(s, ctx, j, k, U"zqtest/src/zqvnlo4");
 }
-std::int64_t buftodblTest1(TestServices* s, Word ctx, SuiteState*, Journal* j, KernelHandle* k) {
-  return nlsOnly(s, ctx, j, k, U"zqtest/src/zqvnlb1");
-}
 
 }  // extern "C"
