@@ -1,7 +1,9 @@
 // zqvnleSanity1 and zqvnleSanity2 driven in-process, on the stand-in host and a scripted one.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -293,8 +295,9 @@ TEST(Sanity2Host, LocaleThatCannotBeCreatedEndsTheSuite) {
 TEST(Sanity2Scripted, EveryParserGetsTheLocalisedInputWithIgnoreDecimal) {
   ScriptedHost host;
   SuiteRun run(zqvnleSanity2, host.handle());
-  ASSERT_EQ(host.calls.size(), 18 * kSanity2Vectors);
-  // Per locale: six vectors for each signed parser, then five for each unsigned one.
+  // The integer section's calls come first. Per locale: six vectors for each signed
+  // parser, then five for each unsigned one.
+  ASSERT_GE(host.calls.size(), 18 * kSanity2Vectors);
   std::vector<Op> order;
   for (Op op : {Op::BufferToIntfast, Op::BufferToIntmax, Op::BufferToInt, Op::BufferToLong}) {
     order.insert(order.end(), 6, op);
@@ -302,7 +305,7 @@ TEST(Sanity2Scripted, EveryParserGetsTheLocalisedInputWithIgnoreDecimal) {
   for (Op op : {Op::BufferToUintfast, Op::BufferToUintmax, Op::BufferToUInt, Op::BufferToULong}) {
     order.insert(order.end(), 5, op);
   }
-  for (std::size_t i = 0; i < host.calls.size(); ++i) {
+  for (std::size_t i = 0; i < 18 * kSanity2Vectors; ++i) {
     EXPECT_EQ(host.calls[i].op, order[i % kSanity2Vectors]) << i;
     EXPECT_EQ(host.calls[i].options, 0x2000) << i;
   }
@@ -327,7 +330,10 @@ TEST(Sanity2Scripted, MismatchesAreJournalledAndWideValuesCountByTheirLowHalf) {
   // Value checks fail only for the -123 vectors: two per signed parser and locale.
   std::size_t value_failures = 0;
   for (const RecordedCheck& c : run.recorder.checks) {
-    if (c.kind == "int" && c.expression != U"cnvL" && !c.passed) ++value_failures;
+    const bool integer_section = c.steps_before == 4;
+    if (integer_section && c.kind == "int" && c.expression != U"cnvL" && !c.passed) {
+      ++value_failures;
+    }
   }
   EXPECT_EQ(value_failures, 18u * 8u);
   const auto has = [&](const std::u32string& text) {
@@ -360,6 +366,151 @@ TEST(Sanity2Scripted, MismatchesAreJournalledAndWideValuesCountByTheirLowHalf) {
     EXPECT_EQ(run.journal.lines[i].level, zq::JNL_LEVEL_DETAIL);
   }
   EXPECT_EQ(run.recorder.messages.size(), 1u);  // the banner: mismatches go to the journal
+}
+
+TEST(Sanity1Scripted, DoubleFamilyPassesTheInputLengthAndComparesValuesExactly) {
+  ScriptedHost host;
+  host.script.parse_status = zq::ZQ_NLS_BAD_NUM;
+  host.script.used = 3;
+  host.script.real = [](const auto&) { return 1.5; };
+  SuiteRun run(zqvnleSanity1, host.handle());
+  std::vector<std::u32string> inputs;
+  for (const auto& call : host.calls) {
+    if (call.op == Op::BufferToDouble) inputs.push_back(call.text);
+  }
+  EXPECT_EQ(inputs, (std::vector<std::u32string>{U"1234", U"  -2.5e-3", U"-1234.5678",
+                                                 U"1.7976931348623150E+308"}));
+  const auto has = [&](const std::u32string& text) {
+    return run.journal.has(zq::JNL_LEVEL_DETAIL, text);
+  };
+  EXPECT_TRUE(has(U"zqnlsLocaleBufferToDouble: Test 1: status was 'ZQ_NLS_BAD_NUM (0x803FE810)' "
+                  U"but should have been 'ZQ_OK (0x00000000)'"));
+  EXPECT_TRUE(has(U"zqnlsLocaleBufferToDouble: Test 2: number of characters read was 3 when 9 "
+                  U"was expected"));
+  EXPECT_TRUE(has(U"zqnlsLocaleBufferToDouble: Test 3: double returned was 1.500000 when "
+                  U"-1234.567800 was expected"));
+  EXPECT_EQ(run.messageCount(U"zqnlsLocaleBufferToDouble did not return expected status"), 4u);
+  EXPECT_EQ(run.messageCount(U"zqnlsLocaleBufferToDouble: incorrect value returned"), 4u);
+  const auto records = run.records();
+  const auto first = std::find_if(records.begin(), records.end(), [&](const auto& r) {
+    return run.familyOperation(r) == U"zqnlsLocaleBufferToDouble";
+  });
+  ASSERT_NE(first, records.end());
+  EXPECT_EQ(describe(*first), (Kinds{"handle localehandle", "status status",
+                                     "int (int)locale_buffer_to_double[i].expected_length",
+                                     "int 0", "status status"}));
+  EXPECT_EQ((*first)[3].expected, 1);
+  EXPECT_EQ((*first)[3].actual, 0);
+}
+
+// The space-grouping calls follow the integer section's 18 x 44; the buffer-to-double
+// calls follow its 73.
+constexpr std::size_t kSpaceGroupingFirstCall = 18 * kSanity2Vectors;
+constexpr std::size_t kDoubleSectionFirstCall = kSpaceGroupingFirstCall + 73;
+
+TEST(Sanity2Scripted, NumberSectionsPassTheirInputsAndJournalEachMismatch) {
+  ScriptedHost host;
+  host.script.value = 123456;
+  host.script.used = 7;
+  host.script.parse_status = zq::ZQ_NLS_INVALID_VALUE;
+  host.script.real = [](const auto&) { return 2.5; };
+  host.script.destroy_status = zq::ZQ_NLS_BAD_NUM;
+  SuiteRun run(zqvnleSanity2, host.handle());
+  EXPECT_EQ(run.result, 0);
+  ASSERT_EQ(host.calls.size(), kDoubleSectionFirstCall + 18 * 2);
+  // test, parser, locale, options, the units passed
+  const std::tuple<std::size_t, Op, const char32_t*, std::int32_t, std::u32string> grouped[] = {
+      {1, Op::BufferToInt, U"cs_CZ", 0x4000, U"123 456"},
+      {7, Op::BufferToInt, U"cs_CZ", 0x4000, std::u32string(U"123,456\0", 8)},
+      {9, Op::BufferToInt, U"cs_CZ", 0, U"123 456"},
+      {12, Op::BufferToInt, U"fr_FR", 0x4000, U"123\u00A0456"},
+      {18, Op::BufferToIntmax, U"cs_CZ", 0x4000, U"123\u00A0456"},
+      {66, Op::BufferToDoubleWithOpts, U"sv_SE", 0x4000, U"123\u00A0456"},
+      {72, Op::BufferToDoubleWithOpts, U"fr_FR", 0x12D687, U"123\u00A0456"},
+      {73, Op::BufferToDoubleWithOpts, U"fr_FR", 0x4000, U""},
+  };
+  for (const auto& [test, op, locale, options, text] : grouped) {
+    const auto& call = host.calls[kSpaceGroupingFirstCall + test - 1];
+    EXPECT_EQ(call.op, op) << test;
+    EXPECT_EQ(call.locale, locale) << test;
+    EXPECT_EQ(call.options, options) << test;
+    EXPECT_EQ(call.text, text) << test;
+  }
+  // LocaleInfo rows 0 (cs_CZ), 2 (en_US), 5 (fr_FR): the decimal point localised.
+  EXPECT_EQ(host.calls[kDoubleSectionFirstCall].text, U"    23737,88912295464");
+  EXPECT_EQ(host.calls[kDoubleSectionFirstCall + 5].text, U"1.2e-8");
+  EXPECT_EQ(host.calls[kDoubleSectionFirstCall + 11].text, U"1,2e-8");
+
+  const auto has = [&](const std::u32string& text) {
+    return run.journal.has(zq::JNL_LEVEL_DETAIL, text);
+  };
+  const std::u32string d = U"zqnlsLocaleBufferToDoubleWithOpts (fr_FR) ";
+  EXPECT_TRUE(has(U"TEST05: LocaleBufferToInt (cs_CZ) returned 123456 but should have been 0"));
+  EXPECT_TRUE(has(U"TEST69: " + d + U"returned 0x4004000000000000 but should have been "
+                  U"ZQMACMISSING"));
+  EXPECT_TRUE(has(U"TEST69: " + d + U"ZQChars consumed was 7 but should have been 6"));
+  // An invalid value stands for an expected overflow or underflow, and for nothing else.
+  EXPECT_EQ(run.journal.countStartingWith(U"TEST69: " + d + U"status"), 0u);
+  EXPECT_EQ(run.journal.countStartingWith(U"TEST70: " + d + U"status"), 0u);
+  EXPECT_TRUE(has(U"TEST68: " + d + U"status was 'ZQ_NLS_INVALID_VALUE (0x803FE80D)' but should "
+                  U"have been 'ZQ_NLS_BAD_NUM (0x803FE810)'"));
+  EXPECT_TRUE(has(U"TEST71: " + d + U"status was 'ZQ_NLS_INVALID_VALUE (0x803FE80D)' but should "
+                  U"have been 'ZQ_OK (0x00000000)'"));
+  EXPECT_TRUE(has(U"TEST01: zqnlsLocaleBufferToDouble (de_DE) status was 'ZQ_NLS_INVALID_VALUE "
+                  U"(0x803FE80D)' but should have been 'ZQ_OK (0x00000000)'"));
+  EXPECT_TRUE(has(U"TEST02: zqnlsLocaleBufferToDouble (fr_FR) ZQChars consumed was 7 but should "
+                  U"have been 6"));
+  EXPECT_TRUE(has(U"TEST02 of 02: zqnlsLocaleBufferToDouble (fr_FR) returned value was "
+                  U"2.5000000000000000e+00 but should have been 1.2000000000000000e-08"));
+  // Every vector of the space-grouping section has its own locale, and its own line
+  // when the destroy fails.
+  EXPECT_EQ(run.journal.countStartingWith(U"SPACEGROUPING TEST"), 73u);
+  EXPECT_TRUE(has(U"SPACEGROUPING TEST73: zqnlsLocaleDestroy failed"));
+  EXPECT_EQ(run.messageCount(U"zqnlsLocaleDestroy failed"), 18u + 73u + 18u);
+}
+
+TEST(Sanity2Scripted, GroupedDoublesPassWithinAThousandthAndAMissingValueWithOk) {
+  ScriptedHost host;
+  host.script.used = 7;
+  host.script.real = [](const zq::testing::ScriptedCall& call) {
+    if (call.text.empty()) return std::numeric_limits<double>::quiet_NaN();
+    return call.locale == U"cs_CZ" ? 123456.0015 : 123456.0009;
+  };
+  SuiteRun run(zqvnleSanity2, host.handle());
+  EXPECT_TRUE(run.journal.has(zq::JNL_LEVEL_DETAIL,
+                              U"TEST60: zqnlsLocaleBufferToDoubleWithOpts (cs_CZ) returned "
+                              U"123456.001500 but should have been 123456.000000"));
+  for (const std::u32string test : {U"TEST61", U"TEST66", U"TEST71", U"TEST72", U"TEST73"}) {
+    EXPECT_EQ(run.journal.countStartingWith(test + U": zqnlsLocaleBufferToDoubleWithOpts (fr_FR) "
+                                            U"returned"),
+              0u);
+  }
+}
+
+TEST(Sanity2Host, SpaceGroupingLocaleThatCannotBeCreatedSkipsOnlyItsVector) {
+  // The space-grouping section's third locale, counted in a clean run.
+  std::size_t creation = 0;
+  {
+    StandInHost host;
+    SuiteRun clean(zqvnleSanity2, host.kernel);
+    const auto& steps = clean.recorder.steps;
+    const auto section = static_cast<std::size_t>(
+        std::find_if(steps.begin(), steps.end(),
+                     [](const auto& step) { return step.starts_with(U"SPACEGROUPING"); }) -
+        steps.begin());
+    for (const RecordedCheck& c : clean.recorder.checks) {
+      if (c.expression == U"currentLocale" && c.steps_before <= section) ++creation;
+    }
+    creation += 3;
+  }
+  StandInHost host;
+  zqhostInjectFault(host.kernel, ZQHOST_FAULT_LOCALE_CREATE, static_cast<int>(creation));
+  SuiteRun run(zqvnleSanity2, host.kernel);
+  EXPECT_EQ(run.result, 0);
+  EXPECT_EQ(run.messageCount(U"Failed to get handle for currentLocale"), 1u);
+  EXPECT_TRUE(run.journal.has(zq::JNL_LEVEL_DETAIL,
+                              U"SPACEGROUPING TEST03: zqnlsLocaleCreate failed for locale cs_CZ"));
+  EXPECT_EQ(run.recorder.steps.back(), U"LOCALEBUFFERTODouble tests");
 }
 
 }  // namespace
