@@ -1,7 +1,9 @@
 // zqvnleSanity2's shared pieces: parse function codes, option names, decimal points.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
+#include <iterator>
 #include <optional>
 
 #include "suites/common/suite.h"
@@ -42,6 +44,18 @@ const char32_t* cvtOptionName(std::int32_t options);
 // separator is not ".", replaces the unit there by the separator's first unit.
 void localiseDecimalPoint(ZQChar* buffer, std::int64_t units, std::int32_t position,
                           const ZQChar* separator);
+
+// Copies a vector's input (at most its field) into the zero-filled working buffer and
+// localises its decimal point for the locale; returns the number of units to parse.
+template <class Record>
+std::int64_t localisedInput(const Record& r, const ZQChar* decimal_separator,
+                            ZQChar (&buffer)[kWorkingUnits]) {
+  const auto length = static_cast<std::int64_t>(
+      std::min<std::uint64_t>(r.input_length, std::size(r.input)));
+  std::copy_n(r.input, length, buffer);
+  localiseDecimalPoint(buffer, kWorkingUnits, r.decimal_position, decimal_separator);
+  return length;
+}
 
 // An integer parse: the status, the value widened to 64 bits from the function's
 // result type (sign-extended for signed types), and the units consumed.

@@ -1,5 +1,4 @@
 // zqvnleSanity2's buffer-to-double section: two vectors in every LocaleInfo locale.
-#include <algorithm>
 #include <cstdint>
 #include <span>
 
@@ -17,10 +16,7 @@ void runRecord(const Sanity2Run& run, LocaleHandle* locale, const ZQChar* name,
                int count) {
   const suite::Frame& f = run.frame;
   ZQChar buffer[kWorkingUnits] = {};
-  const auto length = static_cast<std::int64_t>(
-      std::min<std::uint64_t>(r.input_length, kLocaleBufferInputUnits));
-  std::copy_n(r.input, length, buffer);
-  localiseDecimalPoint(buffer, kWorkingUnits, r.decimal_position, decimal_separator);
+  const std::int64_t length = localisedInput(r, decimal_separator, buffer);
 
   double value = 0.0;
   std::int64_t consumed = 0;

@@ -1,5 +1,4 @@
 // zqvnleSanity2's integer section: every integer parser with the decimal part ignored.
-#include <algorithm>
 #include <cstdint>
 
 #include "suites/sanity/sanity2.h"
@@ -17,10 +16,7 @@ void runRecord(const Sanity2Run& run, LocaleHandle* locale, const ZQChar* name,
                const ZQChar* decimal_separator, const LocaleBufferRecord& r, int test) {
   const suite::Frame& f = run.frame;
   ZQChar buffer[kWorkingUnits] = {};
-  const auto length = static_cast<std::int64_t>(
-      std::min<std::uint64_t>(r.input_length, kLocaleBufferInputUnits));
-  std::copy_n(r.input, length, buffer);
-  localiseDecimalPoint(buffer, kWorkingUnits, r.decimal_position, decimal_separator);
+  const std::int64_t length = localisedInput(r, decimal_separator, buffer);
 
   const ParseFunctionTexts function = parseFunctionTexts(r.function);
   const char32_t* option = cvtOptionName(r.options);

@@ -50,6 +50,9 @@ struct SuiteRun {
     for (const auto& m : recorder.messages) n += m.text == text ? 1 : 0;
     return n;
   }
+  bool hasDetail(const std::u32string& text) const {
+    return journal.has(zq::JNL_LEVEL_DETAIL, text);
+  }
   std::string explanations() const {
     std::string out;
     for (const auto& line : journal.lines) out += narrow(line.text) + "\n";
@@ -194,9 +197,7 @@ TEST(Sanity1Scripted, FormatMismatchesAreExplainedWithinTheBuffer) {
   host.script.value = 99;
   SuiteRun run(zqvnleSanity1, host.handle());
   EXPECT_EQ(run.result, 0);
-  const auto has = [&](const std::u32string& text) {
-    return run.journal.has(zq::JNL_LEVEL_DETAIL, text);
-  };
+  const auto has = [&](const std::u32string& text) { return run.hasDetail(text); };
   EXPECT_TRUE(has(U"zqnlsLocaleIntfastFormat TEST 1: status was 'ZQ_NLS_BAD_NUM (0x803FE810)' "
                   U"but should have been 'ZQ_OK (0x00000000)'"));
   EXPECT_TRUE(has(U"zqnlsLocaleIntfastFormat TEST 10: status was 'ZQ_NLS_BAD_NUM (0x803FE810)' "
@@ -269,27 +270,39 @@ TEST(Sanity2Host, IgnoreDecimalSectionPassesInEveryLocale) {
   for (const RecordedCheck& c : run.recorder.checks) EXPECT_EQ(c.file, U"zqtest/src/zqvnle3");
 }
 
-TEST(Sanity2Host, LocaleThatCannotBeCreatedEndsTheSuite) {
-  // The third locale of the integer section, counted in a clean run.
-  std::size_t creation = 0;
-  {
-    StandInHost host;
-    SuiteRun clean(zqvnleSanity2, host.kernel);
-    for (const RecordedCheck& c : clean.recorder.checks) {
-      if (c.expression != U"currentLocale") continue;
-      ++creation;
-      if (c.steps_before == 4) break;  // the integer section's first locale
+TEST(Sanity2Host, LocaleThatCannotBeCreatedEndsTheSuiteOrOnlyAGroupingVector) {
+  // section step, which locale of it fails, result, the create line of the vector
+  const std::tuple<const char32_t*, std::size_t, std::int64_t, const char32_t*> rows[] = {
+      {U"LOCALEBUFFERTO Intfast", 3, 1, nullptr},
+      {U"SPACEGROUPING", 3, 0, U"SPACEGROUPING TEST03: zqnlsLocaleCreate failed for locale cs_CZ"},
+      {U"LOCALEBUFFERTODouble", 2, 1, nullptr},
+  };
+  for (const auto& [section_step, nth, result, create_line] : rows) {
+    // The creation that makes the section's nth locale, counted in a clean run.
+    std::size_t creation = nth;
+    std::size_t section = 0;
+    {
+      StandInHost host;
+      SuiteRun clean(zqvnleSanity2, host.kernel);
+      const auto& steps = clean.recorder.steps;
+      while (section < steps.size() && !steps[section].starts_with(section_step)) ++section;
+      for (const RecordedCheck& c : clean.recorder.checks) {
+        if (c.expression == U"currentLocale" && c.steps_before <= section) ++creation;
+      }
     }
-    creation += 2;
+    StandInHost host;
+    zqhostInjectFault(host.kernel, ZQHOST_FAULT_LOCALE_CREATE, static_cast<int>(creation));
+    SuiteRun run(zqvnleSanity2, host.kernel);
+    EXPECT_EQ(run.result, result) << narrow(section_step);
+    EXPECT_EQ(run.messageCount(U"Failed to get handle for currentLocale"), 1u);
+    EXPECT_EQ(run.recorder.failures(), 1u) << run.explanations();
+    // A failure ending the suite is its last check; a grouping vector's is not.
+    EXPECT_EQ(run.recorder.checks.back().passed, result == 0);
+    EXPECT_EQ(run.recorder.steps.size(), result == 0 ? 6u : section + 1);
+    if (create_line != nullptr) {
+      EXPECT_TRUE(run.hasDetail(create_line));
+    }
   }
-  StandInHost host;
-  zqhostInjectFault(host.kernel, ZQHOST_FAULT_LOCALE_CREATE, static_cast<int>(creation));
-  SuiteRun run(zqvnleSanity2, host.kernel);
-  EXPECT_EQ(run.result, 1);
-  EXPECT_EQ(run.messageCount(U"Failed to get handle for currentLocale"), 1u);
-  EXPECT_EQ(run.recorder.steps.size(), 4u);  // the integer section was the last
-  EXPECT_EQ(run.recorder.failures(), 1u);
-  EXPECT_FALSE(run.recorder.checks.back().passed);
 }
 
 TEST(Sanity2Scripted, EveryParserGetsTheLocalisedInputWithIgnoreDecimal) {
@@ -336,9 +349,7 @@ TEST(Sanity2Scripted, MismatchesAreJournalledAndWideValuesCountByTheirLowHalf) {
     }
   }
   EXPECT_EQ(value_failures, 18u * 8u);
-  const auto has = [&](const std::u32string& text) {
-    return run.journal.has(zq::JNL_LEVEL_DETAIL, text);
-  };
+  const auto has = [&](const std::u32string& text) { return run.hasDetail(text); };
   EXPECT_TRUE(has(U"TEST08: LocaleBufferToIntmax (LOCALE_CVT_IGNORE_DECIMAL option - cs_CZ) "
                   U"returned 4294967419 but should have been -123"));
   EXPECT_TRUE(has(U"TEST02: LocaleBufferToIntfast (LOCALE_CVT_IGNORE_DECIMAL option - fr_FR) "
@@ -380,9 +391,7 @@ TEST(Sanity1Scripted, DoubleFamilyPassesTheInputLengthAndComparesValuesExactly) 
   }
   EXPECT_EQ(inputs, (std::vector<std::u32string>{U"1234", U"  -2.5e-3", U"-1234.5678",
                                                  U"1.7976931348623150E+308"}));
-  const auto has = [&](const std::u32string& text) {
-    return run.journal.has(zq::JNL_LEVEL_DETAIL, text);
-  };
+  const auto has = [&](const std::u32string& text) { return run.hasDetail(text); };
   EXPECT_TRUE(has(U"zqnlsLocaleBufferToDouble: Test 1: status was 'ZQ_NLS_BAD_NUM (0x803FE810)' "
                   U"but should have been 'ZQ_OK (0x00000000)'"));
   EXPECT_TRUE(has(U"zqnlsLocaleBufferToDouble: Test 2: number of characters read was 3 when 9 "
@@ -441,9 +450,7 @@ TEST(Sanity2Scripted, NumberSectionsPassTheirInputsAndJournalEachMismatch) {
   EXPECT_EQ(host.calls[kDoubleSectionFirstCall + 5].text, U"1.2e-8");
   EXPECT_EQ(host.calls[kDoubleSectionFirstCall + 11].text, U"1,2e-8");
 
-  const auto has = [&](const std::u32string& text) {
-    return run.journal.has(zq::JNL_LEVEL_DETAIL, text);
-  };
+  const auto has = [&](const std::u32string& text) { return run.hasDetail(text); };
   const std::u32string d = U"zqnlsLocaleBufferToDoubleWithOpts (fr_FR) ";
   EXPECT_TRUE(has(U"TEST05: LocaleBufferToInt (cs_CZ) returned 123456 but should have been 0"));
   EXPECT_TRUE(has(U"TEST69: " + d + U"returned 0x4004000000000000 but should have been "
@@ -485,32 +492,6 @@ TEST(Sanity2Scripted, GroupedDoublesPassWithinAThousandthAndAMissingValueWithOk)
                                             U"returned"),
               0u);
   }
-}
-
-TEST(Sanity2Host, SpaceGroupingLocaleThatCannotBeCreatedSkipsOnlyItsVector) {
-  // The space-grouping section's third locale, counted in a clean run.
-  std::size_t creation = 0;
-  {
-    StandInHost host;
-    SuiteRun clean(zqvnleSanity2, host.kernel);
-    const auto& steps = clean.recorder.steps;
-    const auto section = static_cast<std::size_t>(
-        std::find_if(steps.begin(), steps.end(),
-                     [](const auto& step) { return step.starts_with(U"SPACEGROUPING"); }) -
-        steps.begin());
-    for (const RecordedCheck& c : clean.recorder.checks) {
-      if (c.expression == U"currentLocale" && c.steps_before <= section) ++creation;
-    }
-    creation += 3;
-  }
-  StandInHost host;
-  zqhostInjectFault(host.kernel, ZQHOST_FAULT_LOCALE_CREATE, static_cast<int>(creation));
-  SuiteRun run(zqvnleSanity2, host.kernel);
-  EXPECT_EQ(run.result, 0);
-  EXPECT_EQ(run.messageCount(U"Failed to get handle for currentLocale"), 1u);
-  EXPECT_TRUE(run.journal.has(zq::JNL_LEVEL_DETAIL,
-                              U"SPACEGROUPING TEST03: zqnlsLocaleCreate failed for locale cs_CZ"));
-  EXPECT_EQ(run.recorder.steps.back(), U"LOCALEBUFFERTODouble tests");
 }
 
 }  // namespace
