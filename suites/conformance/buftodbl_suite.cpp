@@ -49,7 +49,7 @@ void failValue(const Frame& f, std::int32_t n, const CaseText& line, Args... arg
   journalText(f, JNL_LEVEL_DETAIL, line, n, args...);
 }
 
-// Step 7: the value against the expectation, and in later locales against the reference.
+// The value against the expectation, and in later locales against the reference value.
 void checkValue(const LocaleBlock& block, std::int32_t n, const BufToDoubleCase& c,
                 Status status, double value, double reference, bool is_reference) {
   const Frame& f = block.frame;

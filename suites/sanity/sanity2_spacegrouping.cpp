@@ -19,7 +19,7 @@ struct Outcome {
   std::int64_t consumed;
 };
 
-// The integer value check of codes 10-17 (S1): 32-bit, so a 64-bit result takes part
+// The integer value check of codes 10-17: 32-bit, so a 64-bit result takes part
 // by its low half, while the line prints the whole value.
 Outcome checkIntegerParse(const Sanity2Run& run, LocaleHandle* locale,
                           const SpaceGroupingRecord& r, const ZQChar* text,
@@ -39,7 +39,7 @@ Outcome checkIntegerParse(const Sanity2Run& run, LocaleHandle* locale,
   return {parsed->status, parsed->consumed};
 }
 
-// The double value check of code 18 (S2, S3). A failure is recorded by a check that
+// The double value check of code 18. A failure is recorded by a check that
 // always fails; the line says what differed.
 Outcome checkDoubleParse(const Sanity2Run& run, LocaleHandle* locale,
                          const SpaceGroupingRecord& r, const ZQChar* text, std::int64_t length,

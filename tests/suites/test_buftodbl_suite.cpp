@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cmath>
 #include <cstdint>
 #include <limits>
 #include <string>
@@ -17,14 +16,6 @@ using zq::testing::ScriptedRun;
 
 const std::u32string kValueFailure = U" BufferToDouble, incorrect informatted double value.";
 
-// en_US runs 27 cases, every later locale 26: the first call of locale k (k >= 1).
-constexpr std::size_t firstCallOf(std::size_t k) { return 27 + (k - 1) * 26; }
-
-bool hasStep(const ScriptedRun& r, const std::u32string& step) {
-  return std::find(r.recorder.steps.begin(), r.recorder.steps.end(), step) !=
-         r.recorder.steps.end();
-}
-
 TEST(BufToDouble, LaterLocalesAcceptTheReferenceValue) {
   ScriptedRun r;
   r.state.verbose = 1;
@@ -33,16 +24,12 @@ TEST(BufToDouble, LaterLocalesAcceptTheReferenceValue) {
     return call.locale == U"en_US" || call.locale == U"zh_CN" ? 1235.0 : 1236.0;
   };
   r.run(buftodblTest1);
+  // en_US runs 27 cases, every later one 26: fr_FR's first is call 27 + 4 * 26.
   ASSERT_EQ(r.host.calls.size(), 443u);
-  EXPECT_EQ(r.host.calls[0].text, U"1,234.567");
-  EXPECT_EQ(r.host.calls[firstCallOf(5)].text, U"1\u00A0234,567");  // fr_FR
-  EXPECT_EQ(r.host.calls[firstCallOf(6)].text, U"1.234,567");       // de_DE
-  EXPECT_EQ(r.host.calls[firstCallOf(5) + 23].text, U",a");
-  EXPECT_EQ(r.host.calls[26].text.size(), 65u);
-  EXPECT_TRUE(hasStep(r, U"TEST1 fr_FR zqnlsLocaleBufferToDouble, value= 1,234.567 "));
-  EXPECT_TRUE(hasStep(r, U"TEST10 en_US zqnlsLocaleBufferToDouble, value= .123456 "));
-  EXPECT_TRUE(hasStep(r, U"TEST27 en_US zqnlsLocaleBufferToDouble, value= 1."
-                         U"123456789123456789123456789123456789123456789123456789123456789"));
+  EXPECT_EQ(r.host.calls[131].text, U"1\u00A0234,567");
+  EXPECT_EQ(r.recorder.steps[2], U"TEST1 en_US zqnlsLocaleBufferToDouble, value= 1,234.567 ");
+  EXPECT_EQ(r.recorder.steps[28], U"TEST27 en_US zqnlsLocaleBufferToDouble, value= 1."
+                                  U"123456789123456789123456789123456789123456789123456789123456789");
 
   // en_US never compares with the listed value, zh_CN matches en_US, the rest fail.
   EXPECT_EQ(r.messages(U"TEST15" + kValueFailure), 15u);
@@ -55,23 +42,15 @@ TEST(BufToDouble, LaterLocalesAcceptTheReferenceValue) {
   EXPECT_TRUE(r.has(4, U"S0208478 TEST13: LocBufferToDouble  Value 1235.000000 doesn't match "
                        U"expected value of MISSING \n"));
 
-  EXPECT_EQ(r.messages(U"  TEST5  zqnlsLocaleBufferToDouble: Unexpected status"), 17u);
   EXPECT_TRUE(r.has(4, U"S0212833 TEST14: LocBufferToDouble  Status was 'ZQ_OK (0x00000000)' "
                        U"but should have been 'ZQ_NLS_UNDERFLOW'\n"));
   // ".a" parses in the period-comma style only: eleven locales write ",a".
   EXPECT_EQ(r.messages(U"S0394534 TEST24  zqnlsLocaleBufferToDouble: Unexpected status"), 11u);
-  EXPECT_EQ(r.messages(U"TEST1 BufferToDouble : incorrect converted length"), 17u);
   EXPECT_TRUE(r.has(4, U"S0223455 TEST01: LocBuffertoDouble  length was 3 but should have been 9"));
-  EXPECT_EQ(r.messages(U"zqnlsLocaleBufferToDouble TEST27 (S1128044) : incorrect converted "
-                       U"length"),
-            1u);
   EXPECT_TRUE(r.has(4, U"zqnlsLocaleBufferToDouble TEST27 (S1128044): Converted length was 3 but "
                        U"should have been 65"));
 
-  // Traces for cases 1 to 26 only.
   EXPECT_TRUE(r.has(1, U"TEST15: LocBufferToDouble  C=03     1235.000000\n"));
-  const auto trace = [](const auto& l) { return l.level == 1 && l.text.starts_with(U"TEST"); };
-  EXPECT_EQ(std::count_if(r.journal.lines.begin(), r.journal.lines.end(), trace), 26 * 17);
 }
 
 TEST(BufToDouble, MissingReferenceFailsLaterLocalesAndUnderflowMayBeMissing) {
@@ -94,8 +73,6 @@ TEST(BufToDouble, MissingReferenceFailsLaterLocalesAndUnderflowMayBeMissing) {
   EXPECT_EQ(std::count_if(underflow.recorder.messages.begin(), underflow.recorder.messages.end(),
                           [](const auto& m) { return m.text.ends_with(kValueFailure); }),
             0);
-  EXPECT_EQ(underflow.messages(U"zqnlsLocaleBufferToDouble TEST27 (S1128044) : Unexpected status"),
-            1u);
   EXPECT_TRUE(underflow.has(4, U"zqnlsLocaleBufferToDouble TEST27 (S1128044): Status was "
                                U"'ZQ_NLS_UNDERFLOW (0x803FE812)' but should have been 'ZQ_OK "
                                U"(0x00000000)'\n"));
