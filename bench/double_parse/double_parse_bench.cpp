@@ -34,10 +34,7 @@ const Input kInputs[] = {
     {"fr_FR", U"1\u00A0234,567", "1234.567", 1234.567},
 };
 
-const Input& inputOf(const benchmark::State& state) {
-  const Input& input = kInputs[state.range(0)];
-  return input;
-}
+const Input& inputOf(const benchmark::State& state) { return kInputs[state.range(0)]; }
 
 // One kernel for the whole run.
 zq::KernelHandle* kernel() {
@@ -92,13 +89,14 @@ void BM_IcuNumberFormatParse(benchmark::State& state) {
     state.SkipWithError("no ICU number format");
     return;
   }
-  const icu::UnicodeString text = icu::UnicodeString::fromUTF32(
-      reinterpret_cast<const UChar32*>(input.localized.data()),
-      static_cast<std::int32_t>(input.localized.size()));
+  const icu::UnicodeString text =
+      icu::UnicodeString::fromUTF32(reinterpret_cast<const UChar32*>(input.localized.data()),
+                                    static_cast<std::int32_t>(input.localized.size()));
   icu::Formattable result;
   icu::ParsePosition position(0);
   format->parse(text, result, position);
-  if (result.getDouble() != input.value) state.SkipWithError("ICU parsed another value");
+  UErrorCode conversion = U_ZERO_ERROR;
+  if (result.getDouble(conversion) != input.value) state.SkipWithError("ICU parsed another value");
   for (auto _ : state) {
     position.setIndex(0);
     format->parse(text, result, position);

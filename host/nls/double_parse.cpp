@@ -33,9 +33,7 @@ const double kMissing = missingValue('.');
 
 bool isDigit(ZQChar unit) { return unit - ZQChar{'0'} <= 9; }
 
-bool isMissingCode(ZQChar unit) {
-  return unit == '_' || (unit | 0x20) - ZQChar{'a'} <= 25;
-}
+bool isMissingCode(ZQChar unit) { return unit == '_' || (unit | 0x20) - ZQChar{'a'} <= 25; }
 
 // Significant digits kept for the conversion. Every midpoint between two adjacent
 // doubles has at most 767 significant digits, so two texts that agree in their
@@ -174,9 +172,9 @@ ParsedDouble parseDouble(const LocaleData& locale, const ZQChar* text, std::int6
     ++at;
   }
 
-  const bool blank_groups = (options & LOCALE_CVT_SPACEGROUPING) != 0 &&
-                            (symbols.group_separator == kBlank ||
-                             symbols.group_separator == kNoBreakSpace);
+  const bool blank_groups =
+      (options & LOCALE_CVT_SPACEGROUPING) != 0 &&
+      (symbols.group_separator == kBlank || symbols.group_separator == kNoBreakSpace);
   const auto isGroupSeparator = [&](ZQChar unit) {
     return unit == symbols.group_separator ||
            (blank_groups && (unit == kBlank || unit == kNoBreakSpace));
@@ -239,8 +237,8 @@ Status bufferToDoubleWithOptions(LocaleHandle* handle, const ZQChar* text, std::
   return parsed.status;
 }
 
-Status bufferToDouble(LocaleHandle* handle, const ZQChar* text, std::int64_t length,
-                      double* value, std::int64_t* consumed) {
+Status bufferToDouble(LocaleHandle* handle, const ZQChar* text, std::int64_t length, double* value,
+                      std::int64_t* consumed) {
   return bufferToDoubleWithOptions(handle, text, length, 0, value, consumed);
 }
 

@@ -51,7 +51,7 @@ namespace zq::host {
 
 struct ParsedDouble {
   Status status;
-  double value;  // a missing value (a NaN) unless a number was read with ZQ_OK
+  double value;           // a missing value (a NaN) unless a number was read with ZQ_OK
   std::int64_t consumed;  // units of the text read
 };
 

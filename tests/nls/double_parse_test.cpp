@@ -1,5 +1,7 @@
 // Double parsing through the locale handle's words 50 and 91.
 #include <bit>
+#include <cmath>
+#include <random>
 #include <string>
 #include <tuple>
 
@@ -15,43 +17,38 @@ constexpr Status kBad = ZQ_NLS_BAD_NUM;
 constexpr Status kOver = ZQ_NLS_OVERFLOW;
 constexpr Status kUnder = ZQ_NLS_UNDERFLOW;
 
-// Status, units consumed and the bits of the value.
+// Status, units consumed and the bits of the value; a row gives its text first.
 using Parsed = std::tuple<Status, std::int64_t, std::uint64_t>;
+using Row = std::tuple<std::u32string, Status, std::int64_t, std::uint64_t>;
 constexpr std::uint64_t of(double value) { return std::bit_cast<std::uint64_t>(value); }
-
-struct Row {
-  std::u32string text;
-  Status status;
-  std::int64_t consumed;
-  std::uint64_t bits;
-};
 
 class DoubleParseTest : public NlsTest {
  protected:
-  // Parses each row's text, followed by a guard digit that would change any result
-  // it reached, with word 50 (`options` kNoOptions) or word 91.
+  // Parses each text, followed by a guard digit that would change any result it
+  // reached (an empty text as a null pointer), with word 50 or word 91.
   void expectRows(const char32_t* name, std::int32_t options, std::initializer_list<Row> rows) {
     LocaleHandle* l = locale(name);
-    for (const Row& row : rows) {
-      const std::u32string text = row.text + U'7';
-      const auto length = static_cast<std::int64_t>(row.text.size());
+    for (const auto& [text, status, consumed, bits] : rows) {
+      const std::u32string guarded = text + U'7';
+      const ZQChar* units_or_null = text.empty() ? nullptr : units(guarded);
+      const auto length = static_cast<std::int64_t>(text.size());
       double value = 1.0;
-      std::int64_t consumed = -1;
-      const Status status =
+      std::int64_t used = -1;
+      const Status got =
           options == kNoOptions
-              ? l->zqnlsLocaleBufferToDouble(l, units(text), length, &value, &consumed)
-              : l->zqnlsLocaleBufferToDoubleWithOpts(l, units(text), length, options, &value,
-                                                     &consumed);
-      const std::int64_t expected_consumed = row.consumed == kWhole ? length : row.consumed;
-      EXPECT_EQ(Parsed(status, consumed, of(value)), Parsed(row.status, expected_consumed, row.bits))
-          << readable(name) << " \"" << readable(row.text.substr(0, 30)) << "\" " << options;
+              ? l->zqnlsLocaleBufferToDouble(l, units_or_null, length, &value, &used)
+              : l->zqnlsLocaleBufferToDoubleWithOpts(l, units_or_null, length, options, &value,
+                                                     &used);
+      EXPECT_EQ(Parsed(got, used, of(value)),
+                Parsed(status, consumed == kWhole ? length : consumed, bits))
+          << readable(name) << " \"" << readable(text.substr(0, 30)) << "\" " << options;
     }
   }
 };
 
 TEST_F(DoubleParseTest, RulesInEachSeparatorStyle) {
   expectRows(U"en_US", kNoOptions, {
-      {U"  ", ZQ_OK, 2, kMiss}, {U" .a ", ZQ_OK, 3, 0xFFFFFD0000000000},
+      {U"", ZQ_OK, 0, kMiss}, {U"  ", ZQ_OK, 2, kMiss}, {U" .a ", ZQ_OK, 3, 0xFFFFFD0000000000},
       {U"._", ZQ_OK, 2, 0xFFFFFF0000000000}, {U".z", ZQ_OK, 2, 0xFFFFE40000000000},
       {U".ab", kBad, 2, kMiss}, {U"-.a", kBad, 2, kMiss}, {U"  x", kBad, 2, kMiss},
       {U"12 4", kBad, 2, kMiss}, {U"+5.  ", ZQ_OK, 3, of(5.0)},
@@ -90,13 +87,36 @@ TEST_F(DoubleParseTest, LongTextsKeepTheirValueAndStatus) {
       {U"1e18446744073709551617", kOver, kWhole, kMiss}});
 }
 
-TEST_F(DoubleParseTest, UnusableArgumentsAndAnEmptyNullText) {
+// Random doubles formatted by the host with exact digits (17 significant in E
+// notation; grouped fixed notation with 17 decimals, for values of 1 and above)
+// parse back to themselves in each separator style.
+TEST_F(DoubleParseTest, HostFormattedDoublesParseBack) {
+  zqhostSetDecimalConversionMode(kernel_, 0);
+  std::mt19937_64 random(8);
+  for (const char32_t* name : {U"en_US", U"fr_FR", U"de_DE"}) {
+    LocaleHandle* l = locale(name);
+    for (int i = 0; i < 3000; ++i) {
+      const bool fixed = i % 2 == 1;
+      const auto mantissa = static_cast<double>(random() >> 11 | std::uint64_t{1} << 52);
+      const double value = fixed ? std::ldexp(mantissa, -static_cast<int>(random() % 53))
+                                 : std::bit_cast<double>(random());
+      if (!std::isnormal(value)) continue;
+      ZQChar text[400];
+      std::int64_t length = 0, consumed = 0;
+      l->zqnlsLocaleDoubleFormat(l, value, 0, fixed ? 17 : 16,
+                                 fixed ? LOCALE_NFMT_DECIMAL | LOCALE_NFMT_GROUP : LOCALE_NFMT_SNOTE,
+                                 text, 400, &length);
+      double parsed = 0;
+      const Status status = l->zqnlsLocaleBufferToDouble(l, text, length, &parsed, &consumed);
+      EXPECT_EQ(Parsed(status, consumed, of(parsed)), Parsed(ZQ_OK, length, of(value)))
+          << readable(std::u32string(text, text + length));
+    }
+  }
+}
+
+TEST_F(DoubleParseTest, UnusableArgumentsAreRefused) {
   LocaleHandle* l = locale(U"en_US");
-  double value = 1.0;
-  std::int64_t consumed = -1;
-  const Status status = l->zqnlsLocaleBufferToDouble(l, nullptr, 0, &value, &consumed);
-  EXPECT_EQ(Parsed(status, consumed, of(value)), Parsed(ZQ_OK, 0, kMiss));
-  EXPECT_EQ(l->zqnlsLocaleBufferToDouble(l, nullptr, 1, &value, &consumed), ZQ_NLS_INVALID_VALUE);
+  EXPECT_EQ(l->zqnlsLocaleBufferToDouble(l, nullptr, 1, nullptr, nullptr), ZQ_NLS_INVALID_VALUE);
   EXPECT_EQ(l->zqnlsLocaleBufferToDoubleWithOpts(l, units(U"1"), -1, 0, nullptr, nullptr),
             ZQ_NLS_INVALID_VALUE);
 }
