@@ -48,16 +48,9 @@ Status datetimeFormat(LocaleHandle*, double, std::int32_t, ZQChar*, std::int64_t
   return ZQ_NLS_INVALID_VALUE;
 }
 
-// Datetime, time and option-taking double parsers share one signature.
+// Datetime and time parsers share one signature.
 Status bufferToDoubleWithOptions(LocaleHandle*, const ZQChar*, std::int64_t, std::int32_t,
                                  double* value, std::int64_t* out_length) {
-  clear(value, kMissing);
-  clear<std::int64_t>(out_length, 0);
-  return ZQ_NLS_INVALID_VALUE;
-}
-
-Status bufferToDouble(LocaleHandle*, const ZQChar*, std::int64_t, double* value,
-                      std::int64_t* out_length) {
   clear(value, kMissing);
   clear<std::int64_t>(out_length, 0);
   return ZQ_NLS_INVALID_VALUE;
@@ -85,8 +78,6 @@ void installUnavailableOperations(LocaleHandle& table) {
   table.zqnlsLocaleDatetimeFormat = datetimeFormat;
   table.zqnlsLocaleBufferToDatetime = bufferToDoubleWithOptions;
   table.zqnlsLocaleBufferToTime = bufferToDoubleWithOptions;
-  table.zqnlsLocaleBufferToDoubleWithOpts = bufferToDoubleWithOptions;
-  table.zqnlsLocaleBufferToDouble = bufferToDouble;
   table.zqnlsLocaleBufferToDate = bufferToDate;
 }
 
