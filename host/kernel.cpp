@@ -125,7 +125,7 @@ void* zqhostCreate(void) {
   kernel->abi.CreateJournal = zq::host::createJournalOp;
   kernel->abi.CreatePool = zq::host::createPool;
   kernel->abi.GetService = zq::host::getService;
-  kernel->conversion_options.decimal_conversion_mode = zq::DECIMALCONV_COMPATIBLE;
+  kernel->conversion_options.decimal_conversion_mode = zq::DECIMALCONV_STDIEEE;
   kernel->conversion_record.options = &kernel->conversion_options;
   kernel->abi.conversion = &kernel->conversion_record;
   kernel->abi.nls = zq::host::createNlsService(*kernel);

@@ -7,7 +7,6 @@
 #include <cassert>
 #include <charconv>
 #include <cmath>
-#include <cstring>
 #include <limits>
 
 #include "host/nls/service.h"
@@ -45,12 +44,8 @@ constexpr int kKeptDigits = 800;
 // int64 limit once added to a position in a text that fits in memory.
 constexpr std::int64_t kExponentCap = 1'000'000'000'000'000;
 
-// The digits of 0.d1d2d3... x 10^point, d1 non-zero, as they are read, and the
-// ASCII number "d1d2d3...e<exponent>" that std::from_chars rounds.
-//
-// The text goes to memory eight characters at a time, each block in one aligned
-// store: the conversion loads eight digits at once, and a load that several
-// narrower stores would have to feed waits until they reach the cache.
+// The digits of 0.d1d2d3... x 10^point, d1 non-zero, as they are read, written as
+// the ASCII number "d1d2d3...e<exponent>" that std::from_chars rounds.
 class Significand {
  public:
   // Reads the run of digits at `at`, of the integer part or of the fraction, and
@@ -63,19 +58,17 @@ class Significand {
     }
     const ZQChar* const significant = at;
     // Locals, not members: the stores into the text may alias any member.
-    std::uint64_t block = block_;
-    unsigned size = size_;
+    char* out = ascii_ + size_;
+    char* const limit = ascii_ + kKeptDigits;
     bool tail_nonzero = tail_nonzero_;
     for (; at != end && isDigit(*at); ++at) {
-      if (size == kKeptDigits) {
+      if (out != limit) {
+        *out++ = static_cast<char>(*at);
+      } else {
         tail_nonzero = tail_nonzero || *at != '0';
-        continue;
       }
-      block = (block >> 8) | (std::uint64_t{*at} << 56);
-      if (++size % 8 == 0) std::memcpy(ascii_ + size - 8, &block, 8);
     }
-    block_ = block;
-    size_ = size;
+    size_ = static_cast<int>(out - ascii_);
     tail_nonzero_ = tail_nonzero;
     if (!fraction) point_ += at - significant;
     return at;
@@ -89,24 +82,19 @@ class Significand {
     const std::int64_t scale = point_ + exponent;
     if (scale > 310) return ParsedDouble{ZQ_NLS_OVERFLOW, kMissing, 0};
     if (scale < -310) return ParsedDouble{ZQ_NLS_UNDERFLOW, kMissing, 0};
-    if (tail_nonzero_) put('1');
-    const std::int64_t integer_exponent = scale - size_;
-    if (integer_exponent != 0) {
-      char text[8] = {'e'};
-      const char* const text_end = std::to_chars(text + 1, text + 8, integer_exponent).ptr;
-      for (const char* c = text; c != text_end; ++c) put(*c);
-    }
-    // The last, partial block: its characters sit in the high bytes.
-    if (const unsigned pending = size_ % 8; pending != 0) {
-      const std::uint64_t last = block_ >> (8 * (8 - pending));
-      std::memcpy(ascii_ + size_ - pending, &last, 8);
+    char* end = ascii_ + size_;
+    if (tail_nonzero_) *end++ = '1';
+    // An integer and a power of ten: the form the conversion reads fastest.
+    if (const std::int64_t power = scale - (end - ascii_); power != 0) {
+      *end++ = 'e';
+      end = std::to_chars(end, ascii_ + sizeof ascii_, power).ptr;
     }
     double value = 0;
-    const std::from_chars_result result = std::from_chars(ascii_, ascii_ + size_, value);
+    const std::from_chars_result result = std::from_chars(ascii_, end, value);
     if (result.ec == std::errc::result_out_of_range) {
       return ParsedDouble{scale > 0 ? ZQ_NLS_OVERFLOW : ZQ_NLS_UNDERFLOW, kMissing, 0};
     }
-    assert(result.ec == std::errc() && result.ptr == ascii_ + size_);
+    assert(result.ec == std::errc() && result.ptr == end);
     if (std::isinf(value)) return ParsedDouble{ZQ_NLS_OVERFLOW, kMissing, 0};
     if (value < std::numeric_limits<double>::min()) {
       return ParsedDouble{ZQ_NLS_UNDERFLOW, kMissing, 0};
@@ -115,18 +103,9 @@ class Significand {
   }
 
  private:
-  // Appends one character: blocks fill from the high byte down, so that a whole
-  // block holds its first character in its low byte, where memory wants it.
-  void put(char c) {
-    block_ = (block_ >> 8) | (std::uint64_t{static_cast<unsigned char>(c)} << 56);
-    if (++size_ % 8 == 0) std::memcpy(ascii_ + size_ - 8, &block_, 8);
-  }
-
-  // Kept digits, the tail digit, "e" and an exponent of at most 5 characters, and
-  // room for the last block's store.
-  alignas(8) char ascii_[kKeptDigits + 16];
-  std::uint64_t block_ = 0;  // the last characters, the latest in the high byte
-  unsigned size_ = 0;        // characters in the text; digits until round()
+  // Kept digits, the tail digit, then "e" and an exponent of at most 5 characters.
+  char ascii_[kKeptDigits + 8];
+  int size_ = 0;  // digits kept
   bool tail_nonzero_ = false;
   std::int64_t point_ = 0;
 };

@@ -31,6 +31,7 @@ LocaleHandle* localeCreate(NlsHandle* nls, const ZQChar* name, std::int64_t leng
   locale->service = &service;
   locale->abi.zqnlsLocaleDestroy = localeDestroy;
   installIntegerOperations(locale->abi);
+  installDoubleOperations(locale->abi);
   installDoubleParseOperations(locale->abi);
   installUnavailableOperations(locale->abi);
   service.locales.insert(locale);

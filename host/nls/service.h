@@ -31,6 +31,7 @@ inline const LocaleData& localeDataOf(LocaleHandle* handle) {
 
 // Each group of locale operations fills its own words of a new handle's table.
 void installIntegerOperations(LocaleHandle& table);
+void installDoubleOperations(LocaleHandle& table);
 void installDoubleParseOperations(LocaleHandle& table);
 // Operations the host does not provide yet: they answer ZQ_NLS_INVALID_VALUE.
 void installUnavailableOperations(LocaleHandle& table);

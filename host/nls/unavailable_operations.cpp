@@ -29,19 +29,6 @@ Status timeFormat(LocaleHandle*, double, std::int32_t, ZQChar*, std::int64_t,
   return ZQ_NLS_INVALID_VALUE;
 }
 
-// Double, currency and percent formats share one signature.
-Status numberFormat(LocaleHandle*, double, std::int32_t, std::int32_t, std::int32_t, ZQChar*,
-                    std::int64_t, std::int64_t* out_length) {
-  clear<std::int64_t>(out_length, 0);
-  return ZQ_NLS_INVALID_VALUE;
-}
-
-Status numberFormatExOpts(LocaleHandle*, double, std::int32_t, std::int32_t, std::int32_t,
-                          ZQChar*, std::int64_t, std::int64_t* out_length, const ExOpts*) {
-  clear<std::int64_t>(out_length, 0);
-  return ZQ_NLS_INVALID_VALUE;
-}
-
 Status datetimeFormat(LocaleHandle*, double, std::int32_t, ZQChar*, std::int64_t,
                       std::int64_t* out_length) {
   clear<std::int64_t>(out_length, 0);
@@ -71,10 +58,6 @@ Status bufferToDate(LocaleHandle*, const ZQChar*, std::int64_t, std::int32_t,
 void installUnavailableOperations(LocaleHandle& table) {
   table.zqnlsLocaleDateFormat = dateFormat;
   table.zqnlsLocaleTimeFormat = timeFormat;
-  table.zqnlsLocaleDoubleFormat = numberFormat;
-  table.zqnlsLocaleCurrencyFormat = numberFormat;
-  table.zqnlsLocalePercentFormat = numberFormat;
-  table.zqnlsLocaleDoubleFormatWithExOpts = numberFormatExOpts;
   table.zqnlsLocaleDatetimeFormat = datetimeFormat;
   table.zqnlsLocaleBufferToDatetime = bufferToDoubleWithOptions;
   table.zqnlsLocaleBufferToTime = bufferToDoubleWithOptions;

@@ -25,7 +25,8 @@ ZQHOST_API std::int64_t zqhostDestroy(void* kernel);
 // Directory for listing files written through "zqfileio". The text is copied.
 ZQHOST_API void zqhostSetOutputDir(void* kernel, const char* directory);
 
-// The decimal-conversion mode word: non-zero COMPATIBLE (the default, 1), 0 STDIEEE.
+// The decimal-conversion mode word: non-zero COMPATIBLE (1), 0 STDIEEE (the default:
+// the double formatting conformance cases keep the "0." that COMPATIBLE drops).
 ZQHOST_API void zqhostSetDecimalConversionMode(void* kernel, std::int32_t mode);
 ZQHOST_API std::int32_t zqhostGetDecimalConversionMode(void* kernel);
 

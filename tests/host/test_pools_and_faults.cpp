@@ -80,9 +80,9 @@ TEST(KernelConfiguration, DecimalConversionModeThroughTheKernelChain) {
   ASSERT_NE(kernel->conversion, nullptr);
   ASSERT_NE(kernel->conversion->options, nullptr);
   std::int32_t& mode = kernel->conversion->options->decimal_conversion_mode;
-  EXPECT_EQ(mode, 1) << "COMPATIBLE by default";
-  zqhostSetDecimalConversionMode(kernel, 0);
-  EXPECT_EQ(mode, 0);
+  EXPECT_EQ(mode, 0) << "STDIEEE by default";
+  zqhostSetDecimalConversionMode(kernel, 1);
+  EXPECT_EQ(mode, 1);
   mode = 7;
   EXPECT_EQ(zqhostGetDecimalConversionMode(kernel), 7);
   zqhostDestroy(kernel);

@@ -1,0 +1,96 @@
+// Percent and currency formats: a sign, symbol or parenthesis around the engine's
+// fixed notation, in the shared text layout.
+#include "host/nls/money_format.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "host/nls/number_text.h"
+
+namespace zq::host {
+namespace {
+
+constexpr ZQChar kNoBreakSpace = 0x00A0;
+
+// The fixed notation of |value| x 10^shift with `decimals` decimals, grouped.
+void appendAmount(NumberText& text, const LocaleData& locale, DecimalMode mode,
+                  double magnitude, int shift, std::int64_t decimals) {
+  Decimal amount;
+  DecimalDigits(magnitude, mode).decimals(decimals + shift, amount);
+  if (!amount.isZero()) amount.exponent += shift;
+  FixedForm form;
+  form.decimals = decimals;
+  form.group = true;
+  appendFixed(text, amount, form, locale.number);
+}
+
+void appendSymbol(NumberText& text, const MoneySymbols& money) {
+  for (ZQChar unit : money.currency) {
+    if (unit != 0) text.put(unit);
+  }
+}
+
+}  // namespace
+
+Status formatPercent(const LocaleData& locale, DecimalMode mode, double value,
+                     std::int32_t width, std::int32_t precision, std::uint32_t options,
+                     ZQChar* buffer, std::int64_t capacity, std::int64_t* out_length) {
+  if (out_length != nullptr) *out_length = 0;
+  if (!outputUsable(buffer, capacity)) return ZQ_NLS_INVALID_VALUE;
+  const std::int64_t field = std::clamp<std::int64_t>(width, 0, capacity);
+  NumberText text;
+  if (putSpecialValue(value, locale.number, 0, field, false, text)) {
+    return text.emit(buffer, capacity, out_length, ZQ_OK);
+  }
+  const bool parentheses = std::signbit(value) && (options & 1) != 0;
+  if (parentheses) {
+    text.put('(');
+    text.markInside();
+  } else if (std::signbit(value)) {
+    text.put(locale.number.minus_sign);
+  }
+  appendAmount(text, locale, mode, std::fabs(value), 2, precision < 0 ? 0 : precision);
+  if (moneySymbolsOf(locale).percent_spaced) text.put(kNoBreakSpace);
+  text.put('%');
+  if (parentheses) {
+    text.put(')');
+    text.pad(field, ' ', NumberText::Pad::kInside);
+  } else {
+    text.pad(field, ' ', NumberText::Pad::kFront);
+  }
+  return text.emit(buffer, capacity, out_length, ZQ_OK);
+}
+
+Status formatCurrency(const LocaleData& locale, DecimalMode mode, double value,
+                      std::int32_t width, std::int32_t precision, std::uint32_t options,
+                      ZQChar* buffer, std::int64_t capacity, std::int64_t* out_length) {
+  if (out_length != nullptr) *out_length = 0;
+  if (!outputUsable(buffer, capacity)) return ZQ_NLS_INVALID_VALUE;
+  const std::int64_t field = std::clamp<std::int64_t>(width, 0, capacity);
+  NumberText text;
+  if (putSpecialValue(value, locale.number, 0, field, false, text)) {
+    return text.emit(buffer, capacity, out_length, ZQ_OK);
+  }
+  const MoneySymbols& money = moneySymbolsOf(locale);
+  const bool whole_units = (options & 1) != 0;
+  const double amount = whole_units ? std::trunc(value) : value;
+  const std::int64_t decimals = whole_units ? 0 : precision < 0 ? money.minor_digits : precision;
+  const bool negative = std::signbit(amount);
+  if (negative && !(money.symbol_first && money.sign_after_symbol)) {
+    text.put(locale.number.minus_sign);
+  }
+  if (money.symbol_first) {
+    appendSymbol(text, money);
+    if (money.symbol_spaced) text.put(kNoBreakSpace);
+    if (negative && money.sign_after_symbol) text.put(locale.number.minus_sign);
+  }
+  appendAmount(text, locale, mode, std::fabs(amount), 0, decimals);
+  if (!money.symbol_first) {
+    if (money.symbol_spaced) text.put(kNoBreakSpace);
+    appendSymbol(text, money);
+  }
+  text.pad(field, ' ', NumberText::Pad::kFront);
+  return text.emit(buffer, capacity, out_length, ZQ_OK);
+}
+
+}  // namespace zq::host
