@@ -33,7 +33,7 @@ LocaleHandle* localeCreate(NlsHandle* nls, const ZQChar* name, std::int64_t leng
   installIntegerOperations(locale->abi);
   installDateOperations(locale->abi);
   installDoubleOperations(locale->abi);
-  installUnavailableOperations(locale->abi);
+  installDoubleParseOperations(locale->abi);
   service.locales.insert(locale);
   return &locale->abi;
 }

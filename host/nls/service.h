@@ -33,8 +33,7 @@ inline const LocaleData& localeDataOf(LocaleHandle* handle) {
 void installIntegerOperations(LocaleHandle& table);
 void installDateOperations(LocaleHandle& table);
 void installDoubleOperations(LocaleHandle& table);
-// Operations the host does not provide yet: they answer ZQ_NLS_INVALID_VALUE.
-void installUnavailableOperations(LocaleHandle& table);
+void installDoubleParseOperations(LocaleHandle& table);
 
 // Locale handles created and not yet destroyed; 0 for a null service.
 std::size_t liveLocaleCount(NlsHandle* nls);

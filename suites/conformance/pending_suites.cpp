@@ -20,8 +20,5 @@ extern "C" {
 std::int64_t dateTest1(TestServices* s, Word ctx, SuiteState*, Journal* j, KernelHandle* k) {
   return nlsOnly(s, ctx, j, k, U"zqtest/src/zqvnlf1");
 }
-std::int64_t buftodblTest1(TestServices* s, Word ctx, SuiteState*, Journal* j, KernelHandle* k) {
-  return nlsOnly(s, ctx, j, k, U"zqtest/src/zqvnlb1");
-}
 
 }  // extern "C"

@@ -32,7 +32,7 @@ extern "C" std::int64_t zqvnleSanity1(TestServices* services, Word ctx, SuiteSta
   sanity::runUintfastFormatFamily(run);
   sanity::runUintmaxFormatFamily(run);
   sanity::runPointerFormatFamily(run);
-  noteStep(f, U"zqnlsLocaleBufferToDouble testing");
+  sanity::runBufferToDoubleFamily(run);
   sanity::runBufferToIntfastFamily(run);
   sanity::runBufferToIntmaxFamily(run);
   sanity::runBufferToUintfastFamily(run);

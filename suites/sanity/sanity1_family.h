@@ -65,6 +65,7 @@ void runIntmaxFormatFamily(const Sanity1Run& run);
 void runUintfastFormatFamily(const Sanity1Run& run);
 void runUintmaxFormatFamily(const Sanity1Run& run);
 void runPointerFormatFamily(const Sanity1Run& run);
+void runBufferToDoubleFamily(const Sanity1Run& run);
 void runBufferToIntfastFamily(const Sanity1Run& run);
 void runBufferToIntmaxFamily(const Sanity1Run& run);
 void runBufferToUintfastFamily(const Sanity1Run& run);

@@ -20,9 +20,7 @@ extern "C" std::int64_t zqvnleSanity2(TestServices* services, Word ctx, SuiteSta
   const sanity::Sanity2Run run{f, nls};
   noteStep(f, U"TODATE, TOTIME, TODATETIME tests");
   if (!sanity::runIgnoreDecimalSection(run)) return 1;
-  noteStep(f,
-           U"SPACEGROUPING option tests for LOCALEBUFFERTO Intfast, Intmax, Int, Long, UIntfast, "
-           U"UIntmax, UInt, ULong");
-  noteStep(f, U"LOCALEBUFFERTODouble tests");
+  sanity::runSpaceGroupingSection(run);
+  if (!sanity::runBufferToDoubleSection(run)) return 1;
   return 0;
 }

@@ -1,4 +1,4 @@
-// zqvnleSanity2's lookups by function code and option word, and decimal-point localisation.
+// zqvnleSanity2's shared pieces: lookups by code and option word, decimal points, locales.
 #include "suites/sanity/sanity2.h"
 
 namespace zq::sanity {
@@ -36,6 +36,20 @@ void localiseDecimalPoint(ZQChar* buffer, std::int64_t units, std::int32_t posit
   if (position <= 0 || position > units) return;
   if (zqzsCompare(separator, 1, suite::zt(U"."), 1) != 0) return;
   buffer[position - 1] = separator[0];
+}
+
+LocaleHandle* openSectionLocale(const Sanity2Run& run, const ZQChar* name, std::int64_t length) {
+  LocaleHandle* locale = suite::createLocale(run.nls, name, length);
+  if (suite::checkHandle(run.frame, locale, U"currentLocale")) return locale;
+  suite::report(run.frame, U"Failed to get handle for currentLocale", SEVERITY_ERROR);
+  return nullptr;
+}
+
+bool closeSectionLocale(const Sanity2Run& run, LocaleHandle* locale) {
+  const Status status = suite::destroyLocale(locale);
+  if (suite::checkStatus(run.frame, ZQ_OK, status, U"status")) return true;
+  suite::report(run.frame, U"zqnlsLocaleDestroy failed", SEVERITY_ERROR);
+  return false;
 }
 
 namespace {

@@ -1,5 +1,4 @@
 // zqvnleSanity2's integer section: every integer parser with the decimal part ignored.
-#include <algorithm>
 #include <cstdint>
 
 #include "suites/sanity/sanity2.h"
@@ -12,32 +11,12 @@ using suite::checkInt;
 using suite::checkStatus;
 using suite::journalLine;
 
-// The expected value of the record's own result type, widened to 64 bits.
-std::int64_t expectedValue(const LocaleBufferRecord& r) {
-  // code -> field: 10-12 signed 32, 13 signed 64, 14-16 unsigned 32, 17 unsigned 64
-  switch (static_cast<ParseFunction>(r.function)) {
-    case ParseFunction::Intfast:
-    case ParseFunction::Intmax:
-    case ParseFunction::Int: return r.expected_int;
-    case ParseFunction::Long: return r.expected_long;
-    case ParseFunction::Uintfast:
-    case ParseFunction::Uintmax:
-    case ParseFunction::UInt: return r.expected_uint;
-    case ParseFunction::ULong: return static_cast<std::int64_t>(r.expected_ulong);
-    case ParseFunction::DoubleWithOpts: return 0;
-  }
-  return 0;
-}
-
 // Runs one record in `locale`; `name` is the LocaleInfo locale's name.
 void runRecord(const Sanity2Run& run, LocaleHandle* locale, const ZQChar* name,
                const ZQChar* decimal_separator, const LocaleBufferRecord& r, int test) {
   const suite::Frame& f = run.frame;
   ZQChar buffer[kWorkingUnits] = {};
-  const auto length = static_cast<std::int64_t>(
-      std::min<std::uint64_t>(r.input_length, kLocaleBufferInputUnits));
-  std::copy_n(r.input, length, buffer);
-  localiseDecimalPoint(buffer, kWorkingUnits, r.decimal_position, decimal_separator);
+  const std::int64_t length = localisedInput(r, decimal_separator, buffer);
 
   const ParseFunctionTexts function = parseFunctionTexts(r.function);
   const char32_t* option = cvtOptionName(r.options);
@@ -47,7 +26,7 @@ void runRecord(const Sanity2Run& run, LocaleHandle* locale, const ZQChar* name,
 
   // The harness compares 32-bit integers: 64-bit results take part by their low half,
   // while the journal line prints the whole value.
-  const std::int64_t expected = expectedValue(r);
+  const std::int64_t expected = expectedOfType(r);
   if (!checkInt(f, static_cast<std::int32_t>(expected), static_cast<std::int32_t>(parsed->value),
                 function.check_text)) {
     journalLine(f, JNL_LEVEL_DETAIL,
@@ -82,20 +61,14 @@ bool runIgnoreDecimalSection(const Sanity2Run& run) {
   suite::noteStep(
       f, U"LOCALEBUFFERTO Intfast, Intmax, Int, Long, UIntfast, UIntmax, UInt, ULong tests");
   for (const LocaleInfoRow& row : LocaleInfo) {
-    LocaleHandle* locale = suite::createLocale(run.nls, row.name, row.name_length);
-    if (!suite::checkHandle(f, locale, U"currentLocale")) {
-      suite::report(f, U"Failed to get handle for currentLocale", SEVERITY_ERROR);
-      return false;
-    }
+    LocaleHandle* locale = openSectionLocale(run, row.name, row.name_length);
+    if (locale == nullptr) return false;
     int test = 0;
     for (const LocaleBufferRecord& record : localeBufferList()) {
       ++test;
       runRecord(run, locale, row.name, row.decimal_separator, record, test);
     }
-    const Status status = suite::destroyLocale(locale);
-    if (!checkStatus(f, ZQ_OK, status, U"status")) {
-      suite::report(f, U"zqnlsLocaleDestroy failed", SEVERITY_ERROR);
-    }
+    closeSectionLocale(run, locale);
   }
   return true;
 }

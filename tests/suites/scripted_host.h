@@ -1,5 +1,4 @@
-// A recording journal and a scripted NLS service whose number formats and integer parsers
-// answer as told.
+// A recording journal and a scripted NLS service whose number operations answer as told.
 //
 // The stand-in host answers rightly; these let a test make a suite's checks fail and
 // read the exact lines it writes. Lines and statuses are rendered by the host's own code.
@@ -10,6 +9,7 @@
 #include <algorithm>
 #include <cstdarg>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -68,7 +68,8 @@ struct RecordingJournal {
 };
 
 enum class Op { Format, BufferToIntfast, BufferToIntmax, BufferToUintfast, BufferToUintmax,
-                BufferToInt, BufferToUInt, BufferToLong, BufferToULong, Unscripted };
+                BufferToInt, BufferToUInt, BufferToLong, BufferToULong, BufferToDouble,
+                BufferToDoubleWithOpts, Unscripted };
 
 // One call of a locale operation, as the locale received it.
 struct ScriptedCall {
@@ -81,8 +82,9 @@ struct ScriptedCall {
 };
 
 // Formatters write the value in plain decimal, or with `decimal` off write `text` cut
-// at the capacity and report `length` (the text's own length when negative). Parsers
-// answer `value` (cut to their result type) and `used` whatever they are given.
+// at the capacity and report `length` (the text's own length when negative). Integer
+// parsers answer `value` (cut to their result type) and `used` whatever they are given;
+// double parsers answer `real` of their call (0 when unset), `used` and `parse_status`.
 struct Script {
   bool decimal = true;
   Status format_status = ZQ_OK;
@@ -90,6 +92,8 @@ struct Script {
   std::int64_t length = -1;
   std::uint64_t value = 0;
   std::int64_t used = 0;
+  std::function<double(const ScriptedCall&)> real;
+  Status parse_status = ZQ_OK;
   Status destroy_status = ZQ_OK;
   std::int64_t locales_left = -1;  // creations that succeed; negative: all of them
 };
@@ -152,6 +156,16 @@ Status scriptedParse(LocaleHandle* l, const ZQChar* text, std::int64_t length,
   return ZQ_OK;
 }
 
+template <Op op>
+Status scriptedDoubleParse(LocaleHandle* l, const ZQChar* text, std::int64_t length,
+                           std::int32_t options, double* value, std::int64_t* used) {
+  ScriptedHost* host = ScriptedHost::of(l);
+  host->calls.push_back({op, host->locale_name, options, 0, std::u32string(text, text + length)});
+  *value = host->script.real ? host->script.real(host->calls.back()) : 0.0;
+  *used = host->script.used;
+  return host->script.parse_status;
+}
+
 // The words no script answers: each records its call and fails without writing.
 template <class... Args>
 Status unscripted(LocaleHandle* l, Args...) {
@@ -181,8 +195,6 @@ inline void answerUnscripted(LocaleHandle& t) {
                                        std::int64_t*>;
   t.zqnlsLocaleBufferToDatetime = parse;
   t.zqnlsLocaleBufferToTime = parse;
-  t.zqnlsLocaleBufferToDoubleWithOpts = parse;
-  t.zqnlsLocaleBufferToDouble = unscripted<const ZQChar*, std::int64_t, double*, std::int64_t*>;
   t.zqnlsLocaleBufferToDate =
       unscripted<const ZQChar*, std::int64_t, std::int32_t, std::int32_t*, std::int32_t*,
                  std::int32_t*, std::int64_t*>;
@@ -225,6 +237,11 @@ inline ScriptedHost::ScriptedHost() {
   locale.zqnlsLocaleBufferToUInt = scriptedParse<Op::BufferToUInt, std::uint32_t>;
   locale.zqnlsLocaleBufferToLong = scriptedParse<Op::BufferToLong, std::int64_t>;
   locale.zqnlsLocaleBufferToULong = scriptedParse<Op::BufferToULong, std::uint64_t>;
+  locale.zqnlsLocaleBufferToDoubleWithOpts = scriptedDoubleParse<Op::BufferToDoubleWithOpts>;
+  locale.zqnlsLocaleBufferToDouble = [](LocaleHandle* l, const ZQChar* text, std::int64_t length,
+                                        double* value, std::int64_t* used) {
+    return scriptedDoubleParse<Op::BufferToDouble>(l, text, length, 0, value, used);
+  };
 }
 
 }  // namespace zq::testing

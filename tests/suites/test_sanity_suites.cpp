@@ -1,7 +1,9 @@
 // zqvnleSanity1 and zqvnleSanity2 driven in-process, on the stand-in host and a scripted one.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -47,6 +49,9 @@ struct SuiteRun {
     std::size_t n = 0;
     for (const auto& m : recorder.messages) n += m.text == text ? 1 : 0;
     return n;
+  }
+  bool hasDetail(const std::u32string& text) const {
+    return journal.has(zq::JNL_LEVEL_DETAIL, text);
   }
   std::string explanations() const {
     std::string out;
@@ -192,9 +197,7 @@ TEST(Sanity1Scripted, FormatMismatchesAreExplainedWithinTheBuffer) {
   host.script.value = 99;
   SuiteRun run(zqvnleSanity1, host.handle());
   EXPECT_EQ(run.result, 0);
-  const auto has = [&](const std::u32string& text) {
-    return run.journal.has(zq::JNL_LEVEL_DETAIL, text);
-  };
+  const auto has = [&](const std::u32string& text) { return run.hasDetail(text); };
   EXPECT_TRUE(has(U"zqnlsLocaleIntfastFormat TEST 1: status was 'ZQ_NLS_BAD_NUM (0x803FE810)' "
                   U"but should have been 'ZQ_OK (0x00000000)'"));
   EXPECT_TRUE(has(U"zqnlsLocaleIntfastFormat TEST 10: status was 'ZQ_NLS_BAD_NUM (0x803FE810)' "
@@ -267,34 +270,47 @@ TEST(Sanity2Host, IgnoreDecimalSectionPassesInEveryLocale) {
   for (const RecordedCheck& c : run.recorder.checks) EXPECT_EQ(c.file, U"zqtest/src/zqvnle3");
 }
 
-TEST(Sanity2Host, LocaleThatCannotBeCreatedEndsTheSuite) {
-  // The third locale of the integer section, counted in a clean run.
-  std::size_t creation = 0;
-  {
-    StandInHost host;
-    SuiteRun clean(zqvnleSanity2, host.kernel);
-    for (const RecordedCheck& c : clean.recorder.checks) {
-      if (c.expression != U"currentLocale") continue;
-      ++creation;
-      if (c.steps_before == 4) break;  // the integer section's first locale
+TEST(Sanity2Host, LocaleThatCannotBeCreatedEndsTheSuiteOrOnlyAGroupingVector) {
+  // section step, which locale of it fails, result, the create line of the vector
+  const std::tuple<const char32_t*, std::size_t, std::int64_t, const char32_t*> rows[] = {
+      {U"LOCALEBUFFERTO Intfast", 3, 1, nullptr},
+      {U"SPACEGROUPING", 3, 0, U"SPACEGROUPING TEST03: zqnlsLocaleCreate failed for locale cs_CZ"},
+      {U"LOCALEBUFFERTODouble", 2, 1, nullptr},
+  };
+  for (const auto& [section_step, nth, result, create_line] : rows) {
+    // The creation that makes the section's nth locale, counted in a clean run.
+    std::size_t creation = nth;
+    std::size_t section = 0;
+    {
+      StandInHost host;
+      SuiteRun clean(zqvnleSanity2, host.kernel);
+      const auto& steps = clean.recorder.steps;
+      while (section < steps.size() && !steps[section].starts_with(section_step)) ++section;
+      for (const RecordedCheck& c : clean.recorder.checks) {
+        if (c.expression == U"currentLocale" && c.steps_before <= section) ++creation;
+      }
     }
-    creation += 2;
+    StandInHost host;
+    zqhostInjectFault(host.kernel, ZQHOST_FAULT_LOCALE_CREATE, static_cast<int>(creation));
+    SuiteRun run(zqvnleSanity2, host.kernel);
+    EXPECT_EQ(run.result, result) << narrow(section_step);
+    EXPECT_EQ(run.messageCount(U"Failed to get handle for currentLocale"), 1u);
+    EXPECT_EQ(run.recorder.failures(), 1u) << run.explanations();
+    // A failure ending the suite is its last check; a grouping vector's is not.
+    EXPECT_EQ(run.recorder.checks.back().passed, result == 0);
+    EXPECT_EQ(run.recorder.steps.size(), result == 0 ? 6u : section + 1);
+    if (create_line != nullptr) {
+      EXPECT_TRUE(run.hasDetail(create_line));
+    }
   }
-  StandInHost host;
-  zqhostInjectFault(host.kernel, ZQHOST_FAULT_LOCALE_CREATE, static_cast<int>(creation));
-  SuiteRun run(zqvnleSanity2, host.kernel);
-  EXPECT_EQ(run.result, 1);
-  EXPECT_EQ(run.messageCount(U"Failed to get handle for currentLocale"), 1u);
-  EXPECT_EQ(run.recorder.steps.size(), 4u);  // the integer section was the last
-  EXPECT_EQ(run.recorder.failures(), 1u);
-  EXPECT_FALSE(run.recorder.checks.back().passed);
 }
 
 TEST(Sanity2Scripted, EveryParserGetsTheLocalisedInputWithIgnoreDecimal) {
   ScriptedHost host;
   SuiteRun run(zqvnleSanity2, host.handle());
-  ASSERT_EQ(host.calls.size(), 18 * kSanity2Vectors);
-  // Per locale: six vectors for each signed parser, then five for each unsigned one.
+  // The integer section's calls come first. Per locale: six vectors for each signed
+  // parser, then five for each unsigned one.
+  ASSERT_GE(host.calls.size(), 18 * kSanity2Vectors);
   std::vector<Op> order;
   for (Op op : {Op::BufferToIntfast, Op::BufferToIntmax, Op::BufferToInt, Op::BufferToLong}) {
     order.insert(order.end(), 6, op);
@@ -302,7 +318,7 @@ TEST(Sanity2Scripted, EveryParserGetsTheLocalisedInputWithIgnoreDecimal) {
   for (Op op : {Op::BufferToUintfast, Op::BufferToUintmax, Op::BufferToUInt, Op::BufferToULong}) {
     order.insert(order.end(), 5, op);
   }
-  for (std::size_t i = 0; i < host.calls.size(); ++i) {
+  for (std::size_t i = 0; i < 18 * kSanity2Vectors; ++i) {
     EXPECT_EQ(host.calls[i].op, order[i % kSanity2Vectors]) << i;
     EXPECT_EQ(host.calls[i].options, 0x2000) << i;
   }
@@ -327,12 +343,13 @@ TEST(Sanity2Scripted, MismatchesAreJournalledAndWideValuesCountByTheirLowHalf) {
   // Value checks fail only for the -123 vectors: two per signed parser and locale.
   std::size_t value_failures = 0;
   for (const RecordedCheck& c : run.recorder.checks) {
-    if (c.kind == "int" && c.expression != U"cnvL" && !c.passed) ++value_failures;
+    const bool integer_section = c.steps_before == 4;
+    if (integer_section && c.kind == "int" && c.expression != U"cnvL" && !c.passed) {
+      ++value_failures;
+    }
   }
   EXPECT_EQ(value_failures, 18u * 8u);
-  const auto has = [&](const std::u32string& text) {
-    return run.journal.has(zq::JNL_LEVEL_DETAIL, text);
-  };
+  const auto has = [&](const std::u32string& text) { return run.hasDetail(text); };
   EXPECT_TRUE(has(U"TEST08: LocaleBufferToIntmax (LOCALE_CVT_IGNORE_DECIMAL option - cs_CZ) "
                   U"returned 4294967419 but should have been -123"));
   EXPECT_TRUE(has(U"TEST02: LocaleBufferToIntfast (LOCALE_CVT_IGNORE_DECIMAL option - fr_FR) "
@@ -360,6 +377,88 @@ TEST(Sanity2Scripted, MismatchesAreJournalledAndWideValuesCountByTheirLowHalf) {
     EXPECT_EQ(run.journal.lines[i].level, zq::JNL_LEVEL_DETAIL);
   }
   EXPECT_EQ(run.recorder.messages.size(), 1u);  // the banner: mismatches go to the journal
+}
+
+TEST(Sanity1Scripted, DoubleFamilyPassesTheInputLengthAndComparesValuesExactly) {
+  ScriptedHost host;
+  host.script.parse_status = zq::ZQ_NLS_BAD_NUM;
+  host.script.used = 3;
+  host.script.real = [](const auto&) { return 1.5; };
+  SuiteRun run(zqvnleSanity1, host.handle());
+  EXPECT_TRUE(std::any_of(host.calls.begin(), host.calls.end(),
+                          [](const auto& call) { return call.text == U"  -2.5e-3"; }));
+  const std::u32string head = U"zqnlsLocaleBufferToDouble: Test ";
+  EXPECT_TRUE(run.hasDetail(head + U"1: status was 'ZQ_NLS_BAD_NUM (0x803FE810)' but should "
+                                   U"have been 'ZQ_OK (0x00000000)'"));
+  EXPECT_TRUE(run.hasDetail(head + U"2: number of characters read was 3 when 9 was expected"));
+  EXPECT_TRUE(run.hasDetail(head + U"3: double returned was 1.500000 when -1234.567800 was "
+                                   U"expected"));
+  EXPECT_EQ(run.messageCount(U"zqnlsLocaleBufferToDouble: incorrect value returned"), 4u);
+}
+
+// The space-grouping calls follow the integer section's 18 x 44; the buffer-to-double
+// calls follow its 73.
+constexpr std::size_t kGroupingCalls = 18 * kSanity2Vectors;
+constexpr std::size_t kDoubleCalls = kGroupingCalls + 73;
+
+TEST(Sanity2Scripted, NumberSectionsPassTheirInputsAndJournalEachMismatch) {
+  ScriptedHost host;
+  host.script.value = 123456;
+  host.script.used = 7;
+  host.script.parse_status = zq::ZQ_NLS_INVALID_VALUE;
+  host.script.real = [](const auto&) { return 2.5; };
+  host.script.destroy_status = zq::ZQ_NLS_BAD_NUM;
+  SuiteRun run(zqvnleSanity2, host.handle());
+  ASSERT_EQ(host.calls.size(), kDoubleCalls + 18 * 2);
+  // test, locale, options, the units passed
+  const std::tuple<std::size_t, const char32_t*, std::int32_t, std::u32string> grouped[] = {
+      {7, U"cs_CZ", 0x4000, std::u32string(U"123,456\0", 8)},
+      {72, U"fr_FR", 0x12D687, U"123\u00A0456"},
+  };
+  for (const auto& [test, locale, options, text] : grouped) {
+    const auto& call = host.calls[kGroupingCalls + test - 1];
+    EXPECT_EQ(std::tie(call.locale, call.options, call.text), std::tie(locale, options, text));
+  }
+  // LocaleInfo rows 0 (cs_CZ) and 5 (fr_FR): the decimal point localised.
+  EXPECT_EQ(host.calls[kDoubleCalls].text, U"    23737,88912295464");
+  EXPECT_EQ(host.calls[kDoubleCalls + 11].text, U"1,2e-8");
+
+  const std::u32string d = U"zqnlsLocaleBufferToDoubleWithOpts (fr_FR) ";
+  EXPECT_TRUE(run.hasDetail(U"TEST05: LocaleBufferToInt (cs_CZ) returned 123456 but should have "
+                            U"been 0"));
+  EXPECT_TRUE(run.hasDetail(U"TEST69: " + d + U"returned 0x4004000000000000 but should have been "
+                                              U"ZQMACMISSING"));
+  EXPECT_TRUE(run.hasDetail(U"TEST69: " + d + U"ZQChars consumed was 7 but should have been 6"));
+  // An invalid value stands for an expected overflow or underflow, and for nothing else.
+  EXPECT_EQ(run.journal.countStartingWith(U"TEST69: " + d + U"status"), 0u);
+  EXPECT_EQ(run.journal.countStartingWith(U"TEST70: " + d + U"status"), 0u);
+  EXPECT_TRUE(run.hasDetail(U"TEST71: " + d + U"status was 'ZQ_NLS_INVALID_VALUE (0x803FE80D)' "
+                                              U"but should have been 'ZQ_OK (0x00000000)'"));
+  EXPECT_TRUE(run.hasDetail(U"TEST01: zqnlsLocaleBufferToDouble (de_DE) status was "
+                            U"'ZQ_NLS_INVALID_VALUE (0x803FE80D)' but should have been 'ZQ_OK "
+                            U"(0x00000000)'"));
+  EXPECT_TRUE(run.hasDetail(U"TEST02 of 02: zqnlsLocaleBufferToDouble (fr_FR) returned value was "
+                            U"2.5000000000000000e+00 but should have been 1.2000000000000000e-08"));
+  // Every grouping vector has its own locale, and its own line when the destroy fails.
+  EXPECT_EQ(run.journal.countStartingWith(U"SPACEGROUPING TEST"), 73u);
+  EXPECT_TRUE(run.hasDetail(U"SPACEGROUPING TEST73: zqnlsLocaleDestroy failed"));
+}
+
+TEST(Sanity2Scripted, GroupedDoublesPassWithinAThousandthAndAMissingValueWithOk) {
+  ScriptedHost host;
+  host.script.used = 7;
+  host.script.real = [](const zq::testing::ScriptedCall& call) {
+    if (call.text.empty()) return std::numeric_limits<double>::quiet_NaN();
+    return call.locale == U"cs_CZ" ? 123456.0015 : 123456.0009;
+  };
+  SuiteRun run(zqvnleSanity2, host.handle());
+  EXPECT_TRUE(run.hasDetail(U"TEST60: zqnlsLocaleBufferToDoubleWithOpts (cs_CZ) returned "
+                            U"123456.001500 but should have been 123456.000000"));
+  for (const std::u32string test : {U"TEST61", U"TEST73"}) {
+    EXPECT_EQ(run.journal.countStartingWith(test + U": zqnlsLocaleBufferToDoubleWithOpts (fr_FR) "
+                                                   U"returned"),
+              0u);
+  }
 }
 
 }  // namespace

@@ -1,0 +1,231 @@
+// Double parsing: one pass gathers the significant digits into a short ASCII
+// number, which std::from_chars rounds; the locale handle's words 50 and 91.
+#include "host/nls/double_parse.h"
+
+#include <algorithm>
+#include <bit>
+#include <cassert>
+#include <charconv>
+#include <cmath>
+#include <limits>
+
+#include "host/nls/service.h"
+
+namespace zq::host {
+namespace {
+
+constexpr ZQChar kBlank = 0x0020;
+constexpr ZQChar kNoBreakSpace = 0x00A0;
+
+// The missing value written "." followed by `code`: the top 24 bits are 0xFFFFFE for
+// "." alone, 0xFFFFFF for "_", and descend from 0xFFFFFD for "A" to 0xFFFFE4 for
+// "Z"; the low 40 bits are zero.
+double missingValue(ZQChar code) {
+  const ZQChar lower = code | 0x20;  // lower case for ASCII letters
+  std::uint64_t top = 0xFFFFFE;
+  if (code == '_') top = 0xFFFFFF;
+  if (lower - ZQChar{'a'} <= 25) top = 0xFFFFFD - (lower - 'a');
+  return std::bit_cast<double>(top << 40);
+}
+
+const double kMissing = missingValue('.');
+
+bool isDigit(ZQChar unit) { return unit - ZQChar{'0'} <= 9; }
+
+bool isMissingCode(ZQChar unit) { return unit == '_' || (unit | 0x20) - ZQChar{'a'} <= 25; }
+
+// Significant digits kept for the conversion. Every midpoint between two adjacent
+// doubles has at most 767 significant digits, so two texts that agree in their
+// first 800 significant digits round alike unless one of them is a midpoint; the
+// digits beyond matter only as zero or not, and a non-zero tail is kept as one
+// more digit 1, which moves the value off the midpoint in the right direction.
+constexpr int kKeptDigits = 800;
+// An exponent's magnitude saturates here: far beyond any double, far below the
+// int64 limit once added to a position in a text that fits in memory.
+constexpr std::int64_t kExponentCap = 1'000'000'000'000'000;
+
+// The digits of 0.d1d2d3... x 10^point, d1 non-zero, as they are read, written as
+// the ASCII number "d1d2d3...e<exponent>" that std::from_chars rounds.
+class Significand {
+ public:
+  // Reads the run of digits at `at`, of the integer part or of the fraction, and
+  // returns the end of the run.
+  const ZQChar* read(const ZQChar* at, const ZQChar* end, bool fraction) {
+    if (size_ == 0) {
+      const ZQChar* const zeros = at;
+      while (at != end && *at == '0') ++at;
+      if (fraction) point_ -= at - zeros;
+    }
+    const ZQChar* const significant = at;
+    // Locals, not members: the stores into the text may alias any member.
+    char* out = ascii_ + size_;
+    char* const limit = ascii_ + kKeptDigits;
+    bool tail_nonzero = tail_nonzero_;
+    for (; at != end && isDigit(*at); ++at) {
+      if (out != limit) {
+        *out++ = static_cast<char>(*at);
+      } else {
+        tail_nonzero = tail_nonzero || *at != '0';
+      }
+    }
+    size_ = static_cast<int>(out - ascii_);
+    tail_nonzero_ = tail_nonzero;
+    if (!fraction) point_ += at - significant;
+    return at;
+  }
+
+  // The value times 10^exponent, rounded to the nearest double, or the status of
+  // a value out of range.
+  ParsedDouble round(std::int64_t exponent, bool negative) {
+    if (size_ == 0) return ParsedDouble{ZQ_OK, negative ? -0.0 : 0.0, 0};
+    // The value lies in [10^(scale - 1), 10^scale).
+    const std::int64_t scale = point_ + exponent;
+    if (scale > 310) return ParsedDouble{ZQ_NLS_OVERFLOW, kMissing, 0};
+    if (scale < -310) return ParsedDouble{ZQ_NLS_UNDERFLOW, kMissing, 0};
+    char* end = ascii_ + size_;
+    if (tail_nonzero_) *end++ = '1';
+    // An integer and a power of ten: the form the conversion reads fastest.
+    if (const std::int64_t power = scale - (end - ascii_); power != 0) {
+      *end++ = 'e';
+      end = std::to_chars(end, ascii_ + sizeof ascii_, power).ptr;
+    }
+    double value = 0;
+    const std::from_chars_result result = std::from_chars(ascii_, end, value);
+    if (result.ec == std::errc::result_out_of_range) {
+      return ParsedDouble{scale > 0 ? ZQ_NLS_OVERFLOW : ZQ_NLS_UNDERFLOW, kMissing, 0};
+    }
+    assert(result.ec == std::errc() && result.ptr == end);
+    if (std::isinf(value)) return ParsedDouble{ZQ_NLS_OVERFLOW, kMissing, 0};
+    if (value < std::numeric_limits<double>::min()) {
+      return ParsedDouble{ZQ_NLS_UNDERFLOW, kMissing, 0};
+    }
+    return ParsedDouble{ZQ_OK, negative ? -value : value, 0};
+  }
+
+ private:
+  // Kept digits, the tail digit, then "e" and an exponent of at most 5 characters.
+  char ascii_[kKeptDigits + 8];
+  int size_ = 0;  // digits kept
+  bool tail_nonzero_ = false;
+  std::int64_t point_ = 0;
+};
+
+bool onlyBlanks(const ZQChar* at, const ZQChar* end) {
+  while (at != end && *at == kBlank) ++at;
+  return at == end;
+}
+
+}  // namespace
+
+ParsedDouble parseDouble(const LocaleData& locale, const ZQChar* text, std::int64_t length,
+                         std::uint32_t options) {
+  assert(length >= 0 && (text != nullptr || length == 0));
+  const ZQChar* const end = text + length;
+  const ZQChar* at = text;
+  const auto badAt = [text](const ZQChar* stop) {
+    return ParsedDouble{ZQ_NLS_BAD_NUM, kMissing, stop - text};
+  };
+  // A value read up to `stop`: only blanks may follow it.
+  const auto endedAt = [text, end](ParsedDouble parsed, const ZQChar* stop) {
+    parsed.consumed = stop - text;
+    if (parsed.status != ZQ_OK || onlyBlanks(stop, end)) return parsed;
+    return ParsedDouble{ZQ_NLS_BAD_NUM, kMissing, parsed.consumed};
+  };
+
+  while (at != end && *at == kBlank) ++at;
+  if (at == end) return ParsedDouble{ZQ_OK, kMissing, length};
+
+  if (*at == '.' && (at + 1 == end || !isDigit(at[1]))) {
+    ++at;
+    ZQChar code = '.';
+    if (at != end && isMissingCode(*at)) code = *at++;
+    return endedAt(ParsedDouble{ZQ_OK, missingValue(code), 0}, at);
+  }
+
+  const NumberSymbols& symbols = locale.number;
+  bool negative = false;
+  if (*at == symbols.minus_sign) {
+    negative = true;
+    ++at;
+  } else if (*at == symbols.plus_sign) {
+    ++at;
+  }
+
+  const bool blank_groups =
+      (options & LOCALE_CVT_SPACEGROUPING) != 0 &&
+      (symbols.group_separator == kBlank || symbols.group_separator == kNoBreakSpace);
+  const auto isGroupSeparator = [&](ZQChar unit) {
+    return unit == symbols.group_separator ||
+           (blank_groups && (unit == kBlank || unit == kNoBreakSpace));
+  };
+
+  Significand significand;
+  bool any_digit = false;
+  // Whether the number ended with a group separator that no digit follows.
+  bool closed = false;
+  for (;;) {
+    const ZQChar* const run = at;
+    at = significand.read(at, end, false);
+    if (at == run) break;
+    any_digit = true;
+    if (at == end || !isGroupSeparator(*at)) break;
+    ++at;
+    if (at == end || !isDigit(*at)) {
+      closed = true;
+      break;
+    }
+  }
+  if (!closed && at != end && *at == symbols.decimal_separator) {
+    const ZQChar* const run = ++at;
+    at = significand.read(at, end, true);
+    any_digit = any_digit || at != run;
+  }
+  if (!any_digit) return badAt(at);
+
+  std::int64_t exponent = 0;
+  if (!closed && at != end && (*at == 'e' || *at == 'E')) {
+    ++at;
+    bool exponent_negative = false;
+    if (at != end && *at == symbols.minus_sign) {
+      exponent_negative = true;
+      ++at;
+    } else if (at != end && *at == symbols.plus_sign) {
+      ++at;
+    }
+    if (at == end || !isDigit(*at)) return badAt(at);
+    for (; at != end && isDigit(*at); ++at) {
+      exponent = std::min(exponent * 10 + static_cast<std::int64_t>(*at - '0'), kExponentCap);
+    }
+    if (exponent_negative) exponent = -exponent;
+  }
+  return endedAt(significand.round(exponent, negative), at);
+}
+
+namespace {
+
+// The value and the consumed count are always written (the ordinary missing value
+// and 0 when the arguments are unusable); either pointer may be null.
+Status bufferToDoubleWithOptions(LocaleHandle* handle, const ZQChar* text, std::int64_t length,
+                                 std::int32_t options, double* value, std::int64_t* consumed) {
+  ParsedDouble parsed{ZQ_NLS_INVALID_VALUE, kMissing, 0};
+  if (handle != nullptr && length >= 0 && (text != nullptr || length == 0)) {
+    parsed = parseDouble(localeDataOf(handle), text, length, static_cast<std::uint32_t>(options));
+  }
+  if (value != nullptr) *value = parsed.value;
+  if (consumed != nullptr) *consumed = parsed.consumed;
+  return parsed.status;
+}
+
+Status bufferToDouble(LocaleHandle* handle, const ZQChar* text, std::int64_t length, double* value,
+                      std::int64_t* consumed) {
+  return bufferToDoubleWithOptions(handle, text, length, 0, value, consumed);
+}
+
+}  // namespace
+
+void installDoubleParseOperations(LocaleHandle& table) {
+  table.zqnlsLocaleBufferToDouble = bufferToDouble;
+  table.zqnlsLocaleBufferToDoubleWithOpts = bufferToDoubleWithOptions;
+}
+
+}  // namespace zq::host
