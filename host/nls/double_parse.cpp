@@ -203,8 +203,7 @@ ParsedDouble parseDouble(const LocaleData& locale, const ZQChar* text, std::int6
 
 namespace {
 
-// The value and the consumed count are always written (the ordinary missing value
-// and 0 when the arguments are unusable); either pointer may be null.
+// Word 91; word 50 is the same with no options.
 Status bufferToDoubleWithOptions(LocaleHandle* handle, const ZQChar* text, std::int64_t length,
                                  std::int32_t options, double* value, std::int64_t* consumed) {
   ParsedDouble parsed{ZQ_NLS_INVALID_VALUE, kMissing, 0};

@@ -40,6 +40,11 @@
 // Only LOCALE_CVT_SPACEGROUPING is read from the options; every other bit changes
 // nothing. The work is linear in the length of the text, whatever the count of
 // digits or the size of the exponent.
+//
+// The locale handle's words 50 (no options) and 91 run this parser. They always
+// write the value and the consumed count (either pointer may be null), and answer
+// ZQ_NLS_INVALID_VALUE with the ordinary missing value and 0 consumed for a null
+// handle, a negative length, or a null text with a positive length.
 #pragma once
 
 #include <cstdint>
