@@ -8,8 +8,7 @@
 #include <random>
 #include <vector>
 
-#include "zq/host.h"
-#include "zq/host_objects.h"
+#include "bench/common/bench_host.h"
 
 namespace {
 
@@ -32,31 +31,7 @@ const std::vector<std::int64_t>& values() {
   return all;
 }
 
-// One kernel and locale handles for the whole run.
-struct Host {
-  Host() {
-    kernel = static_cast<zq::KernelHandle*>(zqhostCreate());
-    en_us = create(U"en_US");
-    fr_fr = create(U"fr_FR");
-  }
-  ~Host() {
-    en_us->zqnlsLocaleDestroy(en_us);
-    fr_fr->zqnlsLocaleDestroy(fr_fr);
-    zqhostDestroy(kernel);
-  }
-  zq::LocaleHandle* create(const char32_t* name) {
-    return kernel->nls->zqnlsLocaleCreate(kernel->nls, reinterpret_cast<const zq::ZQChar*>(name),
-                                          5);
-  }
-  zq::KernelHandle* kernel;
-  zq::LocaleHandle* en_us;
-  zq::LocaleHandle* fr_fr;
-};
-
-Host& host() {
-  static Host instance;
-  return instance;
-}
+using zq::bench::host;
 
 void formatThroughHost(benchmark::State& state, std::int32_t options) {
   zq::LocaleHandle* l = host().en_us;

@@ -185,9 +185,9 @@ TEST_F(DoubleFormatTest, EveryCaseInEverySeparatorStyle) {
   }
 }
 
-// The IEEE conversion rows: one call, two expectations. COMPATIBLE's row 17 writes
-// within its capacity of 7, as every call does.
-TEST_F(DoubleFormatTest, ConversionRowsInBothModes) {
+// The IEEE conversion rows, then more: one call, two expectations. COMPATIBLE's row
+// 17 writes within its capacity of 7, as every call does.
+TEST_F(DoubleFormatTest, BothModes) {
   const struct {
     Call call;
     Formatted compatible, std_ieee;
@@ -209,6 +209,18 @@ TEST_F(DoubleFormatTest, ConversionRowsInBothModes) {
       {{QEWD, 1.2345678901234568e-32, 32, 31, 72},
        status(REV, 32, U"1.23456789012340000000000000E-32"),
        status(REV, 32, U"1.23456789012345700000000000E-32")},
+      // Beyond the rows: ties, COMPATIBLE's held digits, its zero drop and carry.
+      {{LOCALE_NFMT_DECIMAL, 0.125, 0, 2}, ok(U"0.13"), ok(U"0.12")},  // an exact tie
+      {{LOCALE_NFMT_DECIMAL, 2.675, 0, 2}, ok(U"2.68"), ok(U"2.67")},  // 2.67499... in binary
+      {{0, 0.125, 0, -1, 72, kPercent}, ok(U"13%"), ok(U"12%")},
+      {{LOCALE_NFMT_QORBEST, 1.0 / 3, 20, 0}, ok(U"    0.33333333333333"),
+       ok(U"   0.333333333333333")},
+      {{LOCALE_NFMT_QORBEST, 0.6, 2, 0}, ok(U".6"), ok(U" 1")},
+      {{LOCALE_NFMT_QORBEST, 123456789012345678.0, 30, 0}, ok(U"            123456789012345680"),
+       ok(U"            123456789012346000")},
+      {{LOCALE_NFMT_QORBEST, 5e-324, 8, 0}, ok(U"  5E-324"), ok(U"494E-326")},
+      {{LOCALE_NFMT_QOREW, 9.9996e9, 9, 0}, status(ZQ_NLS_FMT_REVERT, 9, U" 1.00E+10"),
+       ok(U" 1.00E+10")},
   };
   for (const auto& row : kRows) {
     setMode(DECIMALCONV_COMPATIBLE);
@@ -286,31 +298,6 @@ TEST_F(DoubleFormatTest, RulesAndOptions) {
   for (const auto& row : kRows) {
     EXPECT_EQ(format(row.call), row.expected)
         << row.call.value << " options 0x" << std::hex << row.call.options;
-  }
-}
-
-TEST_F(DoubleFormatTest, ModesRoundTheirOwnDigits) {
-  const struct {
-    Call call;
-    Formatted compatible, std_ieee;
-  } kRows[] = {
-      {{LOCALE_NFMT_DECIMAL, 0.125, 0, 2}, ok(U"0.13"), ok(U"0.12")},  // an exact tie
-      {{LOCALE_NFMT_DECIMAL, 2.675, 0, 2}, ok(U"2.68"), ok(U"2.67")},  // 2.67499... in binary
-      {{0, 0.125, 0, -1, 72, kPercent}, ok(U"13%"), ok(U"12%")},
-      {{LOCALE_NFMT_QORBEST, 1.0 / 3, 20, 0}, ok(U"    0.33333333333333"),
-       ok(U"   0.333333333333333")},
-      {{LOCALE_NFMT_QORBEST, 0.6, 2, 0}, ok(U".6"), ok(U" 1")},
-      {{LOCALE_NFMT_QORBEST, 123456789012345678.0, 30, 0}, ok(U"            123456789012345680"),
-       ok(U"            123456789012346000")},
-      {{LOCALE_NFMT_QORBEST, 5e-324, 8, 0}, ok(U"  5E-324"), ok(U"494E-326")},
-      {{LOCALE_NFMT_QOREW, 9.9996e9, 9, 0}, status(ZQ_NLS_FMT_REVERT, 9, U" 1.00E+10"),
-       ok(U" 1.00E+10")},
-  };
-  for (const auto& row : kRows) {
-    setMode(DECIMALCONV_COMPATIBLE);
-    EXPECT_EQ(format(row.call), row.compatible) << row.call.value;
-    setMode(DECIMALCONV_STDIEEE);
-    EXPECT_EQ(format(row.call), row.std_ieee) << row.call.value;
   }
 }
 
