@@ -8,8 +8,7 @@
 #include <clocale>
 #include <cstdio>
 
-#include "zq/host.h"
-#include "zq/host_objects.h"
+#include "bench/common/bench_host.h"
 
 #if defined(ZQ_BENCH_ICU)
 #include <unicode/numberformatter.h>
@@ -20,31 +19,7 @@ namespace {
 constexpr double kGeneral = 6543.21;
 constexpr double kFixed = 1234.56;
 
-// One kernel and locale handles for the whole run.
-struct Host {
-  Host() {
-    kernel = static_cast<zq::KernelHandle*>(zqhostCreate());
-    en_us = create(U"en_US");
-    fr_fr = create(U"fr_FR");
-  }
-  ~Host() {
-    en_us->zqnlsLocaleDestroy(en_us);
-    fr_fr->zqnlsLocaleDestroy(fr_fr);
-    zqhostDestroy(kernel);
-  }
-  zq::LocaleHandle* create(const char32_t* name) {
-    return kernel->nls->zqnlsLocaleCreate(kernel->nls, reinterpret_cast<const zq::ZQChar*>(name),
-                                          5);
-  }
-  zq::KernelHandle* kernel;
-  zq::LocaleHandle* en_us;
-  zq::LocaleHandle* fr_fr;
-};
-
-Host& host() {
-  static Host instance;
-  return instance;
-}
+using zq::bench::host;
 
 void formatThroughHost(benchmark::State& state, zq::LocaleHandle* l, double value,
                        std::int32_t width, std::uint32_t options) {

@@ -15,58 +15,58 @@
 //   `capacity` asterisks. Otherwise the text is written without a terminator and its
 //   length returned. Nothing is ever written past the capacity.
 //
-// Special values. Infinity is "Inf" or "-Inf", whatever the field and options. A NaN is
-//   a missing value: it prints ExOpts' character when bit 0 is set, else its own ("."
-//   for the ordinary missing value, "_" and "A"-"Z" for the special ones, "." for any
-//   other NaN), padded like a number but never with zeros.
+// Special values. Infinity is "Inf" or "-Inf", whatever the field and options. A NaN
+//   is a missing value: it prints ExOpts' character when bit 0 is set, else its own
+//   ("." for the ordinary missing value, "_" and "A"-"Z" for the special ones, "." for
+//   any other NaN), padded like a number but never with zeros.
 //
 // Sign. "-" when the sign bit is set (also -0, and values that round to 0), else "+"
 //   with ADDSIGN, else a blank with SPACEPREFIX, else none. The sign takes a position
 //   of the field in every format.
 //
-// Conversions without a QOR bit act as C's printf. DECIMAL, FRACTION or INTEGER: "%f"
-//   of the value, of its fraction part (the value's sign kept; FRACTION wins), or of
-//   its integer part with no decimals whatever the precision. Else SNOTE: "%e". Else
-//   BESTFITBIG: "%G". Else (BESTFIT or none): "%g". The precision counts decimals for
-//   f and e and significant digits for g and G; a negative precision means 6, and so
-//   does 0 for g and G. RADIX keeps the point (C's '#'); TRAILZERO keeps the trailing
-//   zeros of g and G. GROUP puts the locale's separator between integer digit groups
-//   of fixed notation (padding zeros are not grouped). Exponents are "e" or "E", a
-//   sign and at least two digits.
+// Conversions without a QOR bit act as C's printf in the "C" locale. DECIMAL,
+//   FRACTION or INTEGER: "%f" of the value, of its fraction part (the value's sign
+//   kept; FRACTION wins), or of its integer part with no decimals whatever the
+//   precision. Else SNOTE: "%e". Else BESTFITBIG: "%G". Else (BESTFIT or none): "%g".
+//   The precision counts decimals for f and e and significant digits for g and G; a
+//   negative precision means 6, and so does 0 for g and G. RADIX keeps the point
+//   (C's '#'); TRAILZERO keeps the trailing zeros of g and G. GROUP puts the locale's
+//   separator between the integer digit groups of fixed notation (padding zeros are
+//   not grouped). Exponents are "e" or "E", a sign and at least two digits.
 //
 // QOR formats fit the value to the field; the lowest QOR bit set chooses the format.
 //   RADIX and TRAILZERO do not act; the precision acts only in QORWD and QOREWD.
 //   Where nothing fits, the field is filled with asterisks: ZQ_NLS_FMT_TRUNCATE with
 //   the field's length.
 //   QORBEST  Fixed notation when the integer digits fit, with as many decimals as fit
-//            and trailing zeros dropped; but a value below 1 takes fixed notation only
-//            when its zeros after the point do not outnumber the significant digits
-//            the field leaves room for (up to the digit cap), or when E notation does
-//            not fit. Otherwise E
-//            notation: "E", "-" for a negative exponent and its digits ("1.23E8",
-//            "-1.2E-26"). The mantissa is d.ddd when the room leaves two decimals or
-//            more, else a whole number of as many digits as fit, the exponent lowered
-//            to match ("-123E6"); trailing zeros are dropped ("13E-29"). A non-zero
-//            value must show a non-zero digit.
+//            and trailing zeros dropped; but a value below 1 takes it only when its
+//            zeros after the point do not outnumber the significant digits the field
+//            leaves room for (up to the digit cap), or when E notation does not fit.
+//            Otherwise E notation: "E", "-" for a negative exponent, and its digits
+//            ("1.23E8", "-1.2E-26"). The mantissa is d.ddd when the room leaves two
+//            decimals or more, else a whole number of as many digits as fit, the
+//            exponent lowered to match ("-123E6"); trailing zeros are dropped
+//            ("13E-29"). A non-zero value must show a non-zero digit.
 //   QOREW    E notation filling the field: d.ddd (the point always), "E", the
 //            exponent's sign and at least two digits. The mantissa has the field less
 //            4 less the exponent's own digit count (sign position, point, "E",
-//            exponent sign): a positive value leaves the sign position blank, except
-//            that a one-digit exponent's leading zero takes it; for a negative value
-//            that zero costs one mantissa digit ("1.2E+05" and " 1.2E+32" in 7 and 8).
+//            exponent sign) in digits: a positive value leaves the sign position
+//            blank, except that a one-digit exponent's leading zero takes it; for a
+//            signed value that zero costs one mantissa digit ("1.2E+05" in 7,
+//            " 1.2E+32" in 8, "-1.E+05" in 7).
 //   QORWD    Fixed notation with `precision` decimals (negative: 6), zeros kept. When
 //            it does not fit: a value below 1 drops its leading "0" (still ZQ_OK);
-//            then as many decimals as fit, down to none; then QORBEST's E notation;
-//            the last two with ZQ_NLS_FMT_REVERT.
+//            then as many decimals as fit, down to none; then E notation in
+//            QORBEST's form; these two with ZQ_NLS_FMT_REVERT.
 //   QOREWD   Fixed notation with `precision` decimals (negative: 6). When it does not
 //            fit: with precision 0 it runs past the field (ZQ_OK); otherwise E
-//            notation as QOREW's without the sign position, filling the field (running
-//            past it when not one digit fits), with ZQ_NLS_FMT_REVERT.
-//   A field of 0 asks for no fitting: QORBEST takes the field its shorter notation
-//   needs at the digit cap (fixed on a tie), QOREW writes the cap's digits less their
-//   trailing zeros, QORWD and QOREWD write their fixed text.
+//            notation as QOREW's without the sign position, filling the field (one
+//            digit, past the field, when no digit fits), with ZQ_NLS_FMT_REVERT.
+//   A field of 0 asks for no fitting: QORBEST takes as its field the length of its
+//   shorter notation at the digit cap (fixed on a tie), QOREW writes the cap's digits
+//   less their trailing zeros, QORWD and QOREWD write their fixed text.
 //
-// Decimal-conversion modes (the host's mode word: non-zero COMPATIBLE, 0 STDIEEE).
+// Decimal-conversion modes (the kernel's mode word: non-zero COMPATIBLE, 0 STDIEEE).
 //   STDIEEE     Digits of the exact binary value, correctly rounded, ties to even.
 //               QORBEST shows at most 15 significant digits in either notation, the
 //               other QOR formats at most 16 in E notation; zeros follow.
@@ -74,9 +74,10 @@
 //               shortest round-trip digits cut (not rounded) to 14; rounding works on
 //               those digits, half away from zero. QOR formats show at most 14
 //               significant digits in E notation; zeros follow. QORBEST drops the "0"
-//               before the point of a value below 1 where that shows one more digit
-//               (".12" for -0.1234567891 in 4). A QOR E notation whose rounding carries
-//               into the next power of ten gives ZQ_NLS_FMT_REVERT.
+//               before the point of a value below 1 where "0." would cut off a digit
+//               and the value stays below 1 (".12" for -0.1234567891 in 4). A QOR E
+//               notation whose rounding carries into the next power of ten gives
+//               ZQ_NLS_FMT_REVERT.
 //   So -999.12345 with width 8, precision 5, TRAILZERO|BESTFITBIG and capacity 7
 //   gives "-999.12" (7 units, ZQ_OK) in both modes: the field is cut to 7.
 #pragma once

@@ -30,67 +30,68 @@ void appendSymbol(NumberText& text, const MoneySymbols& money) {
   }
 }
 
+// The frame of both formats: arguments, field, infinity and missing values;
+// `amount` writes a number's text and says where its padding goes.
+template <typename Amount>
+Status formatAmount(const LocaleData& locale, double value, std::int32_t width, ZQChar* buffer,
+                    std::int64_t capacity, std::int64_t* out_length, Amount amount) {
+  if (out_length != nullptr) *out_length = 0;
+  if (!outputUsable(buffer, capacity)) return ZQ_NLS_INVALID_VALUE;
+  const std::int64_t field = std::clamp<std::int64_t>(width, 0, capacity);
+  NumberText text;
+  if (!putSpecialValue(value, locale.number, 0, field, false, text)) {
+    text.pad(field, ' ', amount(text));
+  }
+  return text.emit(buffer, capacity, out_length, ZQ_OK);
+}
+
 }  // namespace
 
 Status formatPercent(const LocaleData& locale, DecimalMode mode, double value,
                      std::int32_t width, std::int32_t precision, std::uint32_t options,
                      ZQChar* buffer, std::int64_t capacity, std::int64_t* out_length) {
-  if (out_length != nullptr) *out_length = 0;
-  if (!outputUsable(buffer, capacity)) return ZQ_NLS_INVALID_VALUE;
-  const std::int64_t field = std::clamp<std::int64_t>(width, 0, capacity);
-  NumberText text;
-  if (putSpecialValue(value, locale.number, 0, field, false, text)) {
-    return text.emit(buffer, capacity, out_length, ZQ_OK);
-  }
-  const bool parentheses = std::signbit(value) && (options & 1) != 0;
-  if (parentheses) {
-    text.put('(');
-    text.markInside();
-  } else if (std::signbit(value)) {
-    text.put(locale.number.minus_sign);
-  }
-  appendAmount(text, locale, mode, std::fabs(value), 2, precision < 0 ? 0 : precision);
-  if (moneySymbolsOf(locale).percent_spaced) text.put(kNoBreakSpace);
-  text.put('%');
-  if (parentheses) {
+  return formatAmount(locale, value, width, buffer, capacity, out_length, [&](NumberText& text) {
+    const bool parentheses = std::signbit(value) && (options & 1) != 0;
+    if (parentheses) {
+      text.put('(');
+      text.markInside();
+    } else if (std::signbit(value)) {
+      text.put(locale.number.minus_sign);
+    }
+    appendAmount(text, locale, mode, std::fabs(value), 2, precision < 0 ? 0 : precision);
+    if (moneySymbolsOf(locale).percent_spaced) text.put(kNoBreakSpace);
+    text.put('%');
+    if (!parentheses) return NumberText::Pad::kFront;
     text.put(')');
-    text.pad(field, ' ', NumberText::Pad::kInside);
-  } else {
-    text.pad(field, ' ', NumberText::Pad::kFront);
-  }
-  return text.emit(buffer, capacity, out_length, ZQ_OK);
+    return NumberText::Pad::kInside;
+  });
 }
 
 Status formatCurrency(const LocaleData& locale, DecimalMode mode, double value,
                       std::int32_t width, std::int32_t precision, std::uint32_t options,
                       ZQChar* buffer, std::int64_t capacity, std::int64_t* out_length) {
-  if (out_length != nullptr) *out_length = 0;
-  if (!outputUsable(buffer, capacity)) return ZQ_NLS_INVALID_VALUE;
-  const std::int64_t field = std::clamp<std::int64_t>(width, 0, capacity);
-  NumberText text;
-  if (putSpecialValue(value, locale.number, 0, field, false, text)) {
-    return text.emit(buffer, capacity, out_length, ZQ_OK);
-  }
-  const MoneySymbols& money = moneySymbolsOf(locale);
-  const bool whole_units = (options & 1) != 0;
-  const double amount = whole_units ? std::trunc(value) : value;
-  const std::int64_t decimals = whole_units ? 0 : precision < 0 ? money.minor_digits : precision;
-  const bool negative = std::signbit(amount);
-  if (negative && !(money.symbol_first && money.sign_after_symbol)) {
-    text.put(locale.number.minus_sign);
-  }
-  if (money.symbol_first) {
-    appendSymbol(text, money);
-    if (money.symbol_spaced) text.put(kNoBreakSpace);
-    if (negative && money.sign_after_symbol) text.put(locale.number.minus_sign);
-  }
-  appendAmount(text, locale, mode, std::fabs(amount), 0, decimals);
-  if (!money.symbol_first) {
-    if (money.symbol_spaced) text.put(kNoBreakSpace);
-    appendSymbol(text, money);
-  }
-  text.pad(field, ' ', NumberText::Pad::kFront);
-  return text.emit(buffer, capacity, out_length, ZQ_OK);
+  return formatAmount(locale, value, width, buffer, capacity, out_length, [&](NumberText& text) {
+    const MoneySymbols& money = moneySymbolsOf(locale);
+    const bool whole_units = (options & 1) != 0;
+    const double amount = whole_units ? std::trunc(value) : value;
+    const std::int64_t decimals =
+        whole_units ? 0 : precision < 0 ? money.minor_digits : precision;
+    const bool negative = std::signbit(amount);
+    if (negative && !(money.symbol_first && money.sign_after_symbol)) {
+      text.put(locale.number.minus_sign);
+    }
+    if (money.symbol_first) {
+      appendSymbol(text, money);
+      if (money.symbol_spaced) text.put(kNoBreakSpace);
+      if (negative && money.sign_after_symbol) text.put(locale.number.minus_sign);
+    }
+    appendAmount(text, locale, mode, std::fabs(amount), 0, decimals);
+    if (!money.symbol_first) {
+      if (money.symbol_spaced) text.put(kNoBreakSpace);
+      appendSymbol(text, money);
+    }
+    return NumberText::Pad::kFront;
+  });
 }
 
 }  // namespace zq::host
