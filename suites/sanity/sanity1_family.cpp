@@ -59,9 +59,13 @@ void crossCheckLength(const Sanity1Run& run, LocaleHandle* locale, const CheckTe
   std::int64_t consumed = 0;
   // Only the parsed integer matters here; the parse's status and count are not checked.
   locale->zqnlsLocaleBufferToIntfast(locale, buffer, length, 0, &intfast, &consumed);
-  if (checkInt(run.frame, intfast, static_cast<std::int32_t>(cnvL), U"(int)cnvL")) return;
+  if (checkInt(run.frame, intfast, suite::checkedInt32(cnvL), U"(int)cnvL")) return;
   report(run.frame, texts.message, SEVERITY_ERROR);
-  journalLine(run.frame, JNL_LEVEL_DETAIL, texts.detail_format, test, cnvL, intfast);
+  // The double family's line ends "for format type of %d": the index of the formats entry
+  // in use, 1. The other families' lines have no fourth conversion and ignore it.
+  constexpr int kFormatEntryInUse = 1;
+  journalLine(run.frame, JNL_LEVEL_DETAIL, texts.detail_format, test, cnvL, intfast,
+              kFormatEntryInUse);
 }
 
 }  // namespace zq::sanity

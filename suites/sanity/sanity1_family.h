@@ -54,7 +54,7 @@ std::int64_t recordCapacity(std::int64_t stored);
 // checks that the integer it starts with equals the converted length `cnvL`.
 struct CrossCheckTexts {
   const char32_t* message;
-  const char32_t* detail_format;  // test number, converted length, parsed integer
+  const char32_t* detail_format;  // test number, converted length, parsed integer[, 1]
 };
 void crossCheckLength(const Sanity1Run& run, LocaleHandle* locale, const CheckText& checktext,
                       std::int64_t cnvL, const CrossCheckTexts& texts, int test);

@@ -252,6 +252,8 @@ TEST(SanityDoubleMismatches, LinesOfTheFourFamilies) {
             std::vector<std::u32string>{U"returned[ 0] == 0x58   expected[ 0] = 0x20"});
   EXPECT_TRUE(r.has(4, U"zqnlsLocalePercentFormat: Test 2: LocalePercentFormat converted length "
                        U"was 1 while IntFast was 0"));
+  EXPECT_TRUE(r.has(4, U"zqnlsLocaleDoubleFormat: Test 1: LocaleDoubleFormat converted length was "
+                       U"1 while IntFast was 0 for format type of 1"));
   EXPECT_TRUE(r.has(4, U"zqnlsLocaleDoubleFormatWithExOpts: Test 2: formatted string was X when  "
                        U"* was expected"));
   // The second operation's status is held to the record's, not to the first call's: the
