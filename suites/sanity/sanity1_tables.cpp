@@ -12,25 +12,10 @@
 namespace zq::sanity {
 namespace {
 
-constexpr ZQChar kEnUs[] = {'e', 'n', '_', 'U', 'S', 0};
-constexpr std::int64_t kEnUsLength = 5;
-
 constexpr std::int32_t kInt32Min = std::numeric_limits<std::int32_t>::min();
 constexpr std::int64_t kInt64Min = std::numeric_limits<std::int64_t>::min();
 constexpr std::int64_t kInt64Max = std::numeric_limits<std::int64_t>::max();
 constexpr std::uint64_t kUint64Max = std::numeric_limits<std::uint64_t>::max();
-
-// A zero-padded text field; a text too long for the field fails to compile.
-constexpr FormatEntry entry(const char32_t* text) {
-  FormatEntry e{};
-  std::int64_t n = 0;
-  while (text[n] != 0) {
-    e.fmtbuf[n] = static_cast<ZQChar>(text[n]);
-    ++n;
-  }
-  e.length = n;
-  return e;
-}
 
 // Fills the four CheckText and four formats entries with copies of one expectation.
 template <class Record>

@@ -18,6 +18,22 @@ struct FormatEntry {
   std::int64_t length;  // units, at most kEntryUnits - 1 so the text stays terminated
 };
 
+// The locale of every integer, pointer and double record.
+inline constexpr ZQChar kEnUs[] = {'e', 'n', '_', 'U', 'S', 0};
+constexpr std::int64_t kEnUsLength = 5;
+
+// A zero-padded text field; a text too long for the field fails to compile.
+constexpr FormatEntry entry(const char32_t* text) {
+  FormatEntry e{};
+  std::int64_t n = 0;
+  while (text[n] != 0) {
+    e.fmtbuf[n] = static_cast<ZQChar>(text[n]);
+    ++n;
+  }
+  e.length = n;
+  return e;
+}
+
 // A FormatEntry whose first two characters give the expected converted length in
 // decimal ("09", "14", or one digit and a blank), followed by blanks and the expected
 // text; parsing it as an integer must give the converted length.
