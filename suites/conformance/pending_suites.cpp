@@ -17,9 +17,6 @@ std::int64_t nlsOnly(TestServices* services, Word ctx, Journal* journal, KernelH
 
 extern "C" {
 
-std::int64_t dateTest1(TestServices* s, Word ctx, SuiteState*, Journal* j, KernelHandle* k) {
-  return nlsOnly(s, ctx, j, k, U"zqtest/src/zqvnlf1");
-}
 std::int64_t doubleTest1(TestServices* s, Word ctx, SuiteState*, Journal* j, KernelHandle* k) {
   return nlsOnly(s, ctx, j, k, U"zqtest/src/zqvnlo1");
 }
