@@ -5,36 +5,12 @@
 #include <cstdint>
 #include <string>
 
-#include "recording_services.h"
-#include "scripted_host.h"
+#include "conformance_run.h"
 #include "zq/zqvnle.h"
 
 namespace {
 
-using zq::testing::Recorder;
-using zq::testing::RecordingJournal;
-using zq::testing::ScriptedHost;
-
-// One conformance suite on the scripted locale, with recording services and journal.
-struct ScriptedRun {
-  ScriptedHost host;
-  RecordingJournal journal;
-  Recorder recorder;
-  zq::SuiteState state{};
-
-  void run(zq::ConformanceSuiteFn suite) {
-    zq::TestServices services = zq::testing::recordingServices(recorder);
-    ASSERT_EQ(suite(&services, 9, &state, journal.handle(), host.handle()), 0);
-  }
-  bool has(std::int64_t level, const std::u32string& text) const {
-    return journal.has(level, text);
-  }
-  std::size_t messages(const std::u32string& head) const {
-    return static_cast<std::size_t>(std::count_if(
-        recorder.messages.begin(), recorder.messages.end(),
-        [&](const auto& m) { return m.text.starts_with(head); }));
-  }
-};
+using zq::testing::ScriptedRun;
 
 TEST(IntegerInputs, FollowTheLocaleDecimalSeparatorAndTheBuiltValues) {
   ScriptedRun r;
