@@ -1,13 +1,13 @@
 // zqvnleSanity1: table-driven checks of the NLS formatting and parsing operations.
 #include "suites/common/frame.h"
+#include "suites/sanity/sanity1_dates.h"
 #include "suites/sanity/sanity1_double_format.h"
 #include "suites/sanity/sanity1_family.h"
 
 using namespace zq;
 using namespace zq::suite;
 
-// Families run in a fixed order, each opening with its own step. Families whose
-// tables are not filled in yet run as their bare step.
+// Eighteen families run in a fixed order, each opening with its own step.
 extern "C" std::int64_t zqvnleSanity1(TestServices* services, Word ctx, SuiteState*,
                                       void* journal, void*) {
   const Frame f{services, ctx, U"zqtest/src/zqvnle2", static_cast<Journal*>(journal)};
@@ -20,9 +20,9 @@ extern "C" std::int64_t zqvnleSanity1(TestServices* services, Word ctx, SuiteSta
   journalLine(f, JNL_LEVEL_INFO, U"\n***Beginning zqvnleSanity1 testing***\n");
 
   const sanity::Sanity1Run run{f, nls};
-  noteStep(f, U"zqnlsLocaleDateFormat testing");
-  noteStep(f, U"zqnlsLocaleTimeFormat testing");
-  noteStep(f, U"zqnlsLocaleBufferToDatetime and zqnlsLocaleDatetimeFormat testing");
+  sanity::runDateFormatFamily(run);
+  sanity::runTimeFormatFamily(run);
+  sanity::runDatetimeRoundtripFamily(run);
   sanity::runPercentFormatFamily(run);
   sanity::runCurrencyFormatFamily(run);
   sanity::runDoubleFormatFamily(run);
@@ -37,7 +37,7 @@ extern "C" std::int64_t zqvnleSanity1(TestServices* services, Word ctx, SuiteSta
   sanity::runBufferToIntmaxFamily(run);
   sanity::runBufferToUintfastFamily(run);
   sanity::runBufferToUintmaxFamily(run);
-  noteStep(f, U"zqnlsLocaleBufferToTime testing");
+  sanity::runBufferToTimeFamily(run);
 
   if (f.journal != nullptr) f.journal->FlushJournal(f.journal);
   return 0;
