@@ -1,8 +1,10 @@
-# Two commands: `make run` builds in Release and runs zqtest over all suites;
-# `make test` builds and runs the unit and end-to-end tests.
+# Two commands: `make run` builds the two libraries and zqtest in Release and runs
+# every suite, writing the reports into $(OUT); `make test` builds everything and
+# runs the unit, end-to-end and browser tests.
 BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
+OUT ?= $(BUILD)/out
 
 .PHONY: run test build configure clean asan
 
@@ -13,9 +15,11 @@ configure:
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
-run: build
-	mkdir -p $(BUILD)/out
-	$(BUILD)/harness/zqtest --suite all --out $(BUILD)/out
+run: configure
+	cmake --build $(BUILD) -j $(JOBS) --target zqtest
+	$(BUILD)/harness/zqtest --suite all --perf-routine all --perf-iterations 1000 --out $(OUT) \
+	  --html $(OUT)/report.html --junit $(OUT)/results.xml --json $(OUT)/results.json \
+	  --perf-csv $(OUT)/perf.csv
 
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "harness/catalog.h"
 #include "harness/options.h"
 #include "harness/runner.h"
 
@@ -16,6 +17,10 @@ int main(int argc, char** argv) {
   }
   if (parsed.options.help) {
     std::fputs(zq::harness::usageText().c_str(), stdout);
+    return zq::harness::kExitPassed;
+  }
+  if (parsed.options.list) {
+    std::fputs(zq::harness::listText().c_str(), stdout);
     return zq::harness::kExitPassed;
   }
   return zq::harness::runHarness(parsed.options, stdout, stderr);

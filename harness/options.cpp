@@ -1,7 +1,9 @@
 // Parsing of the zqtest command line into HarnessOptions.
 #include "harness/options.h"
 
+#include <algorithm>
 #include <charconv>
+#include <utility>
 #include <system_error>
 
 namespace zq::harness {
@@ -91,8 +93,33 @@ std::string applyValue(HarnessOptions& o, const std::string& name, const std::st
     return "--perf-iterations: '" + value + "' is not a 32-bit integer";
   }
   if (name == "--perf-routine") {
+    o.perf_all_routines = value == "all";
+    if (o.perf_all_routines) {
+      o.perf_routine = 0;
+      return "";
+    }
     if (parseWhole(value, 10, o.perf_routine)) return "";
-    return "--perf-routine: '" + value + "' is not a 32-bit integer";
+    return "--perf-routine: '" + value + "' is neither all nor a 32-bit integer";
+  }
+  if (name == "--color") {
+    const std::pair<const char*, ColorMode> modes[] = {
+        {"auto", ColorMode::Auto}, {"always", ColorMode::Always}, {"never", ColorMode::Never}};
+    for (const auto& [word, mode] : modes) {
+      if (value == word) {
+        o.color = mode;
+        return "";
+      }
+    }
+    return "--color: '" + value + "' is not auto, always or never";
+  }
+  for (auto [option, field] :
+       {std::pair{"--junit", &o.junit}, std::pair{"--json", &o.json}, std::pair{"--html", &o.html},
+        std::pair{"--perf-csv", &o.perf_csv}, std::pair{"--expect", &o.expect},
+        std::pair{"--write-expect", &o.write_expect}}) {
+    if (name != option) continue;
+    if (value.empty()) return name + " needs a file name";
+    *field = value;
+    return "";
   }
   if (name == "--perf-encoding") {
     if (parseWhole(value, 10, o.perf_encoding)) return "";
@@ -109,9 +136,10 @@ std::string applyValue(HarnessOptions& o, const std::string& name, const std::st
 }
 
 bool takesValue(const std::string& name) {
-  for (const char* valued : {"--lib", "--suite", "--mask", "--run-code", "--out",
-                             "--perf-iterations", "--perf-routine", "--perf-encoding",
-                             "--perf-locale"}) {
+  for (const char* valued :
+       {"--lib", "--suite", "--mask", "--run-code", "--out", "--perf-iterations", "--perf-routine",
+        "--perf-encoding", "--perf-locale", "--perf-csv", "--junit", "--json", "--html",
+        "--expect", "--write-expect", "--color"}) {
     if (name == valued) return true;
   }
   return false;
@@ -146,7 +174,7 @@ ParsedOptions parseOptions(const std::vector<std::string>& args) {
       value = name.substr(equals + 1);
       name.resize(equals);
     }
-    if (name == "--help" || name == "--verbose" || name == "--no-verify") {
+    if (name == "--help" || name == "--verbose" || name == "--no-verify" || name == "--list") {
       if (value) {
         parsed.error = name + " takes no value";
         return parsed;
@@ -154,6 +182,7 @@ ParsedOptions parseOptions(const std::vector<std::string>& args) {
       if (name == "--help") o.help = true;
       if (name == "--verbose") o.verbose = true;
       if (name == "--no-verify") o.no_verify = true;
+      if (name == "--list") o.list = true;
       continue;
     }
     if (!takesValue(name)) {
@@ -185,11 +214,22 @@ std::string usageText() {
          "  --run-code XY          two-character run code naming listing files (default 01)\n"
          "  --out DIR              directory for listing files (created if missing)\n"
          "  --perf-iterations N    iterations of each timed case (0: the case's default)\n"
-         "  --perf-routine N       timed routine selector (0: none)\n"
+         "  --perf-routine N|all   timed routine selector (0: none; all: routines 1-5, one "
+         "call each)\n"
          "  --perf-encoding N      encoding selector (0 or less: none)\n"
          "  --perf-locale xx_XX    locale selector, five characters\n"
+         "  --perf-csv FILE        write the perf results as CSV\n"
+         "  --junit FILE           write JUnit XML\n"
+         "  --json FILE            write every result as JSON\n"
+         "  --html FILE            write a self-contained HTML report\n"
+         "  --expect FILE          known failures: XFAIL when they fail, XPASS when they pass\n"
+         "  --write-expect FILE    write this run's failures as such a file\n"
+         "  --color auto|always|never  colour the terminal report (auto: when it is a terminal)\n"
+         "  --list                 print the suites, their record words, conformance suites and "
+         "locales\n"
          "  --help                 print this text\n"
-         "exit status: 0 all checks passed, 1 a check or suite failed, 2 usage or load error\n";
+         "exit status: 0 all checks passed (or failed as expected), 1 a check or suite failed "
+         "or an expected failure passed, 2 usage, load or output error\n";
 }
 
 std::vector<SuiteSlot> suitesToRun(const HarnessOptions& options) {
@@ -198,13 +238,13 @@ std::vector<SuiteSlot> suitesToRun(const HarnessOptions& options) {
           SuiteSlot::IEEEConv};
 }
 
-SuiteState suiteStateFor(const HarnessOptions& options) {
+SuiteState suiteStateFor(const HarnessOptions& options, std::int32_t perf_routine) {
   SuiteState state{};
   state.selection_mask = options.selection_mask;
   state.verbose = options.verbose ? 1 : 0;
   state.no_verify = options.no_verify ? 1 : 0;
-  state.perf_iterations = options.perf_iterations;
-  state.perf_routine = options.perf_routine;
+  state.perf_routine = options.perf_all_routines ? perf_routine : options.perf_routine;
+  state.perf_iterations = std::min(options.perf_iterations, kMaxPerfIterations);
   state.perf_encoding = options.perf_encoding;
   if (options.perf_locale.size() == 5) {
     state.perf_locale_given = 1;

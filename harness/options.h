@@ -10,6 +10,9 @@
 
 namespace zq::harness {
 
+// When the terminal report is coloured.
+enum class ColorMode { Auto, Always, Never };
+
 struct HarnessOptions {
   std::string library_path;            // empty: libzqvnle.so next to the zqtest binary
   std::optional<SuiteSlot> suite;      // empty: all five, in record order
@@ -20,10 +23,22 @@ struct HarnessOptions {
   std::string output_dir;              // empty: the current directory
   std::int32_t perf_iterations = 0;
   std::int32_t perf_routine = 0;
+  bool perf_all_routines = false;      // --perf-routine all: one perf call per routine, 1 to 5
   std::int32_t perf_encoding = 0;
   std::string perf_locale;             // empty: not given; otherwise five ASCII characters
+  std::string perf_csv;                // --perf-csv FILE; empty: none
+  std::string junit;                   // result files; empty: not written
+  std::string json;
+  std::string html;
+  std::string expect;                  // --expect FILE: known failures
+  std::string write_expect;            // --write-expect FILE
+  ColorMode color = ColorMode::Auto;
+  bool list = false;                   // --list: print the suites and do nothing else
   bool help = false;                   // --help: print the usage and do nothing else
 };
+
+// The most iterations a timed perf case is given; larger requests are cut to it.
+inline constexpr std::int32_t kMaxPerfIterations = 10'000'000;
 
 // The result of parsing: `error` is empty when the command line was good.
 struct ParsedOptions {
@@ -44,7 +59,8 @@ const char* suiteName(SuiteSlot slot);
 // The suites a run calls, in record order.
 std::vector<SuiteSlot> suitesToRun(const HarnessOptions& options);
 
-// A fresh SuiteState carrying the options' mask, flags and perf selectors.
-SuiteState suiteStateFor(const HarnessOptions& options);
+// A fresh SuiteState carrying the options' mask, flags and perf selectors; with
+// --perf-routine all, `perf_routine` names the routine of this call.
+SuiteState suiteStateFor(const HarnessOptions& options, std::int32_t perf_routine = 0);
 
 }  // namespace zq::harness

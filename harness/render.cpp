@@ -72,6 +72,20 @@ std::string visibleUnits(const ZQChar* text, std::size_t count) {
   return out;
 }
 
+std::string visibleText(const std::u32string& text) {
+  static_assert(sizeof(char32_t) == sizeof(ZQChar));
+  return visibleUnits(reinterpret_cast<const ZQChar*>(text.data()), text.size());
+}
+
+std::string utf8Of(const std::u32string& text) {
+  std::string out;
+  for (char32_t unit : text) {
+    const bool scalar = unit <= 0x10FFFF && (unit < 0xD800 || unit > 0xDFFF);
+    appendUtf8(out, scalar ? static_cast<ZQChar>(unit) : 0xFFFD);
+  }
+  return out;
+}
+
 std::string visibleTerminated(const ZQChar* text, std::size_t max_units) {
   if (text == nullptr) return "(null)";
   std::string out;

@@ -18,6 +18,12 @@ bool isInvisible(ZQChar unit);
 // `count` is 0.
 std::string visibleUnits(const ZQChar* text, std::size_t count);
 
+// The same for a whole text.
+std::string visibleText(const std::u32string& text);
+
+// Plain UTF-8 of `text`; units that are not Unicode scalar values become U+FFFD.
+std::string utf8Of(const std::u32string& text);
+
 // The same for a zero-terminated text: null gives "(null)"; at most `max_units`
 // units are read, and a text that goes on past them ends in "...".
 std::string visibleTerminated(const ZQChar* text, std::size_t max_units = 4096);

@@ -2,10 +2,13 @@
 // keeps its expression, place, values and the error messages around it.
 #include "harness/services.h"
 
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <utility>
 
+#include "harness/catalog.h"
 #include "harness/render.h"
 
 namespace zq::harness {
@@ -16,6 +19,35 @@ namespace {
 constexpr std::size_t kMaxKeptMessages = 16;
 
 CheckRecorder& recorderOf(Word ctx) { return *reinterpret_cast<CheckRecorder*>(ctx); }
+
+std::u32string unitsOf(const std::string& ascii) { return {ascii.begin(), ascii.end()}; }
+
+// The row a check's source belongs to; suites pass the same literal with every check.
+const std::string& areaFor(CheckRecorder& r, const ZQChar* file) {
+  if (file != r.area_source || r.area.empty()) {
+    r.area_source = file;
+    r.area = areaOf(r.suite, visibleTerminated(file, 512));
+  }
+  return r.area;
+}
+
+// Counts the check at its place, with the time since the previous check.
+CheckPlace countAtPlace(CheckRecorder& r, const ZQChar* file, bool passed) {
+  CheckPlace place{areaFor(r, file), r.context.locale(), r.context.family()};
+  SuiteTally& t = r.tally;
+  if (t.areas.empty() || t.areas.back() != place.area) {
+    if (std::find(t.areas.begin(), t.areas.end(), place.area) == t.areas.end()) {
+      t.areas.push_back(place.area);
+    }
+  }
+  const auto now = std::chrono::steady_clock::now();
+  CellCounts& cell = t.cells[place];
+  ++cell.checks;
+  if (!passed) ++cell.failed;
+  cell.seconds += std::chrono::duration<double>(now - r.last_check).count();
+  r.last_check = now;
+  return place;
+}
 
 void keepMessage(std::vector<std::string>& messages, const std::string& text) {
   if (messages.size() == kMaxKeptMessages) messages.erase(messages.begin());
@@ -30,6 +62,8 @@ void recordCheck(CheckRecorder& r, CheckKind kind, bool passed, const ZQChar* fi
   const auto k = static_cast<std::size_t>(kind);
   ++r.tally.checks[k];
   r.collecting_after = false;
+  CheckPlace place = countAtPlace(r, file, passed);
+  std::vector<std::u32string> journal_before = r.context.takeJournalLines();
   if (passed) {
     r.pending_errors.clear();
     return;
@@ -41,11 +75,15 @@ void recordCheck(CheckRecorder& r, CheckKind kind, bool passed, const ZQChar* fi
   }
   CheckFailure failure;
   failure.kind = kind;
+  failure.place = std::move(place);
   failure.source = visibleTerminated(file);
   failure.line = line;
-  failure.step = r.step;
+  failure.step = r.context.step();
   describe(failure);
+  if (failure.expected_units.empty()) failure.expected_units = unitsOf(failure.expected);
+  if (failure.actual_units.empty()) failure.actual_units = unitsOf(failure.actual);
   failure.messages_before = std::move(r.pending_errors);
+  failure.journal_before = std::move(journal_before);
   r.pending_errors.clear();
   r.tally.failures.push_back(std::move(failure));
   r.collecting_after = true;
@@ -59,10 +97,10 @@ std::string statusText(Status status) {
   return std::string(hex) + " (" + name + ")";
 }
 
-void beginTest(const ZQChar*, Word ctx, Word) { recorderOf(ctx).step.clear(); }
+void beginTest(const ZQChar*, Word ctx, Word) { recorderOf(ctx).context.noteStep(""); }
 
 void noteStep(const ZQChar* text, Word ctx, Word) {
-  recorderOf(ctx).step = visibleTerminated(text, 512);
+  recorderOf(ctx).context.noteStep(visibleTerminated(text, 512));
 }
 
 void reportMessage(const ZQChar* text, std::int64_t severity, Word ctx) {
@@ -144,6 +182,10 @@ std::int64_t checkBuffer(const ZQChar* actual, const ZQChar* expected, std::int6
     f.actual = actual == nullptr ? "(null)" : readable ? visibleUnits(actual, units) : "(not read)";
     f.expected =
         expected == nullptr ? "(null)" : readable ? visibleUnits(expected, units) : "(not read)";
+    if (readable) {
+      f.actual_units.assign(actual, actual + units);
+      f.expected_units.assign(expected, expected + units);
+    }
     if (!readable) {
       f.note = refusal;
       return;
@@ -157,43 +199,42 @@ std::int64_t checkBuffer(const ZQChar* actual, const ZQChar* expected, std::int6
 
 }  // namespace
 
-const char* checkKindName(CheckKind kind) {
-  switch (kind) {
-    case CheckKind::Handle:
-      return "handle";
-    case CheckKind::Status:
-      return "status";
-    case CheckKind::Int:
-      return "int";
-    case CheckKind::Buffer:
-      return "buffer";
-    case CheckKind::Uint64:
-      return "uint64";
-    case CheckKind::Int64:
-      return "int64";
-  }
-  return "?";
-}
-
-std::int64_t SuiteTally::totalChecks() const {
-  std::int64_t total = 0;
-  for (std::int64_t n : checks) total += n;
-  return total;
-}
-
-std::int64_t SuiteTally::totalFailed() const {
-  std::int64_t total = 0;
-  for (std::int64_t n : failed) total += n;
-  return total;
-}
-
 Word contextFor(CheckRecorder& recorder) { return reinterpret_cast<Word>(&recorder); }
 
-void beginSuite(CheckRecorder& recorder) {
+void beginSuite(CheckRecorder& recorder, const std::string& suite) {
+  recorder.suite = suite;
   recorder.tally = SuiteTally{};
-  recorder.step.clear();
+  recorder.context.reset();
   recorder.pending_errors.clear();
   recorder.collecting_after = false;
+  recorder.area_source = nullptr;
+  recorder.area.clear();
+  recorder.last_check = std::chrono::steady_clock::now();
+}
+
+ZqhostObserver observerFor(CheckRecorder& recorder) {
+  ZqhostObserver observer{};
+  observer.context = &recorder;
+  observer.locale_created = [](void* context, const void* handle, const std::uint32_t* name,
+                               std::int64_t length) {
+    auto& r = *static_cast<CheckRecorder*>(context);
+    r.context.localeCreated(handle, visibleUnits(name, static_cast<std::size_t>(length)));
+    if (handle != nullptr && r.on_locale) r.on_locale(r);
+  };
+  observer.locale_destroyed = [](void* context, const void* handle) {
+    static_cast<CheckRecorder*>(context)->context.localeDestroyed(handle);
+  };
+  observer.journal_text = [](void* context, std::int64_t, const std::uint32_t* text,
+                             std::int64_t length) {
+    auto& r = *static_cast<CheckRecorder*>(context);
+    r.context.journalText(text, length);
+    if (!r.collecting_after || r.tally.failures.empty()) return;
+    std::vector<std::u32string>& after = r.tally.failures.back().journal_after;
+    for (const std::u32string& line : r.context.lastLines()) {
+      if (after.size() < CheckContext::kMaxLines) after.push_back(line);
+    }
+  };
+  return observer;
 }
 
 TestServices makeTestServices(std::uint8_t step_flag) {

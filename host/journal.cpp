@@ -7,6 +7,7 @@
 
 #include "host/kernel.h"
 #include "host/message_format.h"
+#include "host/observer.h"
 #include "host/status_text.h"
 
 namespace zq::host {
@@ -16,6 +17,7 @@ struct JournalState {
   std::string name;
   ListingFile* file = nullptr;  // null: the text stays in memory
   std::u32string held;          // text not yet written to `file`
+  const Kernel* kernel = nullptr;  // whose observer hears of every line
 };
 
 namespace {
@@ -92,13 +94,16 @@ std::int64_t messageToBuf(Journal* /*handle*/, Word buffer, Word capacity, Word 
                       reinterpret_cast<std::int64_t*>(out_length));
 }
 
-std::int64_t messageToJnl(Journal* handle, std::int64_t /*level*/, const ZQChar* format,
+std::int64_t messageToJnl(Journal* handle, std::int64_t level, const ZQChar* format,
                           std::int64_t format_length, std::va_list* args) {
   // An empty format needs no text behind it; it makes an empty line.
   if (format_length < 0 || (format == nullptr && format_length != 0)) {
     return ZQ_NLS_INVALID_VALUE;
   }
-  return appendLine(stateOf(handle), formatMessage(format, format_length, args));
+  JournalState& journal = stateOf(handle);
+  const std::u32string text = formatMessage(format, format_length, args);
+  observeJournalText(journal.kernel, level, text);
+  return appendLine(journal, text);
 }
 
 std::int64_t statusToBuf(Journal* /*handle*/, std::int64_t status, ZQChar* buffer,
@@ -107,8 +112,11 @@ std::int64_t statusToBuf(Journal* /*handle*/, std::int64_t status, ZQChar* buffe
 }
 
 // Words: level, status.
-std::int64_t statusToJnl(Journal* handle, Word /*level*/, Word status, std::va_list* /*args*/) {
-  return appendLine(stateOf(handle), statusText(static_cast<std::int64_t>(status)));
+std::int64_t statusToJnl(Journal* handle, Word level, Word status, std::va_list* /*args*/) {
+  JournalState& journal = stateOf(handle);
+  const std::u32string text = statusText(static_cast<std::int64_t>(status));
+  observeJournalText(journal.kernel, static_cast<std::int64_t>(level), text);
+  return appendLine(journal, text);
 }
 
 // Binds the journal to `file` when one is given; the mode and flag words carry no
@@ -137,7 +145,7 @@ std::int64_t getLocale(Journal* /*handle*/, Word buffer, Word capacity, Word out
 
 }  // namespace
 
-Journal* createJournal(Kernel& /*kernel*/, const jnlparms* parms, const char* name) {
+Journal* createJournal(Kernel& kernel, const jnlparms* parms, const char* name) {
   ListingFile* file = nullptr;
   if (parms != nullptr && parms->file != nullptr) {
     // A handle that is not a live listing file would be written through later.
@@ -146,6 +154,7 @@ Journal* createJournal(Kernel& /*kernel*/, const jnlparms* parms, const char* na
   }
   auto* journal = new (std::nothrow) JournalState{};
   if (journal == nullptr) return nullptr;
+  journal->kernel = &kernel;
   journal->abi.Destroy = destroyJournal;
   journal->abi.FlushJournal = flushJournal;
   journal->abi.MessageToBuf = messageToBuf;

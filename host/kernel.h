@@ -31,6 +31,7 @@ struct Kernel {
   std::unordered_set<Pool*> pools;
   // Fault countdowns by ZqhostFault value; 0 means disarmed.
   std::array<std::int32_t, 8> fault_countdown{};
+  ZqhostObserver observer{};  // all callbacks null: nobody watches
 };
 
 inline Kernel& kernelOf(KernelHandle* handle) { return *reinterpret_cast<Kernel*>(handle); }

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <new>
 
+#include "host/observer.h"
 #include "host/udb/character_db.h"
 
 namespace zq::host {
@@ -14,14 +15,13 @@ NlsService& serviceOf(NlsHandle* nls) { return *reinterpret_cast<NlsService*>(nl
 Status localeDestroy(LocaleHandle* handle) {
   if (handle == nullptr) return ZQ_NLS_INVALID_VALUE;
   auto* locale = reinterpret_cast<Locale*>(handle);
+  observeLocaleDestroyed(*locale->service->kernel, handle);
   locale->service->locales.erase(locale);
   delete locale;
   return ZQ_OK;
 }
 
-LocaleHandle* localeCreate(NlsHandle* nls, const ZQChar* name, std::int64_t length) {
-  if (nls == nullptr) return nullptr;
-  NlsService& service = serviceOf(nls);
+LocaleHandle* newLocale(NlsService& service, const ZQChar* name, std::int64_t length) {
   if (takeFault(*service.kernel, ZQHOST_FAULT_LOCALE_CREATE)) return nullptr;
   const LocaleData* data = findLocaleData(name, length);
   if (data == nullptr) return nullptr;
@@ -36,6 +36,14 @@ LocaleHandle* localeCreate(NlsHandle* nls, const ZQChar* name, std::int64_t leng
   installDoubleParseOperations(locale->abi);
   service.locales.insert(locale);
   return &locale->abi;
+}
+
+LocaleHandle* localeCreate(NlsHandle* nls, const ZQChar* name, std::int64_t length) {
+  if (nls == nullptr) return nullptr;
+  NlsService& service = serviceOf(nls);
+  LocaleHandle* handle = newLocale(service, name, length);
+  observeLocaleCreated(*service.kernel, handle, name, length);
+  return handle;
 }
 
 // Encodings and string managers are not provided yet.

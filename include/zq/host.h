@@ -45,4 +45,22 @@ enum ZqhostFault : std::int32_t {
 };
 ZQHOST_API void zqhostInjectFault(void* kernel, std::int32_t fault, std::int32_t after);
 
+// What a harness may watch to say where each check ran. Every callback may be null;
+// each is called on the thread of the host call that causes it, before that call
+// returns. Texts are ZQChar units (code points), not terminated.
+struct ZqhostObserver {
+  void* context;
+  // zqnlsLocaleCreate was asked for `name`; `handle` is its result (null: it failed).
+  void (*locale_created)(void* context, const void* handle, const std::uint32_t* name,
+                         std::int64_t length);
+  // zqnlsLocaleDestroy is freeing `handle`.
+  void (*locale_destroyed)(void* context, const void* handle);
+  // A journal took a message or status line at `level`; the text may hold newlines.
+  void (*journal_text)(void* context, std::int64_t level, const std::uint32_t* text,
+                       std::int64_t length);
+};
+
+// Watches the kernel through a copy of `observer`; null stops watching.
+ZQHOST_API void zqhostSetObserver(void* kernel, const ZqhostObserver* observer);
+
 }  // extern "C"

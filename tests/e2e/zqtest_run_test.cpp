@@ -86,38 +86,35 @@ int countOf(const std::string& text, const std::string& part) {
   return n;
 }
 
-TEST_F(ZqtestRun, LibrariesThatCannotServeAreLoadErrors) {
-  const RunResult missing = zqtest({"--lib", (dir_ / "absent.so").string()});
-  EXPECT_EQ(missing.exit_code, 2);
-  EXPECT_TRUE(contains(missing.err, "library not found: " + (dir_ / "absent.so").string()))
-      << missing.err;
-  EXPECT_FALSE(contains(missing.out, "passed"));
-
+TEST_F(ZqtestRun, BadInputExitsTwoWithAOneLineReason) {
   std::ofstream(dir_ / "not_a_library.so") << "plain text\n";
-  const RunResult junk = zqtest({"--lib", "not_a_library.so"});
-  EXPECT_EQ(junk.exit_code, 2);
-  EXPECT_TRUE(contains(junk.err, "cannot load ./not_a_library.so: ")) << junk.err;
-
-  const RunResult host = zqtest({"--lib", ZQHOST_PATH});
-  EXPECT_EQ(host.exit_code, 2);
-  EXPECT_TRUE(contains(host.err, "has no entry point zqextver")) << host.err;
-
-  const RunResult no_factory = zqtest({"--lib", ZQ_FIXTURE_NOFACTORY_PATH});
-  EXPECT_EQ(no_factory.exit_code, 2);
-  EXPECT_TRUE(contains(no_factory.err, "has no entry point zqvnle")) << no_factory.err;
-
-  const RunResult other_host = zqtest({"--lib", ZQ_FIXTURE_V8_PATH});
-  EXPECT_EQ(other_host.exit_code, 2);
-  EXPECT_TRUE(contains(other_host.err, "is built for host 8.1; this host is 7.1"))
-      << other_host.err;
-}
-
-TEST_F(ZqtestRun, BadUsageExitsTwoBeforeLoadingAnything) {
-  const RunResult unknown = zqtest({"--frobnicate"});
-  EXPECT_EQ(unknown.exit_code, 2);
-  EXPECT_TRUE(contains(unknown.err, "unknown option '--frobnicate'"));
-  EXPECT_EQ(zqtest({"--run-code", "ABC"}).exit_code, 2);
-  EXPECT_EQ(zqtest({"--suite"}).exit_code, 2);
+  std::ofstream(dir_ / "a_file") << "in the way\n";
+  std::ofstream(dir_ / "bad.expect") << "# known\nsanity2 - step \"TEST1\"\n";
+  const std::string fixture_lib = ZQ_FIXTURE_PATH;
+  const std::string absent = (dir_ / "absent.so").string();
+  const std::pair<std::vector<std::string>, std::string> cases[] = {
+      {{"--frobnicate"}, "unknown option '--frobnicate'"},
+      {{"--run-code", "ABC"}, "--run-code: 'ABC'"},
+      {{"--suite"}, "--suite needs a value"},
+      {{"--color", "pink"}, "--color: 'pink' is not auto, always or never"},
+      {{"--lib", absent}, "library not found: " + absent},
+      {{"--lib", "not_a_library.so"}, "cannot load ./not_a_library.so: "},
+      {{"--lib", ZQHOST_PATH}, "has no entry point zqextver"},
+      {{"--lib", ZQ_FIXTURE_NOFACTORY_PATH}, "has no entry point zqvnle"},
+      {{"--lib", ZQ_FIXTURE_V8_PATH}, "is built for host 8.1; this host is 7.1"},
+      {{"--lib", fixture_lib, "--out", "a_file/out"}, "cannot create the output directory a_file/out"},
+      {{"--lib", fixture_lib, "--html", "missing/report.html"}, "cannot write missing/report.html"},
+      {{"--lib", fixture_lib, "--expect", "absent.expect"}, "cannot read the expectations file absent.expect"},
+      {{"--lib", fixture_lib, "--expect", "bad.expect"}, "bad.expect:2: an expected failure needs a reason"},
+  };
+  for (const auto& [args, message] : cases) {
+    const RunResult run = zqtest(args);
+    EXPECT_EQ(run.exit_code, 2) << args[0];
+    EXPECT_TRUE(contains(run.err, message)) << run.err;
+    // One line of reason; a usage error adds the pointer to --help.
+    EXPECT_EQ(countOf(run.err, "\n"), contains(run.err, "zqtest --help") ? 2 : 1) << run.err;
+    EXPECT_FALSE(contains(run.out, "passed"));
+  }
   const RunResult help = zqtest({"--help"});
   EXPECT_EQ(help.exit_code, 0);
   EXPECT_TRUE(contains(help.out, "--perf-locale"));
@@ -126,12 +123,13 @@ TEST_F(ZqtestRun, BadUsageExitsTwoBeforeLoadingAnything) {
 TEST_F(ZqtestRun, PassingSuiteExitsZeroAndCreatesTheOutputDirectory) {
   const RunResult run = fixture({"--suite", "sanity1"});
   EXPECT_EQ(run.exit_code, 0) << run.out << run.err;
-  ASSERT_EQ(run.lines.size(), 3u) << run.out;
+  ASSERT_EQ(run.lines.size(), 6u) << run.out;
   EXPECT_EQ(run.lines[0], "extension zqfixt 2.0.0, requires host 7.1.1");
   EXPECT_TRUE(std::regex_match(run.lines[1],
                                std::regex("sanity1: 6 checks, 6 passed, 0 failed, [0-9]+ ms")))
       << run.lines[1];
-  EXPECT_EQ(run.lines[2], "6 passed, 0 failed");
+  EXPECT_TRUE(std::regex_match(run.lines[3], std::regex("sanity1 +6 +6 +0 +[0-9]+ ms")));
+  EXPECT_EQ(run.lines[5], "6 passed, 0 failed");
   EXPECT_TRUE(fs::is_directory(dir_ / "out"));
   EXPECT_TRUE(fs::exists(dir_ / "out" / "zqtest.lst")) << run.err;
 }
@@ -212,6 +210,82 @@ TEST_F(ZqtestRun, AllRunsTheFiveSuitesInRecordOrderAndTotalsThem) {
                                              "function1 3/3/0", "perf 5/0/5", "ieeeconv 3/3/0"};
   EXPECT_EQ(summaries, expected) << run.out;
   EXPECT_EQ(run.lines.back(), "14 passed, 17 failed");
+}
+
+TEST_F(ZqtestRun, ExpectationsSeparateFailXfailAndXpass) {
+  // sanity2 fails 12 checks outside every locale, all in the step below; the first at line 40000.
+  const std::string step = "sanity2 - step \"TEST1 fr_FR failing checks\" ";
+  const struct {
+    std::string file;
+    int exit_code;
+    std::string counts;
+  } cases[] = {
+      {"", 1, "12 FAIL, 0 XFAIL, 0 XPASS"},
+      {step + "host gap\n", 0, "0 FAIL, 12 XFAIL, 0 XPASS"},
+      {"sanity2 - at fixture/sanity2:40000 status only\n", 1, "11 FAIL, 1 XFAIL, 0 XPASS"},
+      {step + "gap\nsanity2 - at fixture/sanity2:7 fixed since\n", 1, "0 FAIL, 12 XFAIL, 1 XPASS"},
+      {"sanity2 fr_FR step \"TEST1 fr_FR failing checks\" other locale\n", 1, "12 FAIL, 0 XFAIL, 1 XPASS"},
+      {step + "gap\nsanity1 - at fixture/sanity1:1 suite not run\n", 0, "0 FAIL, 12 XFAIL, 0 XPASS"},
+  };
+  for (const auto& c : cases) {
+    std::ofstream(dir_ / "known.expect") << c.file;
+    const RunResult run = fixture({"--suite", "sanity2", "--expect", "known.expect"});
+    EXPECT_EQ(run.exit_code, c.exit_code) << c.file;
+    EXPECT_TRUE(contains(run.out, "expectations known.expect: " + c.counts + "\n")) << run.out;
+  }
+  // What --write-expect writes turns every present failure into XFAIL.
+  const RunResult written = fixture({"--suite", "sanity2", "--write-expect", "current.expect"});
+  EXPECT_EQ(written.exit_code, 1);
+  EXPECT_TRUE(contains(slurp(dir_ / "current.expect"),
+                       "\n" + step + "status check \"status\" expected 0x00000000 (ZQ_OK), actual "
+                       "0x803FE810 (ZQ_NLS_BAD_NUM)\n")) << slurp(dir_ / "current.expect");
+  const RunResult rerun = fixture({"--suite", "sanity2", "--expect", "current.expect"});
+  EXPECT_EQ(rerun.exit_code, 0) << rerun.out;
+  EXPECT_EQ(rerun.lines.back(), "2 passed, 0 failed");
+}
+
+TEST_F(ZqtestRun, ResultFilesPerfTableAndRerunCommand) {
+  const fs::path out = dir_ / "out";
+  const RunResult run = fixture({"--mask", "0x200", "--perf-routine", "all", "--perf-iterations",
+                                 "20000000", "--junit", "r.xml", "--json", "r.json", "--html",
+                                 "r.html", "--perf-csv", "perf.csv", "--color", "always"});
+  EXPECT_EQ(run.exit_code, 1) << run.out << run.err;
+  EXPECT_TRUE(contains(run.err, "--perf-iterations 20000000 is capped at 10000000")) << run.err;
+  // Five calls, each rewriting the listing: every call's lines are kept.
+  const std::string listing = slurp(out / "zqvnlp.lst");
+  EXPECT_EQ(countOf(listing, "Performance Test for ZqvnlePerf"), 5);
+  EXPECT_EQ(countOf(listing, "    10000000 "), 15);
+  const std::string csv = slurp(dir_ / "perf.csv");
+  EXPECT_EQ(countOf(csv, "\r\n"), 16);
+  EXPECT_TRUE(contains(csv, "\r\nzqnlsLocaleDoubleFormat,ja_JP,Shift_JIS,10000000,52,2,54,Demo case\r\n"));
+  EXPECT_TRUE(std::regex_search(run.out, std::regex("\nzqnlsLocaleDateFormat +fr_FR +ISO-8859-1 +10000000 "
+                                                    "+31 +1 +32 +0.003  Demo case\n")));
+  EXPECT_TRUE(contains(run.out, "\nrerun: zqtest --suite sanity1 --lib " + std::string(ZQ_FIXTURE_PATH) + "\n"));
+  EXPECT_TRUE(contains(run.out, "sanity1: 21 checks, 19 passed, \x1b[31m2 failed\x1b[0m"));
+  for (const char* file : {"r.xml", "r.json", "r.html", "perf.csv"}) {
+    EXPECT_TRUE(contains(run.out, "\nwrote " + std::string(file) + "\n")) << file;
+  }
+  EXPECT_EQ(run.lines.back(), "44 passed, 2 failed");
+  const std::string validate = "xmllint --noout --schema " + quote(ZQ_TEST_SOURCE_DIR "/tests/e2e/junit.xsd") +
+                               " " + quote((dir_ / "r.xml").string()) + " 2>/dev/null";
+  EXPECT_EQ(std::system(validate.c_str()), 0) << slurp(dir_ / "r.xml");
+  EXPECT_TRUE(contains(slurp(dir_ / "r.xml"), "<testcase name=\"fr_FR zqnlsLocaleIntfastFormat\" "
+                                              "classname=\"sanity1.fr_FR\""));
+  EXPECT_TRUE(contains(slurp(dir_ / "r.json"), "{\"schema\":\"zqtest-results/1\","));
+
+  const std::pair<std::vector<std::string>, std::string> no_case[] = {
+      {{"--perf-routine", "9"}, "no case matches the selectors"},
+      {{}, "no selector was given"},
+      {{"--mask", "0"}, "the suite wrote no listing"},
+  };
+  for (auto [args, reason] : no_case) {
+    args.insert(args.begin(), {"--suite", "perf", "--mask", "0x200"});
+    EXPECT_TRUE(contains(fixture(args).out, "\nperf: no case ran: " + reason)) << reason;
+  }
+
+  const RunResult list = zqtest({"--list"});
+  EXPECT_EQ(list.exit_code, 0);
+  EXPECT_TRUE(contains(list.out, "mask 4  integerTest2   fr_FR de_DE he_IL hu_HU it_IT\n")) << list.out;
 }
 
 TEST_F(ZqtestRun, RealExtensionRunsEverySuiteWithoutFailures) {

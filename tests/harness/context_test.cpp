@@ -1,0 +1,111 @@
+// Where checks land: locale and family context, perf result lines, expectations files.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "harness/check_context.h"
+#include "harness/expectations.h"
+#include "harness/perf_listing.h"
+
+namespace zq::harness {
+namespace {
+
+TEST(CheckContext, ChecksLandInTheNewestLiveLocaleOrTheOneJustReleasedOrRefused) {
+  CheckContext c;
+  int a = 0;
+  int b = 0;
+  // Each event, then the locale a check made after it belongs to.
+  const struct {
+    const char* event;
+    const void* handle;
+    const char* name;
+    const char* locale;
+  } steps[] = {
+      {"create", &a, "en_US", "en_US"},   {"create", &b, "fr_FR", "fr_FR"},
+      {"destroy", &b, "", "fr_FR"},       {"step", nullptr, "next", "en_US"},
+      {"create", nullptr, "xx_XX", "xx_XX"}, {"create", &b, "de_DE", "de_DE"},
+      {"destroy", &a, "", "en_US"},       {"destroy", &a, "", "en_US"},
+      {"step", nullptr, "next", "de_DE"}, {"destroy", &b, "", "de_DE"},
+      {"step", nullptr, "next", ""},
+  };
+  for (const auto& s : steps) {
+    const std::string event = s.event;
+    if (event == "create") c.localeCreated(s.handle, s.name);
+    if (event == "destroy") c.localeDestroyed(s.handle);
+    if (event == "step") c.noteStep(s.name);
+    EXPECT_EQ(c.locale(), s.locale) << s.event << " " << s.name;
+  }
+}
+
+TEST(CheckContext, FamiliesAndJournalLines) {
+  const std::pair<std::string, std::string> families[] = {
+      {"TEST5 en_US zqnlsLocaleIntfastFormat , LOCALE_NFMT_GROUP , width= 6", "zqnlsLocaleIntfastFormat"},
+      {"get handle from zqnlsLocaleCreate", "zqnlsLocaleCreate"},
+      {"xzqnlsNot a word, zqnlsBufferToDouble(1)", "zqnlsBufferToDouble"},
+      {"Release the Locale Handle", "Release the Locale Handle"},
+      {"", "(no step)"},
+  };
+  for (const auto& [step, family] : families) EXPECT_EQ(familyOf(step), family);
+
+  CheckContext c;
+  const std::u32string text = U"\n ** en_US TESTS ** \n\n  TEST01: bad\n \t\n";
+  c.journalText(reinterpret_cast<const ZQChar*>(text.data()), static_cast<std::int64_t>(text.size()));
+  EXPECT_EQ(c.takeJournalLines(), (std::vector<std::u32string>{U" ** en_US TESTS ** ", U"  TEST01: bad"}));
+  EXPECT_TRUE(c.takeJournalLines().empty());
+}
+
+TEST(PerfListing, ResultLinesAreReadByTheirLayoutAndEverythingElseIsSkipped) {
+  const std::string listing =
+      "Performance Test for ZqvnlePerf \n"
+      "ROUTINE                   LOCALE   ENCODING       ITERATIONS    USER CPU (ms)   SYSTEM CPU "
+      "(ms)   ELAPSED TIME (ms)   DESCRIPTION\n"
+      "zqnlsLocaleDateFormat     en_US    UTF-8          1000          000000000012    000000000001 "
+      "     000000000013        Date Format of 09/17/2001     \n"
+      "zqnlsStringToDouble       fr_FR    Windows 1256   10000000      000000000000    000000000000 "
+      "     -00000000001        Double value of 908123        \n"
+      "zqnlsLocaleCurrencyFormat ar_SY                   7             1               2           "
+      "     3        \n"
+      "zqnlsStringToDouble       fr_FR    UTF-8          12x           1               2           "
+      "     3        x\n";
+  const std::vector<PerfResult> results = parsePerfListing(listing);
+  ASSERT_EQ(results.size(), 3u);
+  EXPECT_EQ(results[0].routine, "zqnlsLocaleDateFormat");
+  EXPECT_EQ(results[0].description, "Date Format of 09/17/2001");
+  EXPECT_EQ(results[0].cpuMsPer1000(), 13.0);
+  EXPECT_EQ(results[1].encoding, "Windows 1256");
+  EXPECT_EQ(results[1].iterations, 10000000);
+  EXPECT_EQ(results[1].elapsed_ms, -1);
+  EXPECT_EQ(results[2].encoding, "");
+  EXPECT_EQ(results[2].description, "");
+  EXPECT_EQ(perfCsv({results[1]}),
+            "routine,locale,encoding,iterations,user_cpu_ms,system_cpu_ms,elapsed_ms,description\r\n"
+            "zqnlsStringToDouble,fr_FR,Windows 1256,10000000,0,0,-1,Double value of 908123\r\n");
+}
+
+TEST(Expectations, MalformedLinesAreRefusedWithTheirNumber) {
+  const std::pair<std::string, std::string> cases[] = {
+      {"sanity1\n", "1: a suite needs a locale"},
+      {"# note\n\nsanity1 fr_FR steps \"x\" why\n", "3: expected step"},
+      {"sanity1 fr_FR step \"open why\n", "1: step needs a text in double quotes"},
+      {"sanity1 fr_FR step \"x\"\n", "1: an expected failure needs a reason"},
+      {"sanity1 - at zqvnli1 why\n", "1: at needs SOURCE:LINE"},
+      {"sanity1 - at zqvnli1:12a why\n", "1: at needs SOURCE:LINE"},
+  };
+  for (const auto& [text, error] : cases) EXPECT_EQ(parseExpectations(text).error.rfind(error, 0), 0u) << text;
+
+  const ParsedExpectations good =
+      parseExpectations("integerTest2 fr_FR step \"say \\\"1 234\\\" \\\\ \" host groups with U+0020\r\n"
+                        "sanity2 - at a:b:40000  known\n");
+  ASSERT_EQ(good.error, "");
+  ASSERT_EQ(good.entries.size(), 2u);
+  EXPECT_EQ(good.entries[0].step, "say \"1 234\" \\ ");
+  EXPECT_EQ(good.entries[0].reason, "host groups with U+0020");
+  EXPECT_EQ(good.entries[0].key(), "step \"say \\\"1 234\\\" \\\\ \"");
+  EXPECT_EQ(good.entries[1].source, "a:b");
+  EXPECT_EQ(good.entries[1].line, 40000);
+  EXPECT_EQ(good.entries[1].locale, "");
+}
+
+}  // namespace
+}  // namespace zq::harness
