@@ -469,8 +469,17 @@ constexpr DateLocale kDateLocales[] = {
 };
 
 // Every record's patterns are of their kind and write at most kMaxDateTextUnits,
-// none of its names is empty (an empty name would match any text), it has a week
-// mark, and its week rule is one.
+// none of its names is empty (an empty name would match any text) and none begins
+// with a blank (lenient reading takes a blank for a separator at once), it has a
+// week mark, and its week rule is one.
+// The words are taken by reference: GCC 12 will not copy a list's empty entries in
+// a constant expression.
+template <std::size_t N>
+constexpr bool noneStartsBlank(const std::array<std::u32string_view, N>& words) {
+  return std::none_of(words.begin(), words.end(), [](const std::u32string_view& word) {
+    return word.starts_with(U' ') || word.starts_with(U'\u00A0') || word.starts_with(U'\0');
+  });
+}
 template <std::size_t N>
 constexpr bool noneEmpty(const std::array<std::u32string_view, N>& names) {
   return std::none_of(names.begin(), names.end(), [](auto name) { return name.empty(); });
@@ -487,7 +496,14 @@ constexpr bool isSound(const DateLocale& r) {
   const ReadingWords& w = r.words;
   const bool weeks_sound = r.weeks.first_weekday >= 0 && r.weeks.first_weekday <= 6 &&
                            r.weeks.min_days >= 1 && r.weeks.min_days <= 7;
-  return noneEmpty(n.months) && noneEmpty(n.month_abbreviations) && noneEmpty(n.weekdays) &&
+  const bool no_blank_starts =
+      noneStartsBlank(n.months) && noneStartsBlank(n.month_abbreviations) &&
+      noneStartsBlank(n.weekdays) && noneStartsBlank(n.day_periods) &&
+      noneStartsBlank(w.date_fill) && noneStartsBlank(w.time_marks) &&
+      noneStartsBlank(w.quarters) && noneStartsBlank(w.quarter_abbreviations) &&
+      noneStartsBlank(w.week_marks);
+  return no_blank_starts && noneEmpty(n.months) && noneEmpty(n.month_abbreviations) &&
+         noneEmpty(n.weekdays) &&
          noneEmpty(n.day_periods) && noneEmpty(w.quarters) &&
          noneEmpty(w.quarter_abbreviations) && !w.week_marks[0].empty() && weeks_sound && dateOnly(r.short_date) && dateOnly(r.medium_date) &&
          dateOnly(r.long_date) && fits(r.datetime) && r.datetime.hasDate() &&

@@ -35,7 +35,7 @@ enum class TokenKind : std::uint8_t { kEnd, kNumber, kWord, kSeparator, kOther }
 struct Token {
   TokenKind kind;
   WordKind word;        // kWord: its kind
-  std::int32_t value;   // kNumber: its value (saturated); kWord: its index in its list
+  std::int32_t value;   // kNumber: its value, or -1 past kMaxNumberDigits; kWord: its index
   std::int64_t digits;  // kNumber: its digits
   ZQChar unit;          // kSeparator: the unit
   std::int64_t end;     // where the token ends
@@ -48,7 +48,7 @@ bool isPunctuation(ZQChar unit) {
   return unit == ',' || unit == '-' || unit == '.' || unit == '/' || unit == ':';
 }
 
-// The largest value a number token carries exactly; longer numbers are never fields.
+// The most digits a number token carries the value of; longer numbers are never fields.
 constexpr std::int64_t kMaxNumberDigits = 9;
 
 class Scanner {
@@ -61,11 +61,42 @@ class Scanner {
   void moveTo(std::int64_t position) { reader_.moveTo(position); }
   void take(const Token& token) { reader_.moveTo(token.end); }
 
+  // The token at the position. The readers look at most tokens more than once, so
+  // the last one scanned is kept.
   Token peek() const {
+    if (peeked_at_ != reader_.at()) {
+      peeked_ = scan();
+      peeked_at_ = reader_.at();
+    }
+    return peeked_;
+  }
+  bool atEnd() const { return peek().kind == TokenKind::kEnd; }
+
+  // Passes over what may stand between date fields: blanks, punctuation but ':',
+  // and fill words.
+  void skipDateFill() {
+    for (;;) {
+      const Token t = peek();
+      const bool fill = (t.kind == TokenKind::kSeparator && t.unit != ':') ||
+                        (t.kind == TokenKind::kWord && t.word == kDateFillWord);
+      if (!fill) return;
+      take(t);
+    }
+  }
+  void skipBlanks() {
+    while (!reader_.atEnd() && isBlank(reader_.unit())) reader_.moveTo(reader_.at() + 1);
+  }
+  void skipSeparators() {
+    for (Token t = peek(); t.kind == TokenKind::kSeparator; t = peek()) take(t);
+  }
+
+ private:
+  Token scan() const {
     const std::int64_t at = reader_.at();
     if (reader_.atEnd()) return Token{TokenKind::kEnd, kMonthWord, 0, 0, 0, at};
     const ZQChar unit = reader_.unit();
-    // No word begins with a blank: runs of blanks cost no word comparisons.
+    // No word begins with a blank (the date table checks it): runs of blanks cost no
+    // word comparisons.
     if (isBlank(unit)) return Token{TokenKind::kSeparator, kMonthWord, 0, 0, unit, at + 1};
     Token best{TokenKind::kOther, kMonthWord, 0, 0, unit, at};
     std::size_t best_units = 0;
@@ -102,30 +133,11 @@ class Scanner {
     return best;
   }
 
-  bool atEnd() const { return peek().kind == TokenKind::kEnd; }
-
-  // Passes over what may stand between date fields: blanks, punctuation but ':',
-  // and fill words.
-  void skipDateFill() {
-    for (;;) {
-      const Token t = peek();
-      const bool fill = (t.kind == TokenKind::kSeparator && t.unit != ':') ||
-                        (t.kind == TokenKind::kWord && t.word == kDateFillWord);
-      if (!fill) return;
-      take(t);
-    }
-  }
-  void skipBlanks() {
-    while (!reader_.atEnd() && isBlank(reader_.unit())) reader_.moveTo(reader_.at() + 1);
-  }
-  void skipSeparators() {
-    for (Token t = peek(); t.kind == TokenKind::kSeparator; t = peek()) take(t);
-  }
-
- private:
   const DateLocale& locale_;
   std::uint32_t kinds_;
   Reader reader_;
+  mutable std::int64_t peeked_at_ = -1;
+  mutable Token peeked_{};
 };
 
 bool isWord(const Token& token, WordKind kind) {

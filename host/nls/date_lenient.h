@@ -7,8 +7,8 @@
 //     the month's name or abbreviation, in any case and with or without its closing
 //     '.' ("3 jan 1999", "3. Jan 1999", "1999. január 3."). The fields may be apart
 //     by blanks, ',' '-' '.' '/' or the locale's fill words ("de", "г.", "年"), or not
-//     apart at all ("03Jan1999"). A weekday name may stand before or after them and
-//     must then be the date's own.
+//     apart at all ("03Jan1999"). A weekday name may stand before, among or after
+//     them and must then be the date's own.
 //   - Which number is which: with a month name, a number of more than two digits is
 //     the year; two short numbers are ordered as in the locale's medium form (day
 //     before year in "01Mar60", year first in hu_HU, ja_JP, kk_KZ, ko_KR, sk_SK,
@@ -24,10 +24,10 @@
 //     may also open or close it ("kl 23:59", "18.42 Uhr"). With a day-period marker,
 //     before or after ("6:42 PM", "下午6:42"), the hour runs 1-12; without, 0-23.
 //     Minutes and seconds run 0-59.
-//   - A datetime is a date and a time, the date first (with blanks, ',' or ':'
-//     between) or the time first (he_IL writes its datetimes so).
+//   - A datetime is a date and a time, the date first (with blanks or punctuation,
+//     ':' included, between) or the time first (he_IL writes its datetimes so).
 //   - Blanks, U+00A0 and zero units (the padding of a fixed field) may lead and
-//     trail; so may the separators and fill words that may stand between date fields.
+//     trail; punctuation and fill words may also trail, and lead a date.
 //
 // A lenient reading judges the whole text: it reports every unit consumed whether
 // it finds a date in it or not ("1960-blah" and a zero unit: 10 units, no date).
