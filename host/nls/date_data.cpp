@@ -57,10 +57,16 @@ constexpr DayPeriods kSpanishDayPeriods{U"a. m.", U"p. m."};
 using Quarters = std::array<std::u32string_view, 4>;
 constexpr Quarters kQuarterQ{U"Q1", U"Q2", U"Q3", U"Q4"};
 constexpr Quarters kQuarterT{U"T1", U"T2", U"T3", U"T4"};
-constexpr Quarters kSpanishQuarters{U"1.er trimestre", U"2.º trimestre", U"3.er trimestre",
-                                    U"4.º trimestre"};
 constexpr Quarters kArabicQuarters{U"الربع الأول", U"الربع الثاني", U"الربع الثالث",
                                    U"الربع الرابع"};
+constexpr ReadingWords kArabicWords{
+    {U"،"}, {}, kArabicQuarters, kArabicQuarters, {U"W", U"الأسبوع"}};
+constexpr ReadingWords kSpanishWords{
+    {U"de"},
+    {U"h"},
+    {U"1.er trimestre", U"2.º trimestre", U"3.er trimestre", U"4.º trimestre"},
+    kQuarterT,
+    {U"W", U"semana"}};
 constexpr std::array<std::u32string_view, 4> kHanDateFill{U"年", U"月", U"日"};
 
 // Week rules: ISO 8601 (weeks from Monday, week 1 holds the first Thursday), and
@@ -79,11 +85,7 @@ constexpr DateLocale kDateLocales[] = {
      DatePattern(U"hh:mm:ss a"),
      DatePattern(U"HH:mm:ss"),
      false,
-     {{U"،"},
-      {},
-      kArabicQuarters,
-      kArabicQuarters,
-      {U"W", U"الأسبوع"}},
+     kArabicWords,
      kSaturdayWeeks},
     {"ar_SY",
      {kLevantMonths, kLevantMonths, kArabicWeekdays, {U"ص", U"م"}},
@@ -94,11 +96,7 @@ constexpr DateLocale kDateLocales[] = {
      DatePattern(U"hh:mm:ss a"),
      DatePattern(U"HH:mm:ss"),
      false,
-     {{U"،"},
-      {},
-      kArabicQuarters,
-      kArabicQuarters,
-      {U"W", U"الأسبوع"}},
+     kArabicWords,
      kSaturdayWeeks},
     {"cs_CZ",
      {{U"ledna", U"února", U"března", U"dubna", U"května", U"června", U"července", U"srpna",
@@ -170,11 +168,7 @@ constexpr DateLocale kDateLocales[] = {
      DatePattern(U"hh:mm:ss a"),
      DatePattern(U"HH:mm:ss"),
      false,
-     {{U"de"},
-      {U"h"},
-      kSpanishQuarters,
-      kQuarterT,
-      {U"W", U"semana"}},
+     kSpanishWords,
      kIsoWeeks},
     {"es_MX",
      {kSpanishMonths, kSpanishAbbreviations, kSpanishWeekdays, kSpanishDayPeriods},
@@ -185,11 +179,7 @@ constexpr DateLocale kDateLocales[] = {
      DatePattern(U"hh:mm:ss a"),
      DatePattern(U"HH:mm:ss"),
      false,
-     {{U"de"},
-      {U"h"},
-      kSpanishQuarters,
-      kQuarterT,
-      {U"W", U"semana"}},
+     kSpanishWords,
      kSundayWeeks},
     {"fr_FR",
      {{U"janvier", U"février", U"mars", U"avril", U"mai", U"juin", U"juillet", U"août",
