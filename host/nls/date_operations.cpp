@@ -19,8 +19,9 @@
 // under LOCALE_DATE_YYQQ, YYMM and YYWW (dates only; see date_lenient.h). A text the
 // form does not fit, or which names no date or time, gives ZQ_NLS_DTIFMTERR, as does
 // an option word that names no form (with nothing consumed). The consumed count is
-// the units read (see readDateText, readLenient and readPeriod). A null handle, a negative length or a null text with a positive
-// length gives ZQ_NLS_INVALID_VALUE with nothing consumed. On failure the date is
+// the units read (see readDateText, readLenient and readPeriod). A null handle, a
+// negative length or a null text with a positive length gives ZQ_NLS_INVALID_VALUE
+// with nothing consumed. On failure the date is
 // (0, 0, 0) and a datetime or time the ordinary missing value. Any output pointer may
 // be null.
 #include <algorithm>
@@ -120,6 +121,13 @@ Status datetimeFormat(LocaleHandle* handle, double datetime, std::int32_t option
   return format(*locale, *pattern, value, buffer, capacity, out_length);
 }
 
+// The reading of a text under `pattern`; nothing when there is no pattern.
+std::optional<DateReading> readUnder(const DatePattern* pattern, const DateLocale& locale,
+                                     const ZQChar* text, std::int64_t length) {
+  if (pattern == nullptr) return std::nullopt;
+  return readDateText(*pattern, locale.names, locale.skips_leading_blanks, text, length);
+}
+
 // What a parser's option word asks for: one of the locale's patterns, a lenient
 // reading or a period; nothing when the word names no form.
 std::optional<DateReading> readDateOption(const DateLocale& locale, std::int32_t options,
@@ -131,17 +139,13 @@ std::optional<DateReading> readDateOption(const DateLocale& locale, std::int32_t
     case LOCALE_DATE_YYMM: return readPeriod(locale, PeriodForm::kMonth, text, length);
     case LOCALE_DATE_YYWW: return readPeriod(locale, PeriodForm::kWeek, text, length);
   }
-  const DatePattern* pattern = datePattern(locale, options);
-  if (pattern == nullptr) return std::nullopt;
-  return readDateText(*pattern, locale.names, locale.skips_leading_blanks, text, length);
+  return readUnder(datePattern(locale, options), locale, text, length);
 }
 
 std::optional<DateReading> readTimeOption(const DateLocale& locale, std::int32_t options,
                                           const ZQChar* text, std::int64_t length) {
   if (options == LOCALE_DATE_LENIENT) return readLenient(locale, LenientForm::kTime, text, length);
-  const DatePattern* pattern = timePattern(locale, options);
-  if (pattern == nullptr) return std::nullopt;
-  return readDateText(*pattern, locale.names, locale.skips_leading_blanks, text, length);
+  return readUnder(timePattern(locale, options), locale, text, length);
 }
 
 std::optional<DateReading> readDatetimeOption(const DateLocale& locale, std::int32_t options,
@@ -149,9 +153,7 @@ std::optional<DateReading> readDatetimeOption(const DateLocale& locale, std::int
   if (options == LOCALE_DATE_LENIENT) {
     return readLenient(locale, LenientForm::kDatetime, text, length);
   }
-  const DatePattern* pattern = datetimePattern(locale, options);
-  if (pattern == nullptr) return std::nullopt;
-  return readDateText(*pattern, locale.names, locale.skips_leading_blanks, text, length);
+  return readUnder(datetimePattern(locale, options), locale, text, length);
 }
 
 // Reads a text for one of the parsers; `read_option` reads it as the option word
