@@ -1,6 +1,7 @@
 // Dates formatted and parsed through the host's locale operations, beside the C
 // library (gmtime_r + strftime, strptime) and ICU's SimpleDateFormat, on the same
-// dates: en_US style 0 ("09/17/2001") and fr_FR style 2 ("lundi 17 septembre 2001").
+// dates: en_US style 0 ("09/17/2001") and fr_FR style 2 ("lundi 17 septembre 2001"),
+// read under their pattern and leniently.
 //
 // The C library runs in the "C" locale, so its long form has English names; the
 // work per call is the same.
@@ -142,6 +143,16 @@ void BM_LongParseCLibrary(benchmark::State& s) {
   static const Texts texts = textsOf(host().fr_fr, 2, kLongC);
   cLibraryParse(s, kLongC, texts);
 }
+// The same texts read leniently: the host finds the form itself (ICU's parse, below,
+// is lenient by default).
+void BM_ShortLenientHost(benchmark::State& s) {
+  static const Texts texts = textsOf(host().en_us, 0, kShortC);
+  hostParse(s, host().en_us, zq::LOCALE_DATE_LENIENT, texts);
+}
+void BM_LongLenientHost(benchmark::State& s) {
+  static const Texts texts = textsOf(host().fr_fr, 2, kLongC);
+  hostParse(s, host().fr_fr, zq::LOCALE_DATE_LENIENT, texts);
+}
 BENCHMARK(BM_ShortFormatHost);
 BENCHMARK(BM_ShortFormatCLibrary);
 BENCHMARK(BM_LongFormatHost);
@@ -150,6 +161,8 @@ BENCHMARK(BM_ShortParseHost);
 BENCHMARK(BM_ShortParseCLibrary);
 BENCHMARK(BM_LongParseHost);
 BENCHMARK(BM_LongParseCLibrary);
+BENCHMARK(BM_ShortLenientHost);
+BENCHMARK(BM_LongLenientHost);
 
 #ifdef ZQ_BENCH_WITH_ICU
 // A SimpleDateFormat of the same pattern, on UTC, as ICU users would hold one.

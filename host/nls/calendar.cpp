@@ -72,6 +72,18 @@ std::int32_t weekdayOfDay(std::int64_t days) {
   return static_cast<std::int32_t>(days + 5 - floorDiv(days + 5, 7) * 7);
 }
 
+std::int64_t weekStartDay(std::int32_t year, std::int32_t week, WeekRule rule) {
+  const std::int64_t january1 = daysSinceEpoch(CivilDate{year, 1, 1});
+  // Days from the start of the week holding 1 January to 1 January itself.
+  const std::int32_t lead = (weekdayOfDay(january1) - rule.first_weekday + 7) % 7;
+  // That week holds 7 - lead days of the year; too few make it the last week of the
+  // year before, and week 1 the one after it.
+  const std::int64_t week1 = january1 - lead + (7 - lead < rule.min_days ? 7 : 0);
+  return week1 + 7 * static_cast<std::int64_t>(week - 1);
+}
+
+bool isSupportedDay(std::int64_t days) { return days >= kFirstDay && days <= kLastDay; }
+
 std::int32_t yearOfTwoDigits(std::int32_t two_digits) {
   return 1960 + (two_digits + 40) % 100;
 }

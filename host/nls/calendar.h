@@ -40,6 +40,22 @@ CivilDate dateOfDay(std::int64_t days);
 // The weekday of the day `days` after the epoch: 0 Sunday to 6 Saturday.
 std::int32_t weekdayOfDay(std::int64_t days);
 
+// How a locale numbers the weeks of a year: the weekday its weeks begin on (0
+// Sunday to 6 Saturday) and the fewest days of the new year its week 1 holds (1-7).
+// Week 1 is the first week that holds at least `min_days` days of January.
+struct WeekRule {
+  std::int32_t first_weekday;
+  std::int32_t min_days;
+};
+
+// The day (since the epoch) that begins week `week` of `year` under `rule`; week n
+// begins 7 (n - 1) days after week 1, whatever year that day falls in. Precondition:
+// `year` within kFirstYear..kLastYear.
+std::int64_t weekStartDay(std::int32_t year, std::int32_t week, WeekRule rule);
+
+// True for a day (since the epoch) within kFirstYear..kLastYear.
+bool isSupportedDay(std::int64_t days);
+
 // The year of 1960-2059 whose last two digits are `two_digits` (0-99): 60 is
 // 1960, 99 is 1999, 0 is 2000 and 59 is 2059.
 std::int32_t yearOfTwoDigits(std::int32_t two_digits);

@@ -11,6 +11,16 @@
 // seconds (de_DE, es_ES, fr_FR, sv_SE) write and read whole minutes. Every time style
 // writes seconds: style 0 on the twelve-hour clock with the locale's markers, style 1
 // as "HH:mm:ss".
+//
+// For lenient and period reading each locale adds the words its dates and times carry
+// besides names (fill words such as "de" and "г.", time marks such as "h" and "時"),
+// its quarter names in full and abbreviated, the marks of a week's number ("W" in
+// every locale, and the locale's own word), and its week rule: ISO 8601 weeks (from
+// Monday, week 1 holding 4 January) in cs, de, es_ES, fr, hu, it, nl, pl, ru, sk and
+// sv; weeks from Sunday whose week 1 holds 1 January in es_MX, he, ja, ko and zh_TW;
+// from Monday so in kk and zh_CN; from Saturday so in ar_SD and ar_SY; and in en_US
+// weeks from Sunday whose week 1 is the first whole week ("W1 1999" is Sunday 3
+// January 1999, as 1 January 1999 was a Friday).
 #include "host/nls/date_data.h"
 
 #include <algorithm>
@@ -44,6 +54,26 @@ constexpr Months kSpanishAbbreviations{U"ene", U"feb", U"mar",  U"abr", U"may", 
 constexpr Weekdays kSpanishWeekdays{U"domingo", U"lunes",   U"martes", U"miércoles",
                                     U"jueves",  U"viernes", U"sábado"};
 constexpr DayPeriods kSpanishDayPeriods{U"a. m.", U"p. m."};
+using Quarters = std::array<std::u32string_view, 4>;
+constexpr Quarters kQuarterQ{U"Q1", U"Q2", U"Q3", U"Q4"};
+constexpr Quarters kQuarterT{U"T1", U"T2", U"T3", U"T4"};
+constexpr Quarters kArabicQuarters{U"الربع الأول", U"الربع الثاني", U"الربع الثالث",
+                                   U"الربع الرابع"};
+constexpr ReadingWords kArabicWords{
+    {U"،"}, {}, kArabicQuarters, kArabicQuarters, {U"W", U"الأسبوع"}};
+constexpr ReadingWords kSpanishWords{
+    {U"de"},
+    {U"h"},
+    {U"1.er trimestre", U"2.º trimestre", U"3.er trimestre", U"4.º trimestre"},
+    kQuarterT,
+    {U"W", U"semana"}};
+constexpr std::array<std::u32string_view, 4> kHanDateFill{U"年", U"月", U"日"};
+
+// Week rules: ISO 8601 (weeks from Monday, week 1 holds the first Thursday), and
+// weeks from Sunday or Saturday whose week 1 holds 1 January.
+constexpr WeekRule kIsoWeeks{1, 4};
+constexpr WeekRule kSundayWeeks{0, 1};
+constexpr WeekRule kSaturdayWeeks{6, 1};
 
 constexpr DateLocale kDateLocales[] = {
     {"ar_SD",
@@ -54,7 +84,9 @@ constexpr DateLocale kDateLocales[] = {
      DatePattern(U"dd MMMM yyyy HH:mm:ss"),
      DatePattern(U"hh:mm:ss a"),
      DatePattern(U"HH:mm:ss"),
-     false},
+     false,
+     kArabicWords,
+     kSaturdayWeeks},
     {"ar_SY",
      {kLevantMonths, kLevantMonths, kArabicWeekdays, {U"ص", U"م"}},
      DatePattern(U"dd/MM/yyyy"),
@@ -63,7 +95,9 @@ constexpr DateLocale kDateLocales[] = {
      DatePattern(U"dd MMMM yyyy HH:mm:ss"),
      DatePattern(U"hh:mm:ss a"),
      DatePattern(U"HH:mm:ss"),
-     false},
+     false,
+     kArabicWords,
+     kSaturdayWeeks},
     {"cs_CZ",
      {{U"ledna", U"února", U"března", U"dubna", U"května", U"června", U"července", U"srpna",
        U"září", U"října", U"listopadu", U"prosince"},
@@ -77,7 +111,13 @@ constexpr DateLocale kDateLocales[] = {
      DatePattern(U"dd. MMMM yyyy HH:mm:ss"),
      DatePattern(U"hh:mm:ss a"),
      DatePattern(U"HH:mm:ss"),
-     false},
+     false,
+     {{},
+      {},
+      {U"1. čtvrtletí", U"2. čtvrtletí", U"3. čtvrtletí", U"4. čtvrtletí"},
+      kQuarterQ,
+      {U"W", U"týden"}},
+     kIsoWeeks},
     {"de_DE",
      {{U"Januar", U"Februar", U"März", U"April", U"Mai", U"Juni", U"Juli", U"August",
        U"September", U"Oktober", U"November", U"Dezember"},
@@ -91,7 +131,13 @@ constexpr DateLocale kDateLocales[] = {
      DatePattern(U"dd. MMMM yyyy HH.mm 'Uhr'"),
      DatePattern(U"hh:mm:ss a"),
      DatePattern(U"HH:mm:ss"),
-     false},
+     false,
+     {{},
+      {U"Uhr"},
+      {U"1. Quartal", U"2. Quartal", U"3. Quartal", U"4. Quartal"},
+      kQuarterQ,
+      {U"W", U"KW", U"Woche"}},
+     kIsoWeeks},
     {"en_US",
      {{U"January", U"February", U"March", U"April", U"May", U"June", U"July", U"August",
        U"September", U"October", U"November", U"December"},
@@ -105,7 +151,14 @@ constexpr DateLocale kDateLocales[] = {
      DatePattern(U"ddMMMyyyy:HH:mm:ss"),
      DatePattern(U"hh:mm:ss a"),
      DatePattern(U"HH:mm:ss"),
-     true},
+     true,
+     {{},
+      {},
+      {U"1st quarter", U"2nd quarter", U"3rd quarter", U"4th quarter"},
+      kQuarterQ,
+      {U"W", U"Week"}},
+     // Weeks from Sunday; week 1 is the first whole week, begun by the first Sunday.
+     WeekRule{0, 7}},
     {"es_ES",
      {kSpanishMonths, kSpanishAbbreviations, kSpanishWeekdays, kSpanishDayPeriods},
      DatePattern(U"dd/MM/yyyy"),
@@ -114,7 +167,9 @@ constexpr DateLocale kDateLocales[] = {
      DatePattern(U"dd 'de' MMMM 'de' yyyy HH'H'mm"),
      DatePattern(U"hh:mm:ss a"),
      DatePattern(U"HH:mm:ss"),
-     false},
+     false,
+     kSpanishWords,
+     kIsoWeeks},
     {"es_MX",
      {kSpanishMonths, kSpanishAbbreviations, kSpanishWeekdays, kSpanishDayPeriods},
      DatePattern(U"dd/MM/yyyy"),
@@ -123,7 +178,9 @@ constexpr DateLocale kDateLocales[] = {
      DatePattern(U"dd 'de' MMMM 'de' yyyy HH:mm:ss"),
      DatePattern(U"hh:mm:ss a"),
      DatePattern(U"HH:mm:ss"),
-     false},
+     false,
+     kSpanishWords,
+     kSundayWeeks},
     {"fr_FR",
      {{U"janvier", U"février", U"mars", U"avril", U"mai", U"juin", U"juillet", U"août",
        U"septembre", U"octobre", U"novembre", U"décembre"},
@@ -137,7 +194,13 @@ constexpr DateLocale kDateLocales[] = {
      DatePattern(U"dd MMMM yyyy HH 'h' mm"),
      DatePattern(U"hh:mm:ss a"),
      DatePattern(U"HH:mm:ss"),
-     false},
+     false,
+     {{U"er"},
+      {U"h"},
+      {U"1er trimestre", U"2e trimestre", U"3e trimestre", U"4e trimestre"},
+      kQuarterT,
+      {U"W", U"S", U"semaine"}},
+     kIsoWeeks},
     {"he_IL",
      {{U"ינואר", U"פברואר", U"מרץ", U"אפריל", U"מאי", U"יוני", U"יולי", U"אוגוסט", U"ספטמבר",
        U"אוקטובר", U"נובמבר", U"דצמבר"},
@@ -152,7 +215,13 @@ constexpr DateLocale kDateLocales[] = {
      DatePattern(U"HH:mm:ss dd MMMM yyyy"),
      DatePattern(U"hh:mm:ss a"),
      DatePattern(U"HH:mm:ss"),
-     false},
+     false,
+     {{U"ב"},
+      {},
+      {U"רבעון 1", U"רבעון 2", U"רבעון 3", U"רבעון 4"},
+      kQuarterQ,
+      {U"W", U"שבוע"}},
+     kSundayWeeks},
     {"hu_HU",
      {{U"január", U"február", U"március", U"április", U"május", U"június", U"július",
        U"augusztus", U"szeptember", U"október", U"november", U"december"},
@@ -166,7 +235,13 @@ constexpr DateLocale kDateLocales[] = {
      DatePattern(U"yyyy. MMMM dd. HH:mm:ss"),
      DatePattern(U"a hh:mm:ss"),
      DatePattern(U"HH:mm:ss"),
-     false},
+     false,
+     {{},
+      {},
+      {U"I. negyedév", U"II. negyedév", U"III. negyedév", U"IV. negyedév"},
+      {U"I. n.év", U"II. n.év", U"III. n.év", U"IV. n.év"},
+      {U"W", U"hét"}},
+     kIsoWeeks},
     {"it_IT",
      {{U"gennaio", U"febbraio", U"marzo", U"aprile", U"maggio", U"giugno", U"luglio", U"agosto",
        U"settembre", U"ottobre", U"novembre", U"dicembre"},
@@ -180,7 +255,13 @@ constexpr DateLocale kDateLocales[] = {
      DatePattern(U"dd MMMM yyyy HH:mm:ss"),
      DatePattern(U"hh:mm:ss a"),
      DatePattern(U"HH:mm:ss"),
-     false},
+     false,
+     {{},
+      {},
+      {U"1º trimestre", U"2º trimestre", U"3º trimestre", U"4º trimestre"},
+      kQuarterT,
+      {U"W", U"settimana"}},
+     kIsoWeeks},
     {"ja_JP",
      {kNumberedMonths,
       kNumberedMonths,
@@ -192,7 +273,13 @@ constexpr DateLocale kDateLocales[] = {
      DatePattern(U"yyyy年MM月dd日 HH時mm分ss秒"),
      DatePattern(U"ahh:mm:ss"),
      DatePattern(U"HH:mm:ss"),
-     false},
+     false,
+     {kHanDateFill,
+      {U"時", U"分", U"秒"},
+      {U"第1四半期", U"第2四半期", U"第3四半期", U"第4四半期"},
+      kQuarterQ,
+      {U"W", U"第", U"週"}},
+     kSundayWeeks},
     {"kk_KZ",
      {{U"қаңтар", U"ақпан", U"наурыз", U"сәуір", U"мамыр", U"маусым", U"шілде", U"тамыз",
        U"қыркүйек", U"қазан", U"қараша", U"желтоқсан"},
@@ -206,7 +293,13 @@ constexpr DateLocale kDateLocales[] = {
      DatePattern(U"yyyy ж. dd MMMM HH:mm:ss"),
      DatePattern(U"hh:mm:ss a"),
      DatePattern(U"HH:mm:ss"),
-     false},
+     false,
+     {{U"ж."},
+      {},
+      {U"І тоқсан", U"ІІ тоқсан", U"ІІІ тоқсан", U"IV тоқсан"},
+      {U"І тқс.", U"ІІ тқс.", U"ІІІ тқс.", U"IV тқс."},
+      {U"W", U"апта"}},
+     WeekRule{1, 1}},
     {"ko_KR",
      {{U"1월", U"2월", U"3월", U"4월", U"5월", U"6월", U"7월", U"8월", U"9월", U"10월", U"11월",
        U"12월"},
@@ -220,7 +313,13 @@ constexpr DateLocale kDateLocales[] = {
      DatePattern(U"yyyy년 MM월 dd일 HH시mm분ss초"),
      DatePattern(U"a hh:mm:ss"),
      DatePattern(U"HH:mm:ss"),
-     false},
+     false,
+     {{U"년", U"월", U"일"},
+      {U"시", U"분", U"초"},
+      {U"제 1/4분기", U"제 2/4분기", U"제 3/4분기", U"제 4/4분기"},
+      {U"1분기", U"2분기", U"3분기", U"4분기"},
+      {U"W", U"주"}},
+     kSundayWeeks},
     {"nl_NL",
      {{U"januari", U"februari", U"maart", U"april", U"mei", U"juni", U"juli", U"augustus",
        U"september", U"oktober", U"november", U"december"},
@@ -234,7 +333,13 @@ constexpr DateLocale kDateLocales[] = {
      DatePattern(U"dd MMMM yyyy HH:mm:ss 'uur'"),
      DatePattern(U"hh:mm:ss a"),
      DatePattern(U"HH:mm:ss"),
-     false},
+     false,
+     {{},
+      {U"uur"},
+      {U"1e kwartaal", U"2e kwartaal", U"3e kwartaal", U"4e kwartaal"},
+      {U"K1", U"K2", U"K3", U"K4"},
+      {U"W", U"week"}},
+     kIsoWeeks},
     {"pl_PL",
      {{U"stycznia", U"lutego", U"marca", U"kwietnia", U"maja", U"czerwca", U"lipca",
        U"sierpnia", U"września", U"października", U"listopada", U"grudnia"},
@@ -248,7 +353,13 @@ constexpr DateLocale kDateLocales[] = {
      DatePattern(U"dd MMMM yyyy HH:mm:ss"),
      DatePattern(U"hh:mm:ss a"),
      DatePattern(U"HH:mm:ss"),
-     false},
+     false,
+     {{U"r."},
+      {},
+      {U"I kwartał", U"II kwartał", U"III kwartał", U"IV kwartał"},
+      {U"I kw.", U"II kw.", U"III kw.", U"IV kw."},
+      {U"W", U"tydzień"}},
+     kIsoWeeks},
     {"ru_RU",
      {{U"января", U"февраля", U"марта", U"апреля", U"мая", U"июня", U"июля", U"августа",
        U"сентября", U"октября", U"ноября", U"декабря"},
@@ -263,7 +374,13 @@ constexpr DateLocale kDateLocales[] = {
      DatePattern(U"dd MMMM yyyy г. HH:mm:ss"),
      DatePattern(U"hh:mm:ss a"),
      DatePattern(U"HH:mm:ss"),
-     false},
+     false,
+     {{U"г."},
+      {},
+      {U"1-й квартал", U"2-й квартал", U"3-й квартал", U"4-й квартал"},
+      {U"1-й кв.", U"2-й кв.", U"3-й кв.", U"4-й кв."},
+      {U"W", U"неделя"}},
+     kIsoWeeks},
     {"sk_SK",
      {{U"januára", U"februára", U"marca", U"apríla", U"mája", U"júna", U"júla", U"augusta",
        U"septembra", U"októbra", U"novembra", U"decembra"},
@@ -277,7 +394,13 @@ constexpr DateLocale kDateLocales[] = {
      DatePattern(U"yyyy, MMMM dd HH:mm:ss"),
      DatePattern(U"hh:mm:ss a"),
      DatePattern(U"HH:mm:ss"),
-     false},
+     false,
+     {{},
+      {},
+      {U"1. štvrťrok", U"2. štvrťrok", U"3. štvrťrok", U"4. štvrťrok"},
+      kQuarterQ,
+      {U"W", U"týždeň"}},
+     kIsoWeeks},
     {"sv_SE",
      {{U"januari", U"februari", U"mars", U"april", U"maj", U"juni", U"juli", U"augusti",
        U"september", U"oktober", U"november", U"december"},
@@ -292,7 +415,13 @@ constexpr DateLocale kDateLocales[] = {
      DatePattern(U"'den' dd MMMM yyyy 'kl' HH:mm"),
      DatePattern(U"hh:mm:ss a"),
      DatePattern(U"HH:mm:ss"),
-     false},
+     false,
+     {{U"den", U"en", U":e", U":a"},
+      {U"kl."},
+      {U"1:a kvartalet", U"2:a kvartalet", U"3:e kvartalet", U"4:e kvartalet"},
+      {U"K1", U"K2", U"K3", U"K4"},
+      {U"W", U"v.", U"vecka"}},
+     kIsoWeeks},
     {"zh_CN",
      {{U"一月", U"二月", U"三月", U"四月", U"五月", U"六月", U"七月", U"八月", U"九月", U"十月",
        U"十一月", U"十二月"},
@@ -305,7 +434,13 @@ constexpr DateLocale kDateLocales[] = {
      DatePattern(U"yyyy年MM月dd日 HH时mm分ss秒"),
      DatePattern(U"ahh:mm:ss"),
      DatePattern(U"HH:mm:ss"),
-     false},
+     false,
+     {kHanDateFill,
+      {U"时", U"分", U"秒"},
+      {U"第一季度", U"第二季度", U"第三季度", U"第四季度"},
+      {U"1季度", U"2季度", U"3季度", U"4季度"},
+      {U"W", U"第", U"周"}},
+     WeekRule{1, 1}},
     {"zh_TW",
      {kNumberedMonths, kNumberedMonths, kChineseWeekdays, {U"上午", U"下午"}},
      DatePattern(U"yyyy/_M/_d"),
@@ -314,11 +449,27 @@ constexpr DateLocale kDateLocales[] = {
      DatePattern(U"yyyy年MM月dd日 HH時mm分ss秒"),
      DatePattern(U"ahh:mm:ss"),
      DatePattern(U"HH:mm:ss"),
-     false},
+     false,
+     {kHanDateFill,
+      {U"時", U"分", U"秒"},
+      {U"第1季", U"第2季", U"第3季", U"第4季"},
+      {U"第1季", U"第2季", U"第3季", U"第4季"},
+      {U"W", U"第", U"週"}},
+     kSundayWeeks},
 };
 
 // Every record's patterns are of their kind and write at most kMaxDateTextUnits,
-// and none of its names is empty (an empty name would match any text).
+// none of its names is empty (an empty name would match any text) and none begins
+// with a blank (lenient reading takes a blank for a separator at once), it has a
+// week mark, and its week rule is one.
+// The words are taken by reference: GCC 12 will not copy a list's empty entries in
+// a constant expression.
+template <std::size_t N>
+constexpr bool noneStartsBlank(const std::array<std::u32string_view, N>& words) {
+  return std::none_of(words.begin(), words.end(), [](const std::u32string_view& word) {
+    return word.starts_with(U' ') || word.starts_with(U'\u00A0') || word.starts_with(U'\0');
+  });
+}
 template <std::size_t N>
 constexpr bool noneEmpty(const std::array<std::u32string_view, N>& names) {
   return std::none_of(names.begin(), names.end(), [](auto name) { return name.empty(); });
@@ -332,8 +483,19 @@ constexpr bool isSound(const DateLocale& r) {
   const auto timeOnly = [&fits](const DatePattern& p, DateField hour) {
     return fits(p) && !p.hasDate() && p.has(hour) && p.has(DateField::kSecond);
   };
-  return noneEmpty(n.months) && noneEmpty(n.month_abbreviations) && noneEmpty(n.weekdays) &&
-         noneEmpty(n.day_periods) && dateOnly(r.short_date) && dateOnly(r.medium_date) &&
+  const ReadingWords& w = r.words;
+  const bool weeks_sound = r.weeks.first_weekday >= 0 && r.weeks.first_weekday <= 6 &&
+                           r.weeks.min_days >= 1 && r.weeks.min_days <= 7;
+  const bool no_blank_starts =
+      noneStartsBlank(n.months) && noneStartsBlank(n.month_abbreviations) &&
+      noneStartsBlank(n.weekdays) && noneStartsBlank(n.day_periods) &&
+      noneStartsBlank(w.date_fill) && noneStartsBlank(w.time_marks) &&
+      noneStartsBlank(w.quarters) && noneStartsBlank(w.quarter_abbreviations) &&
+      noneStartsBlank(w.week_marks);
+  return no_blank_starts && noneEmpty(n.months) && noneEmpty(n.month_abbreviations) &&
+         noneEmpty(n.weekdays) &&
+         noneEmpty(n.day_periods) && noneEmpty(w.quarters) &&
+         noneEmpty(w.quarter_abbreviations) && !w.week_marks[0].empty() && weeks_sound && dateOnly(r.short_date) && dateOnly(r.medium_date) &&
          dateOnly(r.long_date) && fits(r.datetime) && r.datetime.hasDate() &&
          r.datetime.hasTime() && timeOnly(r.time12, DateField::kHourOfHalfDay) &&
          timeOnly(r.time24, DateField::kHour);

@@ -14,19 +14,24 @@
 // but ZQ_OK and ZQ_NLS_FMT_TRUNCATE nothing is written and the length is 0.
 //
 // Parsers read the text under the pattern the option word names (the same styles as
-// the formats; date styles for dates, 0 for datetimes, time styles for times). A text
-// the pattern does not fit, or which names no date or time, gives ZQ_NLS_DTIFMTERR,
-// as does an option word that names no pattern. The consumed count is the units read
-// (see readDateText). A null handle, a negative length or a null text with a positive
-// length gives ZQ_NLS_INVALID_VALUE with nothing consumed. On failure the date is
+// the formats; date styles for dates, 0 for datetimes, time styles for times), or
+// leniently under LOCALE_DATE_LENIENT (all three), or as a quarter, month or week
+// under LOCALE_DATE_YYQQ, YYMM and YYWW (dates only; see date_lenient.h). A text the
+// form does not fit, or which names no date or time, gives ZQ_NLS_DTIFMTERR, as does
+// an option word that names no form (with nothing consumed). The consumed count is
+// the units read (see readDateText, readLenient and readPeriod). A null handle, a
+// negative length or a null text with a positive length gives ZQ_NLS_INVALID_VALUE
+// with nothing consumed. On failure the date is
 // (0, 0, 0) and a datetime or time the ordinary missing value. Any output pointer may
 // be null.
 #include <algorithm>
 #include <bit>
 #include <cmath>
 #include <cstring>
+#include <optional>
 
 #include "host/nls/date_data.h"
+#include "host/nls/date_lenient.h"
 #include "host/nls/service.h"
 
 namespace zq::host {
@@ -116,30 +121,63 @@ Status datetimeFormat(LocaleHandle* handle, double datetime, std::int32_t option
   return format(*locale, *pattern, value, buffer, capacity, out_length);
 }
 
-// Reads a text for one of the parsers; `choose` picks the pattern from the option
-// word. The reading's consumed count is stored, whatever the outcome.
-template <typename Choose>
+// The reading of a text under `pattern`; nothing when there is no pattern.
+std::optional<DateReading> readUnder(const DatePattern* pattern, const DateLocale& locale,
+                                     const ZQChar* text, std::int64_t length) {
+  if (pattern == nullptr) return std::nullopt;
+  return readDateText(*pattern, locale.names, locale.skips_leading_blanks, text, length);
+}
+
+// What a parser's option word asks for: one of the locale's patterns, a lenient
+// reading or a period; nothing when the word names no form.
+std::optional<DateReading> readDateOption(const DateLocale& locale, std::int32_t options,
+                                          const ZQChar* text, std::int64_t length) {
+  // option word -> reading
+  switch (options) {
+    case LOCALE_DATE_LENIENT: return readLenient(locale, LenientForm::kDate, text, length);
+    case LOCALE_DATE_YYQQ: return readPeriod(locale, PeriodForm::kQuarter, text, length);
+    case LOCALE_DATE_YYMM: return readPeriod(locale, PeriodForm::kMonth, text, length);
+    case LOCALE_DATE_YYWW: return readPeriod(locale, PeriodForm::kWeek, text, length);
+  }
+  return readUnder(datePattern(locale, options), locale, text, length);
+}
+
+std::optional<DateReading> readTimeOption(const DateLocale& locale, std::int32_t options,
+                                          const ZQChar* text, std::int64_t length) {
+  if (options == LOCALE_DATE_LENIENT) return readLenient(locale, LenientForm::kTime, text, length);
+  return readUnder(timePattern(locale, options), locale, text, length);
+}
+
+std::optional<DateReading> readDatetimeOption(const DateLocale& locale, std::int32_t options,
+                                              const ZQChar* text, std::int64_t length) {
+  if (options == LOCALE_DATE_LENIENT) {
+    return readLenient(locale, LenientForm::kDatetime, text, length);
+  }
+  return readUnder(datetimePattern(locale, options), locale, text, length);
+}
+
+// Reads a text for one of the parsers; `read_option` reads it as the option word
+// asks. The reading's consumed count is stored, whatever the outcome.
+template <typename ReadOption>
 Status read(LocaleHandle* handle, const ZQChar* text, std::int64_t length, std::int32_t options,
-            Choose choose, DateTimeValue& value, std::int64_t* consumed) {
+            ReadOption read_option, DateTimeValue& value, std::int64_t* consumed) {
   put<std::int64_t>(consumed, 0);
   const DateLocale* locale = dateLocaleOf(handle);
   if (locale == nullptr || length < 0 || (text == nullptr && length > 0)) {
     return ZQ_NLS_INVALID_VALUE;
   }
-  const DatePattern* pattern = choose(*locale, options);
-  if (pattern == nullptr) return ZQ_NLS_DTIFMTERR;
-  const DateReading reading =
-      readDateText(*pattern, locale->names, locale->skips_leading_blanks, text, length);
-  put(consumed, reading.consumed);
-  value = reading.value;
-  return reading.ok ? ZQ_OK : ZQ_NLS_DTIFMTERR;
+  const std::optional<DateReading> reading = read_option(*locale, options, text, length);
+  if (!reading) return ZQ_NLS_DTIFMTERR;
+  put(consumed, reading->consumed);
+  value = reading->value;
+  return reading->ok ? ZQ_OK : ZQ_NLS_DTIFMTERR;
 }
 
 Status bufferToDate(LocaleHandle* handle, const ZQChar* text, std::int64_t length,
                     std::int32_t options, std::int32_t* month, std::int32_t* day,
                     std::int32_t* year, std::int64_t* consumed) {
   DateTimeValue value{};
-  const Status status = read(handle, text, length, options, datePattern, value, consumed);
+  const Status status = read(handle, text, length, options, readDateOption, value, consumed);
   const CivilDate date = status == ZQ_OK ? value.date : CivilDate{0, 0, 0};
   put(month, date.month);
   put(day, date.day);
@@ -150,7 +188,7 @@ Status bufferToDate(LocaleHandle* handle, const ZQChar* text, std::int64_t lengt
 Status bufferToDatetime(LocaleHandle* handle, const ZQChar* text, std::int64_t length,
                         std::int32_t options, double* datetime, std::int64_t* consumed) {
   DateTimeValue value{};
-  const Status status = read(handle, text, length, options, datetimePattern, value, consumed);
+  const Status status = read(handle, text, length, options, readDatetimeOption, value, consumed);
   put(datetime, status == ZQ_OK
                     ? datetimeOf(daysSinceEpoch(value.date), value.second_of_day)
                     : kMissing);
@@ -160,7 +198,7 @@ Status bufferToDatetime(LocaleHandle* handle, const ZQChar* text, std::int64_t l
 Status bufferToTime(LocaleHandle* handle, const ZQChar* text, std::int64_t length,
                     std::int32_t options, double* seconds, std::int64_t* consumed) {
   DateTimeValue value{};
-  const Status status = read(handle, text, length, options, timePattern, value, consumed);
+  const Status status = read(handle, text, length, options, readTimeOption, value, consumed);
   put(seconds, status == ZQ_OK ? static_cast<double>(value.second_of_day) : kMissing);
   return status;
 }

@@ -3,9 +3,22 @@
 
 #include <cassert>
 
+#include "host/nls/date_reader.h"
 #include "host/udb/character_db.h"
 
 namespace zq::host {
+
+bool sameIgnoringCase(ZQChar text_unit, char32_t name_unit) {
+  if (text_unit == name_unit) return true;
+  // Two ASCII units differ in case only as letters one bit 0x20 apart; the case
+  // tables are searched only beyond ASCII.
+  if ((text_unit | name_unit) < 0x80) {
+    const ZQChar lower = text_unit | 0x20;
+    return lower >= 'a' && lower <= 'z' && (text_unit ^ 0x20) == name_unit;
+  }
+  return lowerCaseOf(text_unit) == lowerCaseOf(name_unit);
+}
+
 namespace {
 
 constexpr ZQChar kBlank = 0x0020;
@@ -38,95 +51,6 @@ class Writer {
  private:
   ZQChar* start_;
   ZQChar* next_;
-};
-
-bool sameIgnoringCase(ZQChar text_unit, char32_t name_unit) {
-  if (text_unit == name_unit) return true;
-  // Two ASCII units differ in case only as letters one bit 0x20 apart; the case
-  // tables are searched only beyond ASCII.
-  if ((text_unit | name_unit) < 0x80) {
-    const ZQChar lower = text_unit | 0x20;
-    return lower >= 'a' && lower <= 'z' && (text_unit ^ 0x20) == name_unit;
-  }
-  return lowerCaseOf(text_unit) == lowerCaseOf(name_unit);
-}
-
-// Reads the text left to right; a read that fails leaves the position where it was.
-class Reader {
- public:
-  Reader(const ZQChar* text, std::int64_t length) : text_(text), length_(length) {}
-
-  std::int64_t at() const { return at_; }
-  bool atEnd() const { return at_ == length_; }
-  void skipBlanks() {
-    while (at_ < length_ && text_[at_] == kBlank) ++at_;
-  }
-
-  bool literal(std::u32string_view units) {
-    if (length_ - at_ < static_cast<std::int64_t>(units.size())) return false;
-    for (std::size_t i = 0; i < units.size(); ++i) {
-      if (text_[at_ + static_cast<std::int64_t>(i)] != units[i]) return false;
-    }
-    at_ += static_cast<std::int64_t>(units.size());
-    return true;
-  }
-
-  // The value of `count` decimal digits, or -1.
-  std::int32_t digits(int count) {
-    if (length_ - at_ < count) return -1;
-    std::int32_t value = 0;
-    for (int i = 0; i < count; ++i) {
-      const ZQChar unit = text_[at_ + i];
-      if (unit - ZQChar{'0'} > 9) return -1;
-      value = value * 10 + static_cast<std::int32_t>(unit - '0');
-    }
-    at_ += count;
-    return value;
-  }
-
-  // Two units as the writer's blankPadded writes them: a blank and a digit, or two
-  // digits of which the first is not 0. -1 otherwise.
-  std::int32_t blankPadded() {
-    if (length_ - at_ < 2) return -1;
-    const ZQChar first = text_[at_];
-    if (first == kBlank) {
-      ++at_;
-      const std::int32_t value = digits(1);
-      if (value < 0) --at_;
-      return value;
-    }
-    if (first == '0') return -1;
-    return digits(2);
-  }
-
-  // The index of the longest name that the text continues with, in any case, or -1.
-  template <std::size_t N>
-  std::int32_t name(const std::array<std::u32string_view, N>& names) {
-    std::int32_t found = -1;
-    std::size_t found_length = 0;
-    for (std::size_t i = 0; i < N; ++i) {
-      const std::u32string_view candidate = names[i];
-      if (candidate.size() > found_length && continuesWith(candidate)) {
-        found = static_cast<std::int32_t>(i);
-        found_length = candidate.size();
-      }
-    }
-    at_ += static_cast<std::int64_t>(found_length);
-    return found;
-  }
-
- private:
-  bool continuesWith(std::u32string_view name) const {
-    if (length_ - at_ < static_cast<std::int64_t>(name.size())) return false;
-    for (std::size_t i = 0; i < name.size(); ++i) {
-      if (!sameIgnoringCase(text_[at_ + static_cast<std::int64_t>(i)], name[i])) return false;
-    }
-    return true;
-  }
-
-  const ZQChar* text_;
-  std::int64_t length_;
-  std::int64_t at_ = 0;
 };
 
 // Parts as read, before they are checked: -1 where the text had none.

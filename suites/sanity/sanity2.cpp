@@ -18,7 +18,7 @@ extern "C" std::int64_t zqvnleSanity2(TestServices* services, Word ctx, SuiteSta
   journalLine(f, JNL_LEVEL_INFO, U"\n***Beginning zqvnleSanity2 testing***\n");
 
   const sanity::Sanity2Run run{f, nls};
-  noteStep(f, U"TODATE, TOTIME, TODATETIME tests");
+  if (!sanity::runDatetimeSection(run)) return 1;
   if (!sanity::runIgnoreDecimalSection(run)) return 1;
   sanity::runSpaceGroupingSection(run);
   if (!sanity::runBufferToDoubleSection(run)) return 1;

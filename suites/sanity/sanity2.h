@@ -40,6 +40,10 @@ ParseFunctionTexts parseFunctionTexts(std::int32_t code);
 // "Undefined option" for any other word.
 const char32_t* cvtOptionName(std::int32_t options);
 
+// The name printed for a date option word, chosen by equality with the whole word;
+// "Undefined option" for any other word.
+const char32_t* dateOptionName(std::int32_t options);
+
 // When `position` (1-based, 0 for none) lies in the buffer and the locale's decimal
 // separator is not ".", replaces the unit there by the separator's first unit.
 void localiseDecimalPoint(ZQChar* buffer, std::int64_t units, std::int32_t position,
@@ -103,6 +107,10 @@ LocaleHandle* openSectionLocale(const Sanity2Run& run, const ZQChar* name, std::
 // Destroys a locale and checks that it returned ZQ_OK; false after the report
 // "zqnlsLocaleDestroy failed".
 bool closeSectionLocale(const Sanity2Run& run, LocaleHandle* locale);
+
+// The date/time section: every zqvnl_datetime_list record in its own locale. False
+// when a locale could not be created: the suite then ends with 1.
+bool runDatetimeSection(const Sanity2Run& run);
 
 // The integer section with LOCALE_CVT_IGNORE_DECIMAL over every LocaleInfo locale.
 // False when a locale could not be created: the suite then ends with 1.
