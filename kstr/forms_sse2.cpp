@@ -13,22 +13,22 @@ namespace {
 struct Sse2 {
   using Vec = __m128i;
   static constexpr std::size_t kBytes = 16;
-  static constexpr std::uint32_t kFullMask = 0xFFFF;
+  using Mask = std::uint32_t;
+  static constexpr Mask kFullMask = 0xFFFF;
   // Fills of a vector or more always start by reaching a vector boundary.
   static constexpr std::size_t kAlignedFillFrom = kBytes;
 
   // Every fill uses vector stores.
-  static bool stringFill(unsigned char*, unsigned char, std::size_t) { return false; }
+  static constexpr bool kStringFills = false;
 
   static Vec load(const void* p) { return _mm_loadu_si128(static_cast<const __m128i*>(p)); }
   static void store(void* p, Vec v) { _mm_storeu_si128(static_cast<__m128i*>(p), v); }
   static Vec splat8(unsigned char b) { return _mm_set1_epi8(static_cast<char>(b)); }
   static Vec splat32(std::uint32_t u) { return _mm_set1_epi32(static_cast<int>(u)); }
   static Vec equal8(Vec a, Vec b) { return _mm_cmpeq_epi8(a, b); }
-  static Vec equal32(Vec a, Vec b) { return _mm_cmpeq_epi32(a, b); }
   static Vec both(Vec a, Vec b) { return _mm_and_si128(a, b); }
   static Vec either(Vec a, Vec b) { return _mm_or_si128(a, b); }
-  static std::uint32_t byteMask(Vec v) { return static_cast<std::uint32_t>(_mm_movemask_epi8(v)); }
+  static Mask byteMask(Vec v) { return static_cast<Mask>(_mm_movemask_epi8(v)); }
   // Adding 0x80 - first moves first..first+25 to -128..-103 and every other byte above,
   // so one signed comparison finds the letters.
   static Vec toggleAsciiRange(Vec v, char first) {
