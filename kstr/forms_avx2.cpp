@@ -39,20 +39,6 @@ struct Avx2 {
   }
 };
 
-void memSet(void* p, int c, std::size_t n) { vector_loops::fillBytes<Avx2>(p, c, n); }
-void memTSet(ZQChar* p, ZQChar c, std::size_t n) { vector_loops::fillUnits<Avx2>(p, c, n); }
-std::int64_t memScan(const void* p, std::size_t n, int c) {
-  return vector_loops::findByte<Avx2, true>(p, n, c);
-}
-std::int64_t memNScan(const void* p, std::size_t n, int c) {
-  return vector_loops::findByte<Avx2, false>(p, n, c);
-}
-std::int64_t memTNScan(const ZQChar* p, std::size_t n, ZQChar c) {
-  return vector_loops::findUnequalUnit<Avx2>(p, n, c);
-}
-void strUp(char* s, std::int64_t n) { vector_loops::toggleAsciiCase<Avx2>(s, n, 'a'); }
-void strLow(char* s, std::int64_t n) { vector_loops::toggleAsciiCase<Avx2>(s, n, 'A'); }
-
 // Eight units a step, both table levels read with gathers. Lanes at or above 0x10000
 // (including values that are no code point) and lanes of unmapped blocks are masked out
 // of the gathers and keep a delta of 0. The odd units at the end go in pairs.
@@ -81,23 +67,14 @@ void toVariant(ZQChar* s, std::int64_t count, ExtremeTables tables) {
   }
   vector_loops::caseVariantsInPairs<Avx2>(s, i, n, tables.meta, tables.shift);
 }
+
 }  // namespace
 
 void avx2ToMin(ZQChar* s, std::int64_t n) { toVariant(s, n, leastVariantTables()); }
 void avx2ToMax(ZQChar* s, std::int64_t n) { toVariant(s, n, greatestVariantTables()); }
 
-const FormRoutines kAvx2Routines = {
-    .form = VectorForm::kAvx2,
-    .mem_set = memSet,
-    .mem_tset = memTSet,
-    .mem_scan = memScan,
-    .mem_nscan = memNScan,
-    .mem_tnscan = memTNScan,
-    .str_up = strUp,
-    .str_low = strLow,
-    .to_min = avx2ToMin,
-    .to_max = avx2ToMax,
-};
+constinit const FormRoutines kAvx2Routines =
+    vector_loops::formRoutines<Avx2>(VectorForm::kAvx2, avx2ToMin, avx2ToMax);
 
 }  // namespace zq::kstr
 

@@ -42,34 +42,10 @@ struct Avx512 {
   }
 };
 
-void memSet(void* p, int c, std::size_t n) { vector_loops::fillBytes<Avx512>(p, c, n); }
-void memTSet(ZQChar* p, ZQChar c, std::size_t n) { vector_loops::fillUnits<Avx512>(p, c, n); }
-std::int64_t memScan(const void* p, std::size_t n, int c) {
-  return vector_loops::findByte<Avx512, true>(p, n, c);
-}
-std::int64_t memNScan(const void* p, std::size_t n, int c) {
-  return vector_loops::findByte<Avx512, false>(p, n, c);
-}
-std::int64_t memTNScan(const ZQChar* p, std::size_t n, ZQChar c) {
-  return vector_loops::findUnequalUnit<Avx512>(p, n, c);
-}
-void strUp(char* s, std::int64_t n) { vector_loops::toggleAsciiCase<Avx512>(s, n, 'a'); }
-void strLow(char* s, std::int64_t n) { vector_loops::toggleAsciiCase<Avx512>(s, n, 'A'); }
-
 }  // namespace
 
-const FormRoutines kAvx512Routines = {
-    .form = VectorForm::kAvx512,
-    .mem_set = memSet,
-    .mem_tset = memTSet,
-    .mem_scan = memScan,
-    .mem_nscan = memNScan,
-    .mem_tnscan = memTNScan,
-    .str_up = strUp,
-    .str_low = strLow,
-    .to_min = avx2ToMin,
-    .to_max = avx2ToMax,
-};
+constinit const FormRoutines kAvx512Routines =
+    vector_loops::formRoutines<Avx512>(VectorForm::kAvx512, avx2ToMin, avx2ToMax);
 
 }  // namespace zq::kstr
 

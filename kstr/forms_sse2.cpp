@@ -38,20 +38,6 @@ struct Sse2 {
   }
 };
 
-void memSet(void* p, int c, std::size_t n) { vector_loops::fillBytes<Sse2>(p, c, n); }
-void memTSet(ZQChar* p, ZQChar c, std::size_t n) { vector_loops::fillUnits<Sse2>(p, c, n); }
-std::int64_t memScan(const void* p, std::size_t n, int c) {
-  return vector_loops::findByte<Sse2, true>(p, n, c);
-}
-std::int64_t memNScan(const void* p, std::size_t n, int c) {
-  return vector_loops::findByte<Sse2, false>(p, n, c);
-}
-std::int64_t memTNScan(const ZQChar* p, std::size_t n, ZQChar c) {
-  return vector_loops::findUnequalUnit<Sse2>(p, n, c);
-}
-void strUp(char* s, std::int64_t n) { vector_loops::toggleAsciiCase<Sse2>(s, n, 'a'); }
-void strLow(char* s, std::int64_t n) { vector_loops::toggleAsciiCase<Sse2>(s, n, 'A'); }
-
 // SSE2 has no gather: the table lookups go unit by unit, in pairs, with the tables read
 // directly rather than through a call per unit.
 void toVariant(ZQChar* s, std::int64_t n, ExtremeTables tables) {
@@ -64,18 +50,8 @@ void toMax(ZQChar* s, std::int64_t n) { toVariant(s, n, greatestVariantTables())
 
 }  // namespace
 
-const FormRoutines kSse2Routines = {
-    .form = VectorForm::kSse2,
-    .mem_set = memSet,
-    .mem_tset = memTSet,
-    .mem_scan = memScan,
-    .mem_nscan = memNScan,
-    .mem_tnscan = memTNScan,
-    .str_up = strUp,
-    .str_low = strLow,
-    .to_min = toMin,
-    .to_max = toMax,
-};
+constinit const FormRoutines kSse2Routines =
+    vector_loops::formRoutines<Sse2>(VectorForm::kSse2, toMin, toMax);
 
 }  // namespace zq::kstr
 

@@ -230,4 +230,32 @@ void caseVariantsInPairs(ZQChar* s, std::size_t from, std::size_t n, const std::
   if (i < n) s[i] = caseVariantOf<V>(s[i], meta, shift);
 }
 
+// Upper-cases and lower-cases ASCII letters: vdStrUp and vdStrLow.
+template <class V>
+void upperAscii(char* s, std::int64_t n) {
+  toggleAsciiCase<V>(s, n, 'a');
+}
+template <class V>
+void lowerAscii(char* s, std::int64_t n) {
+  toggleAsciiCase<V>(s, n, 'A');
+}
+
+// A form's routines: the skeletons over V, with the form's own case-variant routines.
+template <class V>
+constexpr FormRoutines formRoutines(VectorForm form, void (*to_min)(ZQChar*, std::int64_t),
+                                    void (*to_max)(ZQChar*, std::int64_t)) {
+  return FormRoutines{
+      .form = form,
+      .mem_set = fillBytes<V>,
+      .mem_tset = fillUnits<V>,
+      .mem_scan = findByte<V, true>,
+      .mem_nscan = findByte<V, false>,
+      .mem_tnscan = findUnequalUnit<V>,
+      .str_up = upperAscii<V>,
+      .str_low = lowerAscii<V>,
+      .to_min = to_min,
+      .to_max = to_max,
+  };
+}
+
 }  // namespace zq::kstr::vector_loops
