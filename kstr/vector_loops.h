@@ -16,10 +16,10 @@
 //                               processor's string store
 //   load(p), store(p, v)        unaligned load and store
 //   splat8(b), splat32(u)       every byte b, every 32-bit unit u
-//   equal8(a, b)                the bytes where a and b are equal, in the form's own
-//                               lanes type (a vector or a mask register)
-//   both(a, b), either(a, b)    and, or of two such lanes values
-//   byteMask(e)                 a Mask of lanes e: bit i for byte i
+//   equal8(a, b)                which bytes of a and b are equal, as a lanes value of
+//                               the form's own kind
+//   both(a, b), either(a, b)    the lanes equal in both, or in either, of two such values
+//   byteMask(e)                 the Mask of lanes e: bit i set where byte i is equal
 //   toggleAsciiRange(v, first)  bytes in first..first+25 get bit 0x20 flipped
 //
 // The scans visit units in ascending order and report the lowest qualifying index;

@@ -4,7 +4,9 @@
 // straight into the output; digits come out of the value's low end, so the digit string
 // is written right to left into its place. Decimal digits come three at a time: one
 // division by 1000 a group, the group's first digit by a multiplication and the other
-// two from a table of digit pairs. Only a truncated text is built aside and copied.
+// two from a table of digit pairs. Only a truncated text is built aside and copied. The
+// table operations (formatAs) write the common request themselves and hand the rest to
+// formatLaidOut (see formatAs).
 #include "host/nls/integer_format.h"
 
 #include <algorithm>
@@ -254,7 +256,7 @@ Status formatLaidOut(const NumberSymbols& symbols, IntegerOperand operand, std::
   Layout layout;
   layout.number = numberOf(symbols, operand, options);
   // Precision zeros come before the digit string and are not grouped. An octal text
-  // that starts with them needs no "0" prefix.
+  // that starts with them needs no "0" prefix (the only lead that is a lone "0").
   layout.zeros = std::max<std::int64_t>(0, std::int64_t{precision} - layout.number.digits.length);
   if (layout.zeros > 0 && layout.number.lead_first == '0' && layout.number.lead_length == 1) {
     layout.number.lead_length = 0;
