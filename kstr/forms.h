@@ -17,6 +17,7 @@ enum class VectorForm : int {
   kPortable = 0,  // plain C++, one unit at a time
   kSse2 = 1,      // 16-byte vectors
   kAvx2 = 2,      // 32-byte vectors
+  kAvx512 = 3,    // 64-byte vectors
 };
 
 // One form's routines.
@@ -37,6 +38,11 @@ extern const FormRoutines kPortableRoutines;
 #if defined(__x86_64__)
 extern const FormRoutines kSse2Routines;
 extern const FormRoutines kAvx2Routines;
+extern const FormRoutines kAvx512Routines;
+
+// The 32-byte form's zqzstmin and zqzstmax, which the 64-byte form shares.
+void avx2ToMin(ZQChar* s, std::int64_t n);
+void avx2ToMax(ZQChar* s, std::int64_t n);
 #endif
 
 // The best form this processor runs, probed once on first use.
@@ -52,10 +58,16 @@ bool forceVectorForm(VectorForm form);
 // Returns the exported routines to the best form.
 void resetVectorForm();
 
-// Byte fills of at least this many bytes go faster as one string store (rep stosb) than
-// as vector stores: the size of the processor's L2 cache when it has fast string stores,
-// beyond which a fill spills to L3 and stores that skip reading each line first win.
-// SIZE_MAX when the processor has no fast string stores. Probed once.
+// Fills of at least this many bytes go faster as one string store (rep stosb, or rep
+// stosl for 32-bit units) than as vector stores: the size of the processor's L2 cache
+// when it has fast string stores, beyond which a fill spills to L3 and stores that skip
+// reading each line first win. SIZE_MAX when the processor has no fast string stores.
+// Probed once; never below kLeastStringFill.
 std::size_t stringFillFrom();
+
+// Fills below this size never go to the string store, so they need not ask
+// stringFillFrom() (a call): every processor with fast string stores has an L2 cache at
+// least this large.
+constexpr std::size_t kLeastStringFill = std::size_t{256} << 10;
 
 }  // namespace zq::kstr

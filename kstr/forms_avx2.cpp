@@ -14,29 +14,23 @@ namespace {
 struct Avx2 {
   using Vec = __m256i;
   static constexpr std::size_t kBytes = 32;
-  static constexpr std::uint32_t kFullMask = 0xFFFFFFFF;
+  using Mask = std::uint32_t;
+  static constexpr Mask kFullMask = 0xFFFFFFFF;
   // Fills of 32 to 1136 bytes are unaligned vectors; from 1137 bytes the destination is
   // brought to a 32-byte boundary first.
   static constexpr std::size_t kAlignedFillFrom = 1137;
 
   // Fills that outgrow the L2 cache go to the processor's string store (see stringFillFrom).
-  static bool stringFill(unsigned char* d, unsigned char value, std::size_t n) {
-    if (n < stringFillFrom()) return false;
-    __asm__ volatile("rep stosb" : "+D"(d), "+c"(n) : "a"(value) : "memory");
-    return true;
-  }
+  static constexpr bool kStringFills = true;
 
   static Vec load(const void* p) { return _mm256_loadu_si256(static_cast<const __m256i*>(p)); }
   static void store(void* p, Vec v) { _mm256_storeu_si256(static_cast<__m256i*>(p), v); }
   static Vec splat8(unsigned char b) { return _mm256_set1_epi8(static_cast<char>(b)); }
   static Vec splat32(std::uint32_t u) { return _mm256_set1_epi32(static_cast<int>(u)); }
   static Vec equal8(Vec a, Vec b) { return _mm256_cmpeq_epi8(a, b); }
-  static Vec equal32(Vec a, Vec b) { return _mm256_cmpeq_epi32(a, b); }
   static Vec both(Vec a, Vec b) { return _mm256_and_si256(a, b); }
   static Vec either(Vec a, Vec b) { return _mm256_or_si256(a, b); }
-  static std::uint32_t byteMask(Vec v) {
-    return static_cast<std::uint32_t>(_mm256_movemask_epi8(v));
-  }
+  static Mask byteMask(Vec v) { return static_cast<Mask>(_mm256_movemask_epi8(v)); }
   // As in the 16-byte form: first..first+25 move to -128..-103, everything else above.
   static Vec toggleAsciiRange(Vec v, char first) {
     const Vec moved = _mm256_add_epi8(v, _mm256_set1_epi8(static_cast<char>(0x80 - first)));
@@ -44,20 +38,6 @@ struct Avx2 {
     return _mm256_xor_si256(v, _mm256_and_si256(letters, _mm256_set1_epi8(0x20)));
   }
 };
-
-void memSet(void* p, int c, std::size_t n) { vector_loops::fillBytes<Avx2>(p, c, n); }
-void memTSet(ZQChar* p, ZQChar c, std::size_t n) { vector_loops::fillUnits<Avx2>(p, c, n); }
-std::int64_t memScan(const void* p, std::size_t n, int c) {
-  return vector_loops::findByte<Avx2, true>(p, n, c);
-}
-std::int64_t memNScan(const void* p, std::size_t n, int c) {
-  return vector_loops::findByte<Avx2, false>(p, n, c);
-}
-std::int64_t memTNScan(const ZQChar* p, std::size_t n, ZQChar c) {
-  return vector_loops::findUnequalUnit<Avx2>(p, n, c);
-}
-void strUp(char* s, std::int64_t n) { vector_loops::toggleAsciiCase<Avx2>(s, n, 'a'); }
-void strLow(char* s, std::int64_t n) { vector_loops::toggleAsciiCase<Avx2>(s, n, 'A'); }
 
 // Eight units a step, both table levels read with gathers. Lanes at or above 0x10000
 // (including values that are no code point) and lanes of unmapped blocks are masked out
@@ -87,23 +67,14 @@ void toVariant(ZQChar* s, std::int64_t count, ExtremeTables tables) {
   }
   vector_loops::caseVariantsInPairs<Avx2>(s, i, n, tables.meta, tables.shift);
 }
-void toMin(ZQChar* s, std::int64_t n) { toVariant(s, n, leastVariantTables()); }
-void toMax(ZQChar* s, std::int64_t n) { toVariant(s, n, greatestVariantTables()); }
 
 }  // namespace
 
-const FormRoutines kAvx2Routines = {
-    .form = VectorForm::kAvx2,
-    .mem_set = memSet,
-    .mem_tset = memTSet,
-    .mem_scan = memScan,
-    .mem_nscan = memNScan,
-    .mem_tnscan = memTNScan,
-    .str_up = strUp,
-    .str_low = strLow,
-    .to_min = toMin,
-    .to_max = toMax,
-};
+void avx2ToMin(ZQChar* s, std::int64_t n) { toVariant(s, n, leastVariantTables()); }
+void avx2ToMax(ZQChar* s, std::int64_t n) { toVariant(s, n, greatestVariantTables()); }
+
+constinit const FormRoutines kAvx2Routines =
+    vector_loops::formRoutines<Avx2>(VectorForm::kAvx2, avx2ToMin, avx2ToMax);
 
 }  // namespace zq::kstr
 

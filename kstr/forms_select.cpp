@@ -1,5 +1,5 @@
 // Probes the processor once, picks the fastest form of the hot routines, and routes the
-// exported names to it on every call.
+// exported names to it on every call; the all-equal tests run on its scans.
 #include <atomic>
 #include <cstdint>
 
@@ -14,21 +14,51 @@ namespace zq::kstr {
 namespace {
 
 #if defined(__x86_64__)
-// AVX2 needs the instructions and an operating system that saves the 256-bit registers
-// on a context switch (XCR0 bits 1 and 2).
+// The extended register state the operating system saves on a context switch (XCR0),
+// or 0 when it does not say.
+unsigned savedRegisterState() {
+  unsigned eax = 0, ebx = 0, ecx = 0, edx = 0;
+  if (__get_cpuid(1, &eax, &ebx, &ecx, &edx) == 0) return 0;
+  constexpr unsigned kOsSavesExtendedState = 1u << 27;
+  if ((ecx & kOsSavesExtendedState) == 0) return 0;
+  unsigned xcr0_low = 0, xcr0_high = 0;
+  __asm__ volatile("xgetbv" : "=a"(xcr0_low), "=d"(xcr0_high) : "c"(0));
+  return xcr0_low;
+}
+
+// AVX2 needs the instructions (AVX too) and an operating system that saves the 256-bit
+// registers (XCR0 bits 1 and 2).
 bool processorRunsAvx2() {
   unsigned eax = 0, ebx = 0, ecx = 0, edx = 0;
   if (__get_cpuid(1, &eax, &ebx, &ecx, &edx) == 0) return false;
-  constexpr unsigned kOsSavesExtendedState = 1u << 27;
   constexpr unsigned kAvx = 1u << 28;
-  if ((ecx & kOsSavesExtendedState) == 0 || (ecx & kAvx) == 0) return false;
-  unsigned xcr0_low = 0, xcr0_high = 0;
-  __asm__ volatile("xgetbv" : "=a"(xcr0_low), "=d"(xcr0_high) : "c"(0));
   constexpr unsigned kXmmAndYmmState = 0x6;
-  if ((xcr0_low & kXmmAndYmmState) != kXmmAndYmmState) return false;
+  if ((ecx & kAvx) == 0 || (savedRegisterState() & kXmmAndYmmState) != kXmmAndYmmState) {
+    return false;
+  }
   if (__get_cpuid_count(7, 0, &eax, &ebx, &ecx, &edx) == 0) return false;
   constexpr unsigned kAvx2 = 1u << 5;
   return (ebx & kAvx2) != 0;
+}
+
+// The 64-byte form needs AVX-512 F and BW, an operating system that saves the mask and
+// 512-bit registers (XCR0 bits 5 to 7), and a processor that runs 512-bit vectors at its
+// full clock. Intel processors of the Skylake server generation lower the clock of the
+// whole core for a while after 512-bit instructions, which would cost the code around a
+// short scan more than the scan gains; AMD processors do not, so the form is taken on
+// those only.
+bool processorRunsAvx512Freely() {
+  if (!processorRunsAvx2()) return false;
+  unsigned eax = 0, ebx = 0, ecx = 0, edx = 0;
+  if (__get_cpuid(0, &eax, &ebx, &ecx, &edx) == 0) return false;
+  constexpr unsigned kAuth = 0x68747541, kEnti = 0x69746E65, kCamd = 0x444D4163;  // "AuthenticAMD"
+  if (ebx != kAuth || edx != kEnti || ecx != kCamd) return false;
+  constexpr unsigned kAllVectorState = 0xE6;
+  if ((savedRegisterState() & kAllVectorState) != kAllVectorState) return false;
+  if (__get_cpuid_count(7, 0, &eax, &ebx, &ecx, &edx) == 0) return false;
+  constexpr unsigned kAvx512F = 1u << 16;
+  constexpr unsigned kAvx512Bw = 1u << 30;
+  return (ebx & kAvx512F) != 0 && (ebx & kAvx512Bw) != 0;
 }
 #endif
 
@@ -42,7 +72,8 @@ std::size_t probeStringFillFrom() {
   if (static_cast<unsigned>(__get_cpuid_max(0x80000000, nullptr)) < kCacheLeaf) return SIZE_MAX;
   if (__get_cpuid(kCacheLeaf, &eax, &ebx, &ecx, &edx) == 0) return SIZE_MAX;
   const std::size_t l2_kib = ecx >> 16;
-  return l2_kib == 0 ? SIZE_MAX : l2_kib * 1024;
+  if (l2_kib == 0) return SIZE_MAX;
+  return l2_kib * 1024 < kLeastStringFill ? kLeastStringFill : l2_kib * 1024;
 #else
   return SIZE_MAX;
 #endif
@@ -51,6 +82,7 @@ std::size_t probeStringFillFrom() {
 VectorForm probeBestForm() {
 #if defined(__x86_64__)
   // SSE2 is part of every x86-64 processor.
+  if (processorRunsAvx512Freely()) return VectorForm::kAvx512;
   return processorRunsAvx2() ? VectorForm::kAvx2 : VectorForm::kSse2;
 #else
   return VectorForm::kPortable;
@@ -66,6 +98,8 @@ const FormRoutines* routinesOf(VectorForm form) {
       return &kSse2Routines;
     case VectorForm::kAvx2:
       return &kAvx2Routines;
+    case VectorForm::kAvx512:
+      return &kAvx512Routines;
   }
 #endif
   static_cast<void>(form);
@@ -88,16 +122,26 @@ std::size_t stringFillFrom() {
   return from;
 }
 
-const FormRoutines& activeRoutines() {
-  const FormRoutines* active = g_active.load(std::memory_order_relaxed);
-  if (active != nullptr) return *active;
-  active = routinesOf(bestVectorForm());
+namespace {
+
+// The first call's choice, out of line so that every later call is a load, a test and
+// the call through the table.
+[[gnu::noinline]] const FormRoutines& chooseRoutines() {
+  const FormRoutines* active = routinesOf(bestVectorForm());
   g_active.store(active, std::memory_order_relaxed);
   return *active;
 }
 
+}  // namespace
+
+const FormRoutines& activeRoutines() {
+  const FormRoutines* active = g_active.load(std::memory_order_relaxed);
+  if (active != nullptr) [[likely]] return *active;
+  return chooseRoutines();
+}
+
 bool forceVectorForm(VectorForm form) {
-  // The forms are ordered: a processor that runs one runs every lower one.
+  // The forms are ordered: a processor that takes one runs every lower one.
   if (static_cast<int>(form) > static_cast<int>(bestVectorForm())) return false;
   g_active.store(routinesOf(form), std::memory_order_relaxed);
   return true;
@@ -125,6 +169,15 @@ std::int64_t vdMemNScan(const void* p, std::size_t n, int c) {
 
 std::int64_t vdMemTNScan(const zq::ZQChar* p, std::size_t n, zq::ZQChar c) {
   return activeRoutines().mem_tnscan(p, n, c);
+}
+
+// The all-equal tests are the scans for a unit that differs, finding none.
+int vdMemNot(int c, const void* p, std::size_t n) {
+  return n == 0 || activeRoutines().mem_nscan(p, n, c) < 0 ? 1 : 0;
+}
+
+int vdMemTNot(zq::ZQChar c, const zq::ZQChar* p, std::size_t n) {
+  return n == 0 || activeRoutines().mem_tnscan(p, n, c) < 0 ? 1 : 0;
 }
 
 void vdStrUp(char* s, std::int64_t n) { activeRoutines().str_up(s, n); }

@@ -13,22 +13,22 @@ namespace {
 struct Sse2 {
   using Vec = __m128i;
   static constexpr std::size_t kBytes = 16;
-  static constexpr std::uint32_t kFullMask = 0xFFFF;
+  using Mask = std::uint32_t;
+  static constexpr Mask kFullMask = 0xFFFF;
   // Fills of a vector or more always start by reaching a vector boundary.
   static constexpr std::size_t kAlignedFillFrom = kBytes;
 
   // Every fill uses vector stores.
-  static bool stringFill(unsigned char*, unsigned char, std::size_t) { return false; }
+  static constexpr bool kStringFills = false;
 
   static Vec load(const void* p) { return _mm_loadu_si128(static_cast<const __m128i*>(p)); }
   static void store(void* p, Vec v) { _mm_storeu_si128(static_cast<__m128i*>(p), v); }
   static Vec splat8(unsigned char b) { return _mm_set1_epi8(static_cast<char>(b)); }
   static Vec splat32(std::uint32_t u) { return _mm_set1_epi32(static_cast<int>(u)); }
   static Vec equal8(Vec a, Vec b) { return _mm_cmpeq_epi8(a, b); }
-  static Vec equal32(Vec a, Vec b) { return _mm_cmpeq_epi32(a, b); }
   static Vec both(Vec a, Vec b) { return _mm_and_si128(a, b); }
   static Vec either(Vec a, Vec b) { return _mm_or_si128(a, b); }
-  static std::uint32_t byteMask(Vec v) { return static_cast<std::uint32_t>(_mm_movemask_epi8(v)); }
+  static Mask byteMask(Vec v) { return static_cast<Mask>(_mm_movemask_epi8(v)); }
   // Adding 0x80 - first moves first..first+25 to -128..-103 and every other byte above,
   // so one signed comparison finds the letters.
   static Vec toggleAsciiRange(Vec v, char first) {
@@ -37,20 +37,6 @@ struct Sse2 {
     return _mm_xor_si128(v, _mm_and_si128(letters, _mm_set1_epi8(0x20)));
   }
 };
-
-void memSet(void* p, int c, std::size_t n) { vector_loops::fillBytes<Sse2>(p, c, n); }
-void memTSet(ZQChar* p, ZQChar c, std::size_t n) { vector_loops::fillUnits<Sse2>(p, c, n); }
-std::int64_t memScan(const void* p, std::size_t n, int c) {
-  return vector_loops::findByte<Sse2, true>(p, n, c);
-}
-std::int64_t memNScan(const void* p, std::size_t n, int c) {
-  return vector_loops::findByte<Sse2, false>(p, n, c);
-}
-std::int64_t memTNScan(const ZQChar* p, std::size_t n, ZQChar c) {
-  return vector_loops::findUnequalUnit<Sse2>(p, n, c);
-}
-void strUp(char* s, std::int64_t n) { vector_loops::toggleAsciiCase<Sse2>(s, n, 'a'); }
-void strLow(char* s, std::int64_t n) { vector_loops::toggleAsciiCase<Sse2>(s, n, 'A'); }
 
 // SSE2 has no gather: the table lookups go unit by unit, in pairs, with the tables read
 // directly rather than through a call per unit.
@@ -64,18 +50,8 @@ void toMax(ZQChar* s, std::int64_t n) { toVariant(s, n, greatestVariantTables())
 
 }  // namespace
 
-const FormRoutines kSse2Routines = {
-    .form = VectorForm::kSse2,
-    .mem_set = memSet,
-    .mem_tset = memTSet,
-    .mem_scan = memScan,
-    .mem_nscan = memNScan,
-    .mem_tnscan = memTNScan,
-    .str_up = strUp,
-    .str_low = strLow,
-    .to_min = toMin,
-    .to_max = toMax,
-};
+constinit const FormRoutines kSse2Routines =
+    vector_loops::formRoutines<Sse2>(VectorForm::kSse2, toMin, toMax);
 
 }  // namespace zq::kstr
 

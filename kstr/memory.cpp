@@ -1,5 +1,5 @@
-// Wide-string and memory primitives: lengths, copies, comparisons, all-equal tests and
-// duplication into a pool. The fills and scans live in the forms_*.cpp files.
+// Wide-string and memory primitives: lengths, copies, comparisons and duplication into a
+// pool. The fills, scans and all-equal tests go through kstr/forms_select.cpp.
 #include <cstdint>
 #include <cstring>
 
@@ -76,22 +76,6 @@ void vdStrTCpy(const zq::ZQChar* src, zq::ZQChar* dst) {
   }
   std::size_t i = 0;
   while ((dst[i] = src[i]) != 0) ++i;
-}
-
-int vdMemNot(int c, const void* p, std::size_t n) {
-  const auto* bytes = static_cast<const unsigned char*>(p);
-  const auto value = static_cast<unsigned char>(c);
-  for (std::size_t i = 0; i < n; ++i) {
-    if (bytes[i] != value) return 0;
-  }
-  return 1;
-}
-
-int vdMemTNot(zq::ZQChar c, const zq::ZQChar* p, std::size_t n) {
-  for (std::size_t i = 0; i < n; ++i) {
-    if (p[i] != c) return 0;
-  }
-  return 1;
 }
 
 int vdMemCmp(const void* a, const void* b, std::size_t n) {

@@ -8,16 +8,18 @@
 //
 // `V` provides:
 //   Vec                         the vector register type
-//   kBytes                      its width in bytes (16 or 32)
-//   kFullMask                   byteMask of a vector whose every byte is set
+//   kBytes                      its width in bytes (16, 32 or 64)
+//   Mask                        an unsigned integer of at least kBytes bits
+//   kFullMask                   the Mask of a vector whose every byte is equal
 //   kAlignedFillFrom            fills of at least this many bytes align the destination
-//   stringFill(d, b, n)         fills n bytes with b as one string store, returning true,
-//                               or returns false when vector stores serve n bytes better
+//   kStringFills                whether fills from stringFillFrom() bytes on go to the
+//                               processor's string store
 //   load(p), store(p, v)        unaligned load and store
 //   splat8(b), splat32(u)       every byte b, every 32-bit unit u
-//   equal8(a, b), equal32(a, b) all-ones lanes where a and b are equal
-//   both(a, b), either(a, b)    bitwise and, or
-//   byteMask(v)                 one bit per byte: its top bit
+//   equal8(a, b)                which bytes of a and b are equal, as a lanes value of
+//                               the form's own kind
+//   both(a, b), either(a, b)    the lanes equal in both, or in either, of two such values
+//   byteMask(e)                 the Mask of lanes e: bit i set where byte i is equal
 //   toggleAsciiRange(v, first)  bytes in first..first+25 get bit 0x20 flipped
 //
 // The scans visit units in ascending order and report the lowest qualifying index;
@@ -27,6 +29,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "kstr/forms.h"
 #include "zq/types.h"
 
 namespace zq::kstr::vector_loops {
@@ -41,6 +44,12 @@ std::size_t bytesToAlignment(const void* p) {
 template <class V>
 std::size_t smaller(std::size_t a, std::size_t b) {
   return a < b ? a : b;
+}
+
+// The index of the lowest set bit of a non-zero mask.
+template <class V>
+std::size_t lowestBit(typename V::Mask mask) {
+  return static_cast<std::size_t>(__builtin_ctzll(mask));
 }
 
 // Index of the first byte that equals (kEqual) or differs from (!kEqual) `value`, or -1.
@@ -68,9 +77,9 @@ std::int64_t findByte(const void* p, std::size_t n, int c) {
     }
   }
   for (; i + V::kBytes <= n; i += V::kBytes) {
-    std::uint32_t mask = V::byteMask(V::equal8(V::load(s + i), needle));
+    typename V::Mask mask = V::byteMask(V::equal8(V::load(s + i), needle));
     if constexpr (!kEqual) mask = ~mask & V::kFullMask;
-    if (mask != 0) return static_cast<std::int64_t>(i + static_cast<unsigned>(__builtin_ctz(mask)));
+    if (mask != 0) return static_cast<std::int64_t>(i + lowestBit<V>(mask));
   }
   for (; i < n; ++i) {
     if ((s[i] == value) == kEqual) return static_cast<std::int64_t>(i);
@@ -78,7 +87,8 @@ std::int64_t findByte(const void* p, std::size_t n, int c) {
   return -1;
 }
 
-// Index of the first 32-bit unit that differs from `value`, or -1.
+// Index of the first 32-bit unit that differs from `value`, or -1. The units are
+// compared byte by byte: the first byte that differs lies in the first unit that does.
 template <class V>
 std::int64_t findUnequalUnit(const ZQChar* s, std::size_t n, ZQChar value) {
   if (s == nullptr) return -1;
@@ -94,17 +104,15 @@ std::int64_t findUnequalUnit(const ZQChar* s, std::size_t n, ZQChar value) {
   }
   const typename V::Vec needle = V::splat32(value);
   for (; i + 4 * kUnits <= n; i += 4 * kUnits) {
-    const auto e0 = V::equal32(V::load(s + i), needle);
-    const auto e1 = V::equal32(V::load(s + i + kUnits), needle);
-    const auto e2 = V::equal32(V::load(s + i + 2 * kUnits), needle);
-    const auto e3 = V::equal32(V::load(s + i + 3 * kUnits), needle);
+    const auto e0 = V::equal8(V::load(s + i), needle);
+    const auto e1 = V::equal8(V::load(s + i + kUnits), needle);
+    const auto e2 = V::equal8(V::load(s + i + 2 * kUnits), needle);
+    const auto e3 = V::equal8(V::load(s + i + 3 * kUnits), needle);
     if (V::byteMask(V::both(V::both(e0, e1), V::both(e2, e3))) != V::kFullMask) break;
   }
   for (; i + kUnits <= n; i += kUnits) {
-    const std::uint32_t mask = ~V::byteMask(V::equal32(V::load(s + i), needle)) & V::kFullMask;
-    if (mask != 0) {
-      return static_cast<std::int64_t>(i + static_cast<unsigned>(__builtin_ctz(mask)) / 4);
-    }
+    const typename V::Mask mask = ~V::byteMask(V::equal8(V::load(s + i), needle)) & V::kFullMask;
+    if (mask != 0) return static_cast<std::int64_t>(i + lowestBit<V>(mask) / sizeof(ZQChar));
   }
   for (; i < n; ++i) {
     if (s[i] != value) return static_cast<std::int64_t>(i);
@@ -128,9 +136,12 @@ void fillBytes(void* p, int c, std::size_t n) {
   const typename V::Vec v = V::splat8(value);
   std::size_t i = 0;
   if (n >= V::kAlignedFillFrom) {
-    if (V::stringFill(d, value, n)) return;
-    V::store(d, v);  // the bytes up to the boundary, and a few past it
+    if (V::kStringFills && n >= kLeastStringFill && n >= stringFillFrom()) {
+      __asm__ volatile("rep stosb" : "+D"(d), "+c"(n) : "a"(value) : "memory");
+      return;
+    }
     i = bytesToAlignment<V>(d);
+    if (i != 0) V::store(d, v);  // the bytes up to the boundary, and a few past it
     for (; i + 4 * V::kBytes <= n; i += 4 * V::kBytes) {
       V::store(d + i, v);
       V::store(d + i + V::kBytes, v);
@@ -142,7 +153,8 @@ void fillBytes(void* p, int c, std::size_t n) {
   if (i < n) V::store(d + n - V::kBytes, v);
 }
 
-// Stores `c` into n 32-bit units, the same way as fillBytes.
+// Stores `c` into n 32-bit units, the same way as fillBytes (a large fill is one string
+// store of 32-bit units).
 template <class V>
 void fillUnits(ZQChar* d, ZQChar c, std::size_t n) {
   if (n == 0) return;
@@ -151,12 +163,17 @@ void fillUnits(ZQChar* d, ZQChar c, std::size_t n) {
     for (std::size_t i = 0; i < n; ++i) d[i] = c;
     return;
   }
+  const std::size_t bytes = n * sizeof(ZQChar);
+  if (V::kStringFills && bytes >= kLeastStringFill && bytes >= stringFillFrom()) {
+    __asm__ volatile("rep stosl" : "+D"(d), "+c"(n) : "a"(c) : "memory");
+    return;
+  }
   const typename V::Vec v = V::splat32(c);
   std::size_t i = 0;
   const std::size_t to_boundary = bytesToAlignment<V>(d);
   // Aligning only keeps the pattern in step when the buffer lies on the 4-byte grid.
-  if (n * sizeof(ZQChar) >= V::kAlignedFillFrom && to_boundary % sizeof(ZQChar) == 0) {
-    V::store(d, v);
+  if (bytes >= V::kAlignedFillFrom && to_boundary % sizeof(ZQChar) == 0) {
+    if (to_boundary != 0) V::store(d, v);
     i = to_boundary / sizeof(ZQChar);
     for (; i + 4 * kUnits <= n; i += 4 * kUnits) {
       V::store(d + i, v);
@@ -211,6 +228,34 @@ void caseVariantsInPairs(ZQChar* s, std::size_t from, std::size_t n, const std::
     s[i + 1] = caseVariantOf<V>(second, meta, shift);
   }
   if (i < n) s[i] = caseVariantOf<V>(s[i], meta, shift);
+}
+
+// Upper-cases and lower-cases ASCII letters: vdStrUp and vdStrLow.
+template <class V>
+void upperAscii(char* s, std::int64_t n) {
+  toggleAsciiCase<V>(s, n, 'a');
+}
+template <class V>
+void lowerAscii(char* s, std::int64_t n) {
+  toggleAsciiCase<V>(s, n, 'A');
+}
+
+// A form's routines: the skeletons over V, with the form's own case-variant routines.
+template <class V>
+constexpr FormRoutines formRoutines(VectorForm form, void (*to_min)(ZQChar*, std::int64_t),
+                                    void (*to_max)(ZQChar*, std::int64_t)) {
+  return FormRoutines{
+      .form = form,
+      .mem_set = fillBytes<V>,
+      .mem_tset = fillUnits<V>,
+      .mem_scan = findByte<V, true>,
+      .mem_nscan = findByte<V, false>,
+      .mem_tnscan = findUnequalUnit<V>,
+      .str_up = upperAscii<V>,
+      .str_low = lowerAscii<V>,
+      .to_min = to_min,
+      .to_max = to_max,
+  };
 }
 
 }  // namespace zq::kstr::vector_loops

@@ -1,10 +1,14 @@
-// Scans and fills of the kernel string library beside glibc and plain loops at 64 B,
-// 4 KiB and 1 MiB; lower-casing and collation extremes over 1 MiB of mixed text.
+// Scans, all-equal tests and fills of the kernel string library beside glibc and plain
+// loops at 64 B, 4 KiB and 1 MiB; lower-casing and collation extremes over 1 MiB of
+// mixed text.
 //
 // The vd* rows go through the exported names, so they run the form the processor probe
-// picked; the Sse2 and Portable rows call those forms directly.
+// picked; the Avx2, Sse2 and Portable rows call those forms directly. With repetitions,
+// each row also reports its fastest repetition ("_min"), the steadiest figure on a busy
+// machine.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -35,7 +39,13 @@ struct AlignedBuffer {
   unsigned char* bytes;
 };
 
-void sizes(benchmark::internal::Benchmark* b) { b->Arg(64)->Arg(4096)->Arg(1 << 20); }
+double fastest(const std::vector<double>& times) {
+  return *std::min_element(times.begin(), times.end());
+}
+
+void sizes(benchmark::internal::Benchmark* b) {
+  b->Arg(64)->Arg(4096)->Arg(1 << 20)->ComputeStatistics("min", fastest);
+}
 
 std::size_t bytesOf(const benchmark::State& state) {
   return static_cast<std::size_t>(state.range(0));
@@ -52,14 +62,21 @@ void BM_vdMemScan(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(vdMemScan(buffer.bytes, bytesOf(state), 'z'));
   countBytes(state);
 }
-void BM_Sse2MemScan(benchmark::State& state) {
+// A scan through one form directly.
+void scanWithForm(benchmark::State& state, const zq::kstr::FormRoutines& form) {
   AlignedBuffer buffer(bytesOf(state));
   std::memset(buffer.bytes, 'a', bytesOf(state));
-  for (auto _ : state) {
-    benchmark::DoNotOptimize(zq::kstr::kSse2Routines.mem_scan(buffer.bytes, bytesOf(state), 'z'));
-  }
+  for (auto _ : state) benchmark::DoNotOptimize(form.mem_scan(buffer.bytes, bytesOf(state), 'z'));
   countBytes(state);
 }
+void BM_Avx2MemScan(benchmark::State& state) {
+  if (static_cast<int>(zq::kstr::bestVectorForm()) < static_cast<int>(zq::kstr::VectorForm::kAvx2)) {
+    state.SkipWithError("this processor does not run the form");
+    return;
+  }
+  scanWithForm(state, zq::kstr::kAvx2Routines);
+}
+void BM_Sse2MemScan(benchmark::State& state) { scanWithForm(state, zq::kstr::kSse2Routines); }
 void BM_memchr(benchmark::State& state) {
   AlignedBuffer buffer(bytesOf(state));
   std::memset(buffer.bytes, 'a', bytesOf(state));
@@ -75,14 +92,36 @@ void BM_ScalarScan(benchmark::State& state) {
   countBytes(state);
 }
 
-// The unit scans: vdMemTNScan looks for a unit that differs, wmemchr for one that is
-// equal; in both every unit is read.
+// vdMemNScan and vdMemNot look for a byte that differs; in all three every byte is read.
+void BM_vdMemNScan(benchmark::State& state) {
+  AlignedBuffer buffer(bytesOf(state));
+  std::memset(buffer.bytes, 'a', bytesOf(state));
+  for (auto _ : state) benchmark::DoNotOptimize(vdMemNScan(buffer.bytes, bytesOf(state), 'a'));
+  countBytes(state);
+}
+void BM_vdMemNot(benchmark::State& state) {
+  AlignedBuffer buffer(bytesOf(state));
+  std::memset(buffer.bytes, 'a', bytesOf(state));
+  for (auto _ : state) benchmark::DoNotOptimize(vdMemNot('a', buffer.bytes, bytesOf(state)));
+  countBytes(state);
+}
+
+// The unit scans: vdMemTNScan and vdMemTNot look for a unit that differs, wmemchr for one
+// that is equal; in all three every unit is read.
 void BM_vdMemTNScan(benchmark::State& state) {
   const std::size_t n = bytesOf(state) / 4;
   AlignedBuffer buffer(bytesOf(state));
   auto* units = reinterpret_cast<ZQChar*>(buffer.bytes);
   for (std::size_t i = 0; i < n; ++i) units[i] = 0x4E00;
   for (auto _ : state) benchmark::DoNotOptimize(vdMemTNScan(units, n, 0x4E00));
+  countBytes(state);
+}
+void BM_vdMemTNot(benchmark::State& state) {
+  const std::size_t n = bytesOf(state) / 4;
+  AlignedBuffer buffer(bytesOf(state));
+  auto* units = reinterpret_cast<ZQChar*>(buffer.bytes);
+  for (std::size_t i = 0; i < n; ++i) units[i] = 0x4E00;
+  for (auto _ : state) benchmark::DoNotOptimize(vdMemTNot(0x4E00, units, n));
   countBytes(state);
 }
 void BM_wmemchr(benchmark::State& state) {
@@ -159,10 +198,14 @@ void BM_ScalarUnitFill(benchmark::State& state) {
 }
 
 BENCHMARK(BM_vdMemScan)->Apply(sizes);
+BENCHMARK(BM_Avx2MemScan)->Apply(sizes);
 BENCHMARK(BM_Sse2MemScan)->Apply(sizes);
 BENCHMARK(BM_memchr)->Apply(sizes);
 BENCHMARK(BM_ScalarScan)->Apply(sizes);
+BENCHMARK(BM_vdMemNScan)->Apply(sizes);
+BENCHMARK(BM_vdMemNot)->Apply(sizes);
 BENCHMARK(BM_vdMemTNScan)->Apply(sizes);
+BENCHMARK(BM_vdMemTNot)->Apply(sizes);
 BENCHMARK(BM_wmemchr)->Apply(sizes);
 BENCHMARK(BM_ScalarUnitNScan)->Apply(sizes);
 BENCHMARK(BM_vdMemSet)->Apply(sizes);

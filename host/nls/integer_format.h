@@ -5,7 +5,8 @@
 //     [blanks] [sign] [prefix] [zeros] [digit string] [blanks]
 //
 // The digit string is the value's digits, with the locale's group separator
-// between groups when grouping applies. The option word (LOCALE_NFMT_*) chooses:
+// between groups of three digits when grouping applies. The option word
+// (LOCALE_NFMT_*) chooses:
 //
 //   radix        decimal unless a radix flag is set. HEX (0x80) writes lower-case
 //                hexadecimal digits, HEXBIG (0x100) upper-case ones (HEXBIG wins
@@ -24,8 +25,9 @@
 //                operation when ADDSIGN is absent. A negative value always has
 //                the locale's minus sign. Unsigned operations, and radix forms,
 //                never have a sign or a blank in its place.
-//   GROUP        (0x20000) the locale's group separator between digit groups, in
-//                decimal only; octal and hexadecimal digits are never grouped.
+//   GROUP        (0x20000) the locale's group separator between groups of three
+//                digits, counted from the units place, in decimal only; octal
+//                and hexadecimal digits are never grouped.
 //   precision    the minimum length of the digit string, separators included:
 //                zeros, never grouped, are added in front of the digit string to
 //                reach it ("0002,147,483,647" for precision 16). A negative
@@ -52,6 +54,7 @@
 #include <cstdint>
 
 #include "host/nls/locale_data.h"
+#include "zq/host_objects.h"
 #include "zq/types.h"
 
 namespace zq::host {
@@ -77,5 +80,10 @@ Status formatInteger(const LocaleData& locale, IntegerOperand operand, std::int3
 Status formatPointer(const LocaleData& locale, std::uint64_t pointer, std::int32_t width,
                      std::uint32_t options, ZQChar* buffer, std::int64_t capacity,
                      std::int64_t* out_length);
+
+// Fills the locale handle's words 40 to 44 with the operations above: integers of 32
+// and 64 bits, signed and unsigned, and pointers. A null handle gives
+// ZQ_NLS_INVALID_VALUE with *out_length = 0.
+void installIntegerFormats(LocaleHandle& table);
 
 }  // namespace zq::host

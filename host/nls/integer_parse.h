@@ -41,6 +41,7 @@
 #include <cstdint>
 
 #include "host/nls/locale_data.h"
+#include "zq/host_objects.h"
 #include "zq/types.h"
 
 namespace zq::host {
@@ -62,5 +63,11 @@ struct ParsedInteger {
 // length >= 0.
 ParsedInteger parseInteger(const LocaleData& locale, const ZQChar* text, std::int64_t length,
                            std::uint32_t options, IntegerRange range);
+
+// Fills the locale handle's parser words (51-54, 64, 65, 68, 69) with parseInteger for
+// their result types. Each writes the value and the consumed count, 0 and 0 for
+// unusable arguments (a null handle, a negative length, a null text with a positive
+// length: ZQ_NLS_INVALID_VALUE); either place may be null.
+void installIntegerParsers(LocaleHandle& table);
 
 }  // namespace zq::host

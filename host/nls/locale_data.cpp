@@ -10,10 +10,10 @@ constexpr ZQChar kNoBreakSpace = 0x00A0;
 
 // Number symbols by separator style: period-comma, comma-period, and comma with a
 // no-break space between groups (a plain blank would let a line break split the
-// number). All group by threes and write ASCII signs.
-constexpr NumberSymbols kPeriodComma{'.', ',', 3, 0, '-', '+'};
-constexpr NumberSymbols kCommaPeriod{',', '.', 3, 0, '-', '+'};
-constexpr NumberSymbols kCommaBlank{',', kNoBreakSpace, 3, 0, '-', '+'};
+// number). All write ASCII signs.
+constexpr NumberSymbols kPeriodComma{'.', ',', '-', '+'};
+constexpr NumberSymbols kCommaPeriod{',', '.', '-', '+'};
+constexpr NumberSymbols kCommaBlank{',', kNoBreakSpace, '-', '+'};
 
 // ar_SY and ar_SD: the host writes ASCII digits in every locale, and with those
 // digits Arabic text in Syria and Sudan uses the period and the comma; the Arabic

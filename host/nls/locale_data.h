@@ -8,14 +8,10 @@
 
 namespace zq::host {
 
-// How a locale writes numbers. Digits are always ASCII '0'-'9'.
+// How a locale writes numbers. Digits are always ASCII '0'-'9', grouped by threes.
 struct NumberSymbols {
   ZQChar decimal_separator;
   ZQChar group_separator;
-  // Digits in the group next to the units place, and in each group further left
-  // (0 means the same as the first group).
-  std::uint8_t primary_group_size;
-  std::uint8_t secondary_group_size;
   ZQChar minus_sign;
   ZQChar plus_sign;
 };

@@ -104,15 +104,14 @@ std::int64_t integerDigits(const Decimal& value, const FixedForm& form) {
   return form.lead_zero ? 1 : 0;
 }
 
+// Every locale groups integer digits by threes.
+constexpr std::int64_t kGroupDigits = 3;
+
 // Separators between `digits` integer digits, or 0 when not grouping.
 std::int64_t separatorCount(std::int64_t digits, const FixedForm& form,
                             const NumberSymbols& symbols) {
-  const int primary = symbols.primary_group_size;
-  if (!form.group || symbols.group_separator == 0 || primary <= 0 || digits <= primary) {
-    return 0;
-  }
-  const int other = symbols.secondary_group_size > 0 ? symbols.secondary_group_size : primary;
-  return 1 + (digits - primary - 1) / other;
+  if (!form.group || symbols.group_separator == 0 || digits <= kGroupDigits) return 0;
+  return (digits - 1) / kGroupDigits;
 }
 
 // Fraction digits written: the decimals, less trailing zeros when they are dropped.
@@ -143,17 +142,12 @@ void writeGrouped(NumberText& text, std::int64_t digits, bool group,
   form.group = group;
   const std::int64_t separators = separatorCount(digits, form, symbols);
   ZQChar* out = text.claim(digits + separators);
-  // Digits before the next separator: the leading group, then `other` until the
-  // last group, which has `primary`.
-  const int primary = symbols.primary_group_size;
-  const int other = symbols.secondary_group_size > 0 ? symbols.secondary_group_size : primary;
-  std::int64_t groups_left = separators;
-  std::int64_t before_separator =
-      separators > 0 ? digits - primary - (separators - 1) * other : digits;
+  // Digits before the next separator: the leading group, then three at a time.
+  std::int64_t before_separator = separators > 0 ? digits - separators * kGroupDigits : digits;
   for (std::int64_t i = 0; i < digits; ++i) {
     if (before_separator == 0) {
       *out++ = symbols.group_separator;
-      before_separator = --groups_left > 0 ? other : primary;
+      before_separator = kGroupDigits;
     }
     *out++ = static_cast<unsigned char>(at(i));
     --before_separator;

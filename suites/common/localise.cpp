@@ -22,7 +22,9 @@ LocaliseFn localiseForm(kstr::VectorForm form) {
   switch (form) {
     case kstr::VectorForm::kPortable: return localiseTextPortable;
     case kstr::VectorForm::kSse2: return localiseTextSse2;
-    case kstr::VectorForm::kAvx2: return localiseTextAvx2;
+    case kstr::VectorForm::kAvx2:
+    // The localiser's widest form is the 32-byte one: its texts are at most 72 units.
+    case kstr::VectorForm::kAvx512: return localiseTextAvx2;
   }
 #endif
   return localiseTextPortable;
