@@ -25,42 +25,45 @@ void setZero(Decimal& out) {
   out.exponent = 0;
 }
 
-// Reads `length` characters of digits and at most one '.', the leading digit at
-// 10^`lead_power`, into `out`, dropping leading and trailing zeros.
-void readDigits(const char* text, std::size_t length, int lead_power, Decimal& out) {
-  int power = lead_power;
+// Reads `length` characters of digits with a point at `point` (or none when
+// `point` >= `length`), the leading digit at 10^`lead_power`, into `out`, dropping
+// leading and trailing zeros.
+void readDigits(const char* text, std::size_t length, std::size_t point, int lead_power,
+                Decimal& out) {
   std::size_t i = 0;
-  for (; i < length; ++i) {
-    if (text[i] == '.') continue;
-    if (text[i] != '0') break;
-    --power;
+  for (; i < length && (text[i] == '0' || i == point); ++i) {
+    if (i != point) --lead_power;
   }
-  int count = 0;
-  for (; i < length; ++i) {
-    if (text[i] == '.') continue;
-    // Past the significant digits of a double only zeros follow: not stored.
-    if (count == Decimal::kCapacity) {
-      assert(text[i] == '0');
-      continue;
-    }
-    out.digits[count++] = text[i];
+  std::size_t count = 0;
+  // Past the significant digits of a double only zeros follow: they are not stored.
+  const auto copy = [&](std::size_t from, std::size_t to) {
+    const std::size_t n = std::min(to - from, Decimal::kCapacity - count);
+    std::memcpy(out.digits + count, text + from, n);
+    count += n;
+  };
+  if (i < point && point < length) {
+    copy(i, point);
+    copy(point + 1, length);
+  } else {
+    copy(i, length);
   }
   while (count > 0 && out.digits[count - 1] == '0') --count;
   if (count == 0) {
     setZero(out);
     return;
   }
-  out.count = count;
-  out.exponent = power;
+  out.count = static_cast<int>(count);
+  out.exponent = lead_power;
 }
 
 // Reads to_chars' scientific form "d[.ddd]e[+-]xx".
 void readScientific(const char* text, const char* end, Decimal& out) {
-  const char* e = static_cast<const char*>(std::memchr(text, 'e', static_cast<std::size_t>(end - text)));
-  assert(e != nullptr);
+  const char* e = text;
+  while (*e != 'e') ++e;
   int exponent = 0;
-  std::from_chars(e + (e[1] == '+' ? 2 : 1), end, exponent);
-  readDigits(text, static_cast<std::size_t>(e - text), exponent, out);
+  for (const char* p = e + 2; p < end; ++p) exponent = exponent * 10 + (*p - '0');
+  readDigits(text, static_cast<std::size_t>(e - text), 1, e[1] == '-' ? -exponent : exponent,
+             out);
 }
 
 // Keeps the first `keep` significant digits of `held` (none or all when out of
@@ -103,8 +106,8 @@ DecimalDigits::DecimalDigits(double magnitude, DecimalMode mode)
     // Integral: every digit (DBL_MAX has 309).
     const auto result = std::to_chars(text, text + sizeof text, magnitude,
                                       std::chars_format::fixed, 0);
-    readDigits(text, static_cast<std::size_t>(result.ptr - text),
-               static_cast<int>(result.ptr - text) - 1, held_);
+    const auto length = static_cast<std::size_t>(result.ptr - text);
+    readDigits(text, length, length, static_cast<int>(length) - 1, held_);
     return;
   }
   const auto result = std::to_chars(text, text + sizeof text, magnitude,
@@ -138,10 +141,10 @@ void DecimalDigits::decimals(std::int64_t d, Decimal& out) const {
   const int precision = static_cast<int>(std::min(d, kExactDecimals));
   const auto result = std::to_chars(text, text + sizeof text, magnitude_,
                                     std::chars_format::fixed, precision);
-  const char* point = static_cast<const char*>(
-      std::memchr(text, '.', static_cast<std::size_t>(result.ptr - text)));
-  const int integer_digits = static_cast<int>((point != nullptr ? point : result.ptr) - text);
-  readDigits(text, static_cast<std::size_t>(result.ptr - text), integer_digits - 1, out);
+  // The point, when there is one, is `precision` characters from the end.
+  const auto length = static_cast<std::size_t>(result.ptr - text);
+  const std::size_t point = precision > 0 ? length - 1 - static_cast<std::size_t>(precision) : length;
+  readDigits(text, length, point, static_cast<int>(point) - 1, out);
 }
 
 int DecimalDigits::exponent() const {

@@ -8,6 +8,7 @@
 #include "host/nls/double_format.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <limits>
 
@@ -59,32 +60,83 @@ std::int64_t integerLength(const Job& job, int exponent) {
 // ---------------------------------------------------------------------------
 // Conversions without a QOR bit.
 
-void convert(const Job& job, double magnitude, std::int32_t precision, DecimalMode mode,
+// printf's conversion for an option word: f, e or g, and its precision.
+struct Conversion {
+  std::chars_format notation;
+  std::int64_t precision;
+};
+
+Conversion conversionOf(const Job& job, std::int32_t precision) {
+  if (job.has(kFixedBits)) {
+    const bool decimals = job.has(LOCALE_NFMT_FRACTION) || !job.has(LOCALE_NFMT_INTEGER);
+    return {std::chars_format::fixed, decimals ? (precision < 0 ? 6 : precision) : 0};
+  }
+  if (job.has(LOCALE_NFMT_SNOTE)) return {std::chars_format::scientific, precision < 0 ? 6 : precision};
+  return {std::chars_format::general, precision <= 0 ? 6 : precision};
+}
+
+// STDIEEE's conversions are printf's own, and std::to_chars writes exactly those:
+// the text only takes the locale's point and groups, G's capital E and RADIX's
+// point. TRAILZERO, and precisions whose text would not fit `chars`, go through
+// the digits instead.
+bool convertDirect(const Job& job, double magnitude, const Conversion& conversion,
+                   NumberText& text) {
+  if (conversion.precision > 40 || job.has(LOCALE_NFMT_TRAILZERO)) return false;
+  char chars[400];  // 309 integer digits, a point, 40 decimals
+  const char* end = std::to_chars(chars, chars + sizeof chars, magnitude, conversion.notation,
+                                  static_cast<int>(conversion.precision))
+                        .ptr;
+  // Fixed text has no exponent and its point `precision` units from the end; only
+  // g's text must be searched.
+  const char* exponent = end;
+  const char* point = end - conversion.precision - 1;
+  if (conversion.notation != std::chars_format::fixed) {
+    exponent = chars;
+    while (exponent < end && *exponent != 'e') ++exponent;
+    point = chars + 1;
+    while (point < exponent && *point != '.') ++point;
+  } else if (conversion.precision == 0) {
+    point = end;
+  }
+  appendDigits(text, chars, point - chars, job.has(LOCALE_NFMT_GROUP) && exponent == end,
+               job.symbols);
+  // Then the point (the locale's), the decimals, and the exponent with its letter.
+  const bool point_written = point < exponent || job.has(LOCALE_NFMT_RADIX);
+  const char* decimals = point < exponent ? point + 1 : exponent;
+  ZQChar* out = text.claim((point_written ? 1 : 0) + (exponent - decimals) + (end - exponent));
+  if (point_written) *out++ = job.symbols.decimal_separator;
+  for (const char* c = decimals; c < exponent; ++c) *out++ = static_cast<unsigned char>(*c);
+  if (exponent < end) {
+    *out++ = job.has(LOCALE_NFMT_BESTFITBIG) ? 'E' : 'e';
+    for (const char* c = exponent + 1; c < end; ++c) *out++ = static_cast<unsigned char>(*c);
+  }
+  return true;
+}
+
+// The conversions through the mode's digits.
+void convert(const Job& job, double magnitude, const Conversion& conversion, DecimalMode mode,
              NumberText& text) {
   const DecimalDigits digits(magnitude, mode);
   const bool radix = job.has(LOCALE_NFMT_RADIX);
+  const std::int64_t p = conversion.precision;
   Decimal value;
-  if (job.has(kFixedBits)) {
+  if (conversion.notation == std::chars_format::fixed) {
     FixedForm form;
-    form.decimals = job.has(LOCALE_NFMT_FRACTION) || !job.has(LOCALE_NFMT_INTEGER)
-                        ? (precision < 0 ? 6 : precision)
-                        : 0;
+    form.decimals = p;
     form.keep_point = radix;
     form.group = job.has(LOCALE_NFMT_GROUP);
-    digits.decimals(form.decimals, value);
+    digits.decimals(p, value);
     appendFixed(text, value, form, job.symbols);
     return;
   }
-  if (job.has(LOCALE_NFMT_SNOTE)) {
-    const std::int64_t decimals = precision < 0 ? 6 : precision;
-    digits.significant(decimals + 1, value);
-    appendMantissa(text, value, decimals + 1, decimals > 0 || radix, job.symbols.decimal_separator);
+  if (conversion.notation == std::chars_format::scientific) {
+    digits.significant(p + 1, value);
+    appendMantissa(text, value, p + 1, p > 0 || radix, job.symbols.decimal_separator);
     appendExponent(text, value.exponent, ExponentForm{'e', true, 2});
     return;
   }
   // g and G: P significant digits; E notation when the exponent is below -4 or not
   // below P.
-  const std::int64_t p = precision <= 0 ? 6 : precision;
   const bool keep_zeros = job.has(LOCALE_NFMT_TRAILZERO);
   digits.significant(p, value);
   const int exponent = value.exponent;
@@ -398,7 +450,10 @@ Status formatDouble(const NumberSymbols& symbols, DecimalMode mode, double value
       return stars.emit(buffer, capacity, out_length, ZQ_NLS_FMT_TRUNCATE);
     }
   } else {
-    convert(job, std::fabs(part), precision, mode, text);
+    const Conversion conversion = conversionOf(job, precision);
+    if (job.compatible || !convertDirect(job, std::fabs(part), conversion, text)) {
+      convert(job, std::fabs(part), conversion, mode, text);
+    }
   }
   if (left) {
     text.pad(field, ' ', NumberText::Pad::kBack);

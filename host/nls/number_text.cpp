@@ -9,25 +9,16 @@
 
 namespace zq::host {
 
-void NumberText::addSegment(Segment segment, int at) {
-  assert(segment_count_ < kSegments);
-  std::memmove(segments_ + at + 1, segments_ + at,
-               static_cast<std::size_t>(segment_count_ - at) * sizeof(Segment));
-  segments_[at] = segment;
-  ++segment_count_;
-  if (at < inside_) ++inside_;
-}
-
-void NumberText::put(ZQChar unit) {
-  assert(used_ < kUnits);
-  if (open_) {
-    ++segments_[segment_count_ - 1].count;
-  } else {
-    addSegment(Segment{1, used_, 0}, segment_count_);
-    open_ = true;
+void NumberText::addRun(Run run, bool first) {
+  assert(run_count_ < kRuns);
+  int i = run_count_;
+  while (i > 0 && (runs_[i - 1].at > run.at || (first && runs_[i - 1].at == run.at))) {
+    runs_[i] = runs_[i - 1];
+    --i;
   }
-  units_[used_++] = unit;
-  ++length_;
+  runs_[i] = run;
+  ++run_count_;
+  run_units_ += run.count;
 }
 
 void NumberText::putAscii(const char* text) {
@@ -40,41 +31,41 @@ void NumberText::repeat(ZQChar unit, std::int64_t count) {
     for (std::int64_t i = 0; i < count; ++i) put(unit);
     return;
   }
-  addSegment(Segment{count, -1, unit}, segment_count_);
-  open_ = false;
-  length_ += count;
-}
-
-void NumberText::markInside() {
-  inside_ = segment_count_;
-  open_ = false;
+  addRun(Run{count, used_, unit}, false);
 }
 
 void NumberText::pad(std::int64_t field, ZQChar unit, Pad where) {
-  const std::int64_t missing = field - length_;
+  const std::int64_t missing = field - length();
   if (missing <= 0) return;
-  const int at = where == Pad::kFront ? 0 : where == Pad::kInside ? inside_ : segment_count_;
-  addSegment(Segment{missing, -1, unit}, at);
-  open_ = false;
-  length_ += missing;
+  const std::int32_t at = where == Pad::kFront ? 0 : where == Pad::kInside ? inside_ : used_;
+  addRun(Run{missing, at, unit}, where != Pad::kBack);
 }
 
 Status NumberText::emit(ZQChar* buffer, std::int64_t capacity, std::int64_t* out_length,
                         Status status) const {
-  if (out_length != nullptr) *out_length = length_;
-  if (length_ > capacity) {
+  const std::int64_t total = length();
+  if (out_length != nullptr) *out_length = total;
+  if (total > capacity) {
     std::fill(buffer, buffer + capacity, ZQChar{'*'});
     return ZQ_NLS_FMT_TRUNCATE;
   }
-  for (int i = 0; i < segment_count_; ++i) {
-    const Segment& s = segments_[i];
-    if (s.begin >= 0) {
-      std::memcpy(buffer, units_ + s.begin, static_cast<std::size_t>(s.count) * sizeof(ZQChar));
-    } else {
-      std::fill(buffer, buffer + s.count, s.unit);
+  // Units up to each run, then the run; short texts are copied unit by unit.
+  const auto copy = [&buffer](const ZQChar* from, std::int64_t count) {
+    if (count > 16) {
+      std::memcpy(buffer, from, static_cast<std::size_t>(count) * sizeof(ZQChar));
+      buffer += count;
+      return;
     }
-    buffer += s.count;
+    for (std::int64_t i = 0; i < count; ++i) *buffer++ = from[i];
+  };
+  std::int32_t copied = 0;
+  for (int i = 0; i < run_count_; ++i) {
+    const Run& run = runs_[i];
+    copy(units_ + copied, run.at - copied);
+    copied = run.at;
+    buffer = std::fill_n(buffer, run.count, run.unit);
   }
+  copy(units_ + copied, used_ - copied);
   return status;
 }
 
@@ -141,28 +132,61 @@ std::int64_t fixedLength(const Decimal& value, const FixedForm& form,
          (fraction > 0 || form.keep_point ? 1 : 0) + fraction;
 }
 
+namespace {
+
+// Writes `digits` integer digits, digit i being at(i), with the locale's group
+// separator between groups when `group` says so.
+template <typename DigitAt>
+void writeGrouped(NumberText& text, std::int64_t digits, bool group,
+                  const NumberSymbols& symbols, DigitAt at) {
+  FixedForm form;
+  form.group = group;
+  const std::int64_t separators = separatorCount(digits, form, symbols);
+  ZQChar* out = text.claim(digits + separators);
+  // Digits before the next separator: the leading group, then `other` until the
+  // last group, which has `primary`.
+  const int primary = symbols.primary_group_size;
+  const int other = symbols.secondary_group_size > 0 ? symbols.secondary_group_size : primary;
+  std::int64_t groups_left = separators;
+  std::int64_t before_separator =
+      separators > 0 ? digits - primary - (separators - 1) * other : digits;
+  for (std::int64_t i = 0; i < digits; ++i) {
+    if (before_separator == 0) {
+      *out++ = symbols.group_separator;
+      before_separator = --groups_left > 0 ? other : primary;
+    }
+    *out++ = static_cast<unsigned char>(at(i));
+    --before_separator;
+  }
+}
+
+}  // namespace
+
+void appendDigits(NumberText& text, const char* digits, std::int64_t count, bool group,
+                  const NumberSymbols& symbols) {
+  writeGrouped(text, count, group, symbols, [digits](std::int64_t i) { return digits[i]; });
+}
+
 void appendFixed(NumberText& text, const Decimal& value, const FixedForm& form,
                  const NumberSymbols& symbols) {
+  // The integer digits are the value's first ones (zeros past them), or one "0".
   const std::int64_t digits = integerDigits(value, form);
-  if (separatorCount(digits, form, symbols) == 0) {
-    for (std::int64_t power = digits - 1; power >= 0; --power) text.put(value.at(power));
-  } else {
-    // A separator follows the digit at 10^primary, and every `other` digits further left.
-    const int primary = symbols.primary_group_size;
-    const int other = symbols.secondary_group_size > 0 ? symbols.secondary_group_size : primary;
-    for (std::int64_t power = digits - 1; power >= 0; --power) {
-      text.put(value.at(power));
-      if (power == primary || (power > primary && (power - primary) % other == 0)) {
-        text.put(symbols.group_separator);
-      }
-    }
-  }
+  const std::int64_t held =
+      !value.isZero() && value.exponent >= 0 ? std::min<std::int64_t>(value.count, digits) : 0;
+  writeGrouped(text, digits, form.group, symbols,
+               [&](std::int64_t i) { return i < held ? value.digits[i] : '0'; });
   const std::int64_t fraction = fractionDigits(value, form);
   if (fraction > 0 || form.keep_point) text.put(symbols.decimal_separator);
-  // Digits down to the value's last one; zeros after it are a run.
-  const std::int64_t held = value.isZero() ? 0 : value.count - 1 - value.exponent;
-  const std::int64_t written = std::clamp<std::int64_t>(held, 0, fraction);
-  for (std::int64_t power = -1; power >= -written; --power) text.put(value.at(power));
+  // Digits down to the value's last one; zeros after it are a run. The digit at
+  // 10^-k is digits[exponent + k], or '0' outside them.
+  const std::int64_t last = value.isZero() ? 0 : value.count - 1 - value.exponent;
+  const std::int64_t written = std::clamp<std::int64_t>(last, 0, fraction);
+  ZQChar* out = text.claim(written);
+  for (std::int64_t k = 1; k <= written; ++k) {
+    const std::int64_t index = value.exponent + k;
+    *out++ = static_cast<unsigned char>(index >= 0 && index < value.count ? value.digits[index]
+                                                                          : '0');
+  }
   text.repeat('0', fraction - written);
 }
 

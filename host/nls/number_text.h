@@ -2,6 +2,7 @@
 // padded to a field and written within a capacity; fixed and E notation writers.
 #pragma once
 
+#include <cassert>
 #include <cstdint>
 
 #include "host/nls/decimal_digits.h"
@@ -14,15 +15,25 @@ class NumberText {
  public:
   enum class Pad { kFront, kInside, kBack };
 
-  void put(ZQChar unit);
+  void put(ZQChar unit) {
+    assert(used_ < kUnits);
+    units_[used_++] = unit;
+  }
   void putAscii(const char* text);
+  // Room for `count` units, written by the caller.
+  ZQChar* claim(std::int64_t count) {
+    assert(count >= 0 && used_ + count <= kUnits);
+    ZQChar* units = units_ + used_;
+    used_ += static_cast<std::int32_t>(count);
+    return units;
+  }
   // `count` copies of `unit`; long runs are counted, not stored.
   void repeat(ZQChar unit, std::int64_t count);
   // Inside padding goes here: after a sign or an opening parenthesis.
-  void markInside();
+  void markInside() { inside_ = used_; }
   // Adds `unit` at `where` until the text is `field` units long.
   void pad(std::int64_t field, ZQChar unit, Pad where);
-  std::int64_t length() const { return length_; }
+  std::int64_t length() const { return used_ + run_units_; }
 
   // Writes the text into `buffer` of `capacity` units and returns `status`, or,
   // when it is longer than the capacity, writes `capacity` asterisks and returns
@@ -31,23 +42,23 @@ class NumberText {
               Status status) const;
 
  private:
-  // Units units_[begin, begin + count), or (begin < 0) `count` copies of `unit`.
-  struct Segment {
+  // `count` copies of `unit` before units_[at].
+  struct Run {
     std::int64_t count;
-    std::int32_t begin;
+    std::int32_t at;
     ZQChar unit;
   };
   static constexpr int kUnits = 1600;  // a double's longest materialized fixed text fits
-  static constexpr int kSegments = 12;
-  void addSegment(Segment segment, int at);
+  static constexpr int kRuns = 8;
+  // Inserts `run` after the runs at or before its place (`first`: before those at it).
+  void addRun(Run run, bool first);
 
   ZQChar units_[kUnits];
-  int used_ = 0;
-  Segment segments_[kSegments];
-  int segment_count_ = 0;
-  int inside_ = 0;
-  bool open_ = false;  // whether put() may extend the last segment
-  std::int64_t length_ = 0;
+  std::int32_t used_ = 0;
+  std::int32_t inside_ = 0;
+  Run runs_[kRuns];
+  int run_count_ = 0;
+  std::int64_t run_units_ = 0;
 };
 
 // Whether a buffer of `capacity` units can be written: the capacity is not
@@ -76,6 +87,10 @@ std::int64_t fixedLength(const Decimal& value, const FixedForm& form,
                          const NumberSymbols& symbols);
 void appendFixed(NumberText& text, const Decimal& value, const FixedForm& form,
                  const NumberSymbols& symbols);
+
+// `count` ASCII digits as integer digits, grouped by the locale when `group`.
+void appendDigits(NumberText& text, const char* digits, std::int64_t count, bool group,
+                  const NumberSymbols& symbols);
 
 // An exponent: the letter, its sign ('-', or '+' when `plus`) and at least
 // `min_digits` digits.

@@ -5,6 +5,8 @@
 #include <cfloat>
 #include <climits>
 #include <cmath>
+#include <cstdio>
+#include <random>
 
 #include "host/nls/money_format.h"
 #include "nls_support.h"
@@ -265,6 +267,31 @@ TEST_F(DoubleFormatTest, AwkwardArgumentsGiveBoundedResults) {
         }
       }
     }
+  }
+}
+
+// Random values of every magnitude against C's printf, which STDIEEE's conversions
+// without a QOR bit follow; "%#g" is TRAILZERO with RADIX.
+TEST_F(DoubleFormatTest, ConversionsMatchPrintfForRandomValues) {
+  const std::pair<std::uint32_t, const char*> kConversions[] = {
+      {LOCALE_NFMT_DECIMAL, "%.*f"},
+      {LOCALE_NFMT_SNOTE, "%.*e"},
+      {LOCALE_NFMT_BESTFIT, "%.*g"},
+      {LOCALE_NFMT_BESTFITBIG, "%.*G"},
+      {LOCALE_NFMT_TRAILZERO | LOCALE_NFMT_RADIX, "%#.*g"}};
+  std::mt19937_64 random(7);
+  for (int i = 0; i < 20000; ++i) {
+    // A random mantissa and sign, scaled by 2^-70 to 2^69.
+    const double mantissa = fromBits(0x3FF0000000000000 | (random() >> 12) | (random() << 63));
+    const double scaled = std::ldexp(mantissa, static_cast<int>(random() % 140) - 70);
+    const auto precision = static_cast<std::int32_t>(1 + random() % 20);
+    const auto& [options, format] = kConversions[i % 5];
+    char expected[200];
+    std::snprintf(expected, sizeof expected, format, static_cast<int>(precision), scaled);
+    const std::string text(expected);
+    ASSERT_EQ(this->format({options, scaled, 0, precision, 200}),
+              ok(std::u32string(text.begin(), text.end())))
+        << format << " " << precision << " " << scaled;
   }
 }
 
