@@ -1,9 +1,11 @@
 // The host's encodings and their conversion by the C library's iconv (glibc's gconv
-// modules); no conversion table of our own.
+// modules). No mapping is written here: what the converter keeps per byte is what
+// iconv answered when it was opened.
 #include "host/nls/encodings.h"
 
+#include <algorithm>
 #include <bit>
-#include <cstring>
+#include <cerrno>
 
 namespace zq::host {
 namespace {
@@ -34,21 +36,25 @@ constexpr const char* kUnitCode =
 constexpr ZQChar kReplacement = 0xFFFD;
 
 const iconv_t kClosed = reinterpret_cast<iconv_t>(-1);
+constexpr std::size_t kFailed = static_cast<std::size_t>(-1);
 
-// One iconv call over the whole input; false on any error. iconv takes its input
-// through a non-const pointer but does not write through it.
-bool convert(iconv_t descriptor, const void* in, std::size_t in_bytes, void* out,
-             std::size_t& out_bytes) {
+enum class Outcome { kDone, kInvalid, kIncomplete, kNoRoom };
+
+// One iconv call over the whole input, leaving the descriptor in its initial state
+// after a failure. `out_bytes` is the room on entry and the bytes written on return.
+// iconv takes its input through a non-const pointer but does not write through it.
+Outcome convert(iconv_t descriptor, const void* in, std::size_t in_bytes, void* out,
+                std::size_t& out_bytes) {
   char* in_at = const_cast<char*>(static_cast<const char*>(in));
   char* out_at = static_cast<char*>(out);
   std::size_t out_left = out_bytes;
   const std::size_t result = iconv(descriptor, &in_at, &in_bytes, &out_at, &out_left);
   out_bytes -= out_left;
-  if (result == static_cast<std::size_t>(-1)) {
-    iconv(descriptor, nullptr, nullptr, nullptr, nullptr);  // back to the initial state
-    return false;
-  }
-  return in_bytes == 0;
+  if (result != kFailed) return Outcome::kDone;
+  const int error = errno;
+  iconv(descriptor, nullptr, nullptr, nullptr, nullptr);
+  if (error == E2BIG) return Outcome::kNoRoom;
+  return error == EINVAL ? Outcome::kIncomplete : Outcome::kInvalid;
 }
 
 }  // namespace
@@ -68,21 +74,37 @@ bool EncodingConverter::open(const EncodingInfo& encoding) {
     close();
     return false;
   }
-  // The ASCII bytes that stand for the same code point both ways (not 0x5C or 0x7E
-  // in every Japanese encoding) may be copied without iconv.
-  for (unsigned byte = 0; byte < same_ascii_.size(); ++byte) {
-    const char in = static_cast<char>(byte);
-    const ZQChar unit = byte;
-    ZQChar decoded = 0;
-    char encoded[kMaxBytesPerUnit] = {};
-    std::size_t decoded_bytes = sizeof decoded;
-    std::size_t encoded_bytes = sizeof encoded;
-    same_ascii_[byte] = convert(from_bytes_, &in, 1, &decoded, decoded_bytes) &&
-                        decoded_bytes == sizeof decoded && decoded == unit &&
-                        convert(to_bytes_, &unit, sizeof unit, encoded, encoded_bytes) &&
-                        encoded_bytes == 1 && encoded[0] == in;
-  }
+  learnSingleBytes();
   return true;
+}
+
+// Asks iconv what each byte alone decodes to and how that character is written back.
+// A byte that is only the start of a longer character makes the encoding multi-byte.
+void EncodingConverter::learnSingleBytes() {
+  single_byte_ = true;
+  for (unsigned byte = 0; byte < byte_units_.size(); ++byte) {
+    const char in = static_cast<char>(byte);
+    ZQChar unit = 0;
+    std::size_t unit_bytes = sizeof unit;
+    const Outcome decoded = convert(from_bytes_, &in, 1, &unit, unit_bytes);
+    if (decoded == Outcome::kIncomplete) single_byte_ = false;
+    const bool whole = decoded == Outcome::kDone && unit_bytes == sizeof unit;
+    byte_units_[byte] = whole ? unit : kReplacement;
+    if (!whole) continue;
+    char encoded[kMaxBytesPerUnit] = {};
+    std::size_t encoded_bytes = sizeof encoded;
+    const bool round_trip =
+        convert(to_bytes_, &unit, sizeof unit, encoded, encoded_bytes) == Outcome::kDone &&
+        encoded_bytes == 1 && encoded[0] == in;
+    if (!round_trip) continue;
+    if (byte < same_ascii_.size() && unit == byte) {
+      same_ascii_[byte] = true;  // not 0x5C or 0x7E in every Japanese encoding
+    } else {
+      unit_bytes_.emplace_back(unit, static_cast<unsigned char>(byte));
+    }
+  }
+  if (!single_byte_) unit_bytes_.clear();
+  std::sort(unit_bytes_.begin(), unit_bytes_.end());
 }
 
 void EncodingConverter::close() {
@@ -91,6 +113,8 @@ void EncodingConverter::close() {
   to_bytes_ = kClosed;
   from_bytes_ = kClosed;
   same_ascii_.fill(false);
+  single_byte_ = false;
+  unit_bytes_.clear();
 }
 
 bool EncodingConverter::plainAscii(const ZQChar* units, std::int64_t count) const {
@@ -100,52 +124,91 @@ bool EncodingConverter::plainAscii(const ZQChar* units, std::int64_t count) cons
   return true;
 }
 
-bool EncodingConverter::plainAscii(const char* bytes, std::int64_t count) const {
-  for (std::int64_t i = 0; i < count; ++i) {
-    const auto byte = static_cast<unsigned char>(bytes[i]);
-    if (byte >= same_ascii_.size() || !same_ascii_[byte]) return false;
-  }
-  return true;
-}
-
 std::int64_t EncodingConverter::encode(const ZQChar* units, std::int64_t count, char* out) {
-  if (count == 0) return 0;
+  if (single_byte_) {
+    for (std::int64_t i = 0; i < count; ++i) {
+      const ZQChar unit = units[i];
+      if (unit < same_ascii_.size() && same_ascii_[unit]) {
+        out[i] = static_cast<char>(unit);
+        continue;
+      }
+      const auto found = std::lower_bound(unit_bytes_.begin(), unit_bytes_.end(),
+                                          std::pair<ZQChar, unsigned char>{unit, 0});
+      if (found == unit_bytes_.end() || found->first != unit) return -1;
+      out[i] = static_cast<char>(found->second);
+    }
+    return count;
+  }
   std::size_t written = static_cast<std::size_t>(count * kMaxBytesPerUnit);
-  if (!convert(to_bytes_, units, static_cast<std::size_t>(count) * sizeof(ZQChar), out,
-               written)) {
+  if (convert(to_bytes_, units, static_cast<std::size_t>(count) * sizeof(ZQChar), out,
+              written) != Outcome::kDone) {
     return -1;
   }
   return static_cast<std::int64_t>(written);
 }
 
-std::int64_t EncodingConverter::decode(const char* bytes, std::int64_t length, ZQChar* units,
-                                       std::int64_t* offsets) {
-  // One character at a time, so that each unit knows the bytes it came from: iconv
-  // stops with E2BIG once the room of one unit is filled.
-  char* in_at = const_cast<char*>(bytes);
-  std::size_t in_left = static_cast<std::size_t>(length);
+std::int64_t EncodingConverter::decode(const char* bytes, std::int64_t length, ZQChar* units) {
+  if (single_byte_) {
+    for (std::int64_t i = 0; i < length; ++i) {
+      units[i] = byte_units_[static_cast<unsigned char>(bytes[i])];
+    }
+    return length;
+  }
   std::int64_t count = 0;
+  for (; count < length; ++count) {
+    const auto byte = static_cast<unsigned char>(bytes[count]);
+    if (byte >= same_ascii_.size() || !same_ascii_[byte]) break;
+    units[count] = byte;
+  }
+  // The rest in as few calls as its bytes allow: each byte that starts no character
+  // becomes U+FFFD and the call goes on after it. Every character has a byte, so
+  // `length` units are room enough.
+  char* in_at = const_cast<char*>(bytes + count);
+  std::size_t in_left = static_cast<std::size_t>(length - count);
   while (in_left > 0) {
-    const std::size_t before = in_left;
-    offsets[count] = length - static_cast<std::int64_t>(in_left);
     char* out_at = reinterpret_cast<char*>(units + count);
-    std::size_t out_left = sizeof(ZQChar);
+    std::size_t out_left = static_cast<std::size_t>(length - count) * sizeof(ZQChar);
+    const std::size_t result = iconv(from_bytes_, &in_at, &in_left, &out_at, &out_left);
+    const int error = errno;
+    count = reinterpret_cast<ZQChar*>(out_at) - units;
+    if (result != kFailed || error == E2BIG) break;
+    iconv(from_bytes_, nullptr, nullptr, nullptr, nullptr);
+    units[count++] = kReplacement;
+    ++in_at;
+    --in_left;
+  }
+  return count;
+}
+
+std::int64_t EncodingConverter::bytesOf(const char* bytes, std::int64_t length,
+                                        std::int64_t units) {
+  if (single_byte_) return units;
+  std::int64_t at = 0;
+  while (at < units && static_cast<unsigned char>(bytes[at]) < same_ascii_.size() &&
+         same_ascii_[static_cast<unsigned char>(bytes[at])]) {
+    ++at;
+  }
+  // One character at a time from the first that is not plain ASCII: iconv stops with
+  // E2BIG once the room of one unit is filled.
+  char* in_at = const_cast<char*>(bytes + at);
+  std::size_t in_left = static_cast<std::size_t>(length - at);
+  for (std::int64_t count = at; count < units && in_left > 0;) {
+    const std::size_t before = in_left;
+    ZQChar unit = 0;
+    char* out_at = reinterpret_cast<char*>(&unit);
+    std::size_t out_left = sizeof unit;
     iconv(from_bytes_, &in_at, &in_left, &out_at, &out_left);
     if (out_left == 0) {
       ++count;
-      continue;
-    }
-    if (in_left == before) {
-      // Nothing read: no character starts here (or it is cut off by the end).
+    } else if (in_left == before) {
+      // Nothing read: decode() wrote U+FFFD for this byte.
       iconv(from_bytes_, nullptr, nullptr, nullptr, nullptr);
-      units[count++] = kReplacement;
+      ++count;
       ++in_at;
       --in_left;
     }
-    // Otherwise iconv read bytes that write nothing (a shift sequence): go on.
   }
-  offsets[count] = length;
-  return count;
+  return length - static_cast<std::int64_t>(in_left);
 }
 
 }  // namespace zq::host

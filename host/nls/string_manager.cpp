@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <bit>
 #include <cstring>
+#include <memory>
 #include <new>
-#include <vector>
 
 #include "host/nls/double_format.h"
 #include "host/nls/double_parse.h"
@@ -94,25 +94,20 @@ Status stringFromDouble(StringManager* manager, LocaleHandle* locale, std::int32
   return status;
 }
 
-// Decodes and parses; `used` counts bytes.
+// Decodes and parses; `consumed` counts bytes.
 ParsedDouble parseEncoded(EncodingConverter& converter, const LocaleData& locale,
                           const char* text, std::int64_t length, std::uint32_t options) {
-  if (converter.plainAscii(text, length)) {
-    ZQChar stack_units[kStackUnits];
-    std::vector<ZQChar> heap_units;
-    ZQChar* units = stack_units;
-    if (length > kStackUnits) {
-      heap_units.resize(static_cast<std::size_t>(length));
-      units = heap_units.data();
-    }
-    for (std::int64_t i = 0; i < length; ++i) units[i] = static_cast<unsigned char>(text[i]);
-    return parseDouble(locale, units, length, options);
+  ZQChar stack_units[kStackUnits];
+  std::unique_ptr<ZQChar[]> heap_units;
+  ZQChar* units = stack_units;
+  if (length > kStackUnits) {
+    heap_units = std::make_unique_for_overwrite<ZQChar[]>(static_cast<std::size_t>(length));
+    units = heap_units.get();
   }
-  std::vector<ZQChar> units(static_cast<std::size_t>(length));
-  std::vector<std::int64_t> offsets(static_cast<std::size_t>(length) + 1);
-  const std::int64_t count = converter.decode(text, length, units.data(), offsets.data());
-  ParsedDouble parsed = parseDouble(locale, units.data(), count, options);
-  parsed.consumed = offsets[static_cast<std::size_t>(parsed.consumed)];
+  const std::int64_t count = converter.decode(text, length, units);
+  ParsedDouble parsed = parseDouble(locale, units, count, options);
+  parsed.consumed =
+      parsed.consumed == count ? length : converter.bytesOf(text, length, parsed.consumed);
   return parsed;
 }
 
