@@ -52,10 +52,10 @@ MemoryPool* createPool(KernelHandle* handle, const PoolParms* /*parms*/, Word /*
   return &pool->abi;
 }
 
-void* getService(KernelHandle* /*handle*/, const ZQChar* name, std::int64_t length,
+void* getService(KernelHandle* handle, const ZQChar* name, std::int64_t length,
                  Word /*reserved*/) {
   if (nameIs(name, length, "zqnlsudb")) return characterDatabaseService();
-  if (nameIs(name, length, "zqperf")) return createTimingService();
+  if (nameIs(name, length, "zqperf")) return createTimingService(kernelOf(handle));
   return nullptr;
 }
 
@@ -144,8 +144,15 @@ std::int64_t zqhostDestroy(void* handle) {
     delete pool;
   }
   kernel.pools.clear();
+  if (!kernel.timers.empty()) {
+    std::fprintf(stderr, "zqhost: %zu timing service(s) still alive\n", kernel.timers.size());
+    leaked += static_cast<std::int64_t>(kernel.timers.size());
+  }
+  // Each destroy removes its service from the set.
+  while (!kernel.timers.empty()) zq::host::destroyTiming(*kernel.timers.begin());
   if (kernel.abi.nls != nullptr) {
     leaked += static_cast<std::int64_t>(zq::host::liveLocaleCount(kernel.abi.nls));
+    leaked += static_cast<std::int64_t>(zq::host::liveStringManagerCount(kernel.abi.nls));
     zq::host::destroyNlsService(kernel.abi.nls);
   }
   delete &kernel;

@@ -14,6 +14,12 @@ namespace zq::host {
 
 struct Kernel;
 
+// A "zqperf" timing service.
+struct Timing {
+  TimingService abi;  // must stay first
+  Kernel* kernel;
+};
+
 // A memory pool: it owns every block allocated from it and frees them all when
 // destroyed.
 struct Pool {
@@ -29,8 +35,9 @@ struct Kernel {
   ConversionOptions conversion_options{};
   std::string output_dir = ".";
   std::unordered_set<Pool*> pools;
+  std::unordered_set<Timing*> timers;  // live "zqperf" services
   // Fault countdowns by ZqhostFault value; 0 means disarmed.
-  std::array<std::int32_t, 8> fault_countdown{};
+  std::array<std::int32_t, 12> fault_countdown{};
   ZqhostObserver observer{};  // all callbacks null: nobody watches
 };
 
@@ -56,7 +63,8 @@ void destroyNlsService(NlsHandle* nls);
 // The character-database service "zqnlsudb" (udb/): one object per process.
 void* characterDatabaseService();
 
-// A new "zqperf" timing service (timing.cpp); its word 2 destroys it.
-TimingService* createTimingService();
+// A new "zqperf" timing service of `kernel` (timing.cpp); its word 2 destroys it.
+TimingService* createTimingService(Kernel& kernel);
+void destroyTiming(Timing* timing);
 
 }  // namespace zq::host

@@ -30,13 +30,16 @@ std::int64_t nanosWithinSecond(const TimeValue& value) {
   return static_cast<std::int64_t>(value.milliseconds) * kNanosPerMilli + value.reserved;
 }
 
-std::int64_t destroyTiming(TimingService* service) {
-  delete service;
+Timing& timingOf(TimingService* service) { return *reinterpret_cast<Timing*>(service); }
+
+std::int64_t destroyTimingService(TimingService* service) {
+  destroyTiming(&timingOf(service));
   return 0;
 }
 
-Status getTimes(TimingService* /*service*/, TimingRecord* out) {
+Status getTimes(TimingService* service, TimingRecord* out) {
   if (out == nullptr) return ZQ_NLS_INVALID_VALUE;
+  if (takeFault(*timingOf(service).kernel, ZQHOST_FAULT_GET_TIMES)) return ZQ_UNSUPPORTED;
   timespec now{};
   rusage usage{};
   if (clock_gettime(CLOCK_MONOTONIC, &now) != 0) return ZQ_UNSUPPORTED;
@@ -73,13 +76,20 @@ Status diffTimes(TimingService* /*service*/, const TimeValue* later, const TimeV
 
 }  // namespace
 
-TimingService* createTimingService() {
-  auto* service = new (std::nothrow) TimingService{};
-  if (service == nullptr) return nullptr;
-  service->Destroy = destroyTiming;
-  service->GetTimes = getTimes;
-  service->DiffTimes = diffTimes;
-  return service;
+TimingService* createTimingService(Kernel& kernel) {
+  auto* timing = new (std::nothrow) Timing{};
+  if (timing == nullptr) return nullptr;
+  timing->abi.Destroy = destroyTimingService;
+  timing->abi.GetTimes = getTimes;
+  timing->abi.DiffTimes = diffTimes;
+  timing->kernel = &kernel;
+  kernel.timers.insert(timing);
+  return &timing->abi;
+}
+
+void destroyTiming(Timing* timing) {
+  timing->kernel->timers.erase(timing);
+  delete timing;
 }
 
 }  // namespace zq::host

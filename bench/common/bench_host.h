@@ -1,6 +1,9 @@
 // One stand-in host kernel for a benchmark run, with the en_US and fr_FR locale handles
-// the benchmarks time.
+// and the string managers the benchmarks time.
 #pragma once
+
+#include <utility>
+#include <vector>
 
 #include "zq/host.h"
 #include "zq/host_objects.h"
@@ -14,6 +17,7 @@ struct Host {
     fr_fr = create(U"fr_FR");
   }
   ~Host() {
+    for (auto& [encoding, m] : managers) m->zqnlsSMDestroy(m);
     en_us->zqnlsLocaleDestroy(en_us);
     fr_fr->zqnlsLocaleDestroy(fr_fr);
     zqhostDestroy(kernel);
@@ -21,9 +25,20 @@ struct Host {
   LocaleHandle* create(const char32_t* name) {
     return kernel->nls->zqnlsLocaleCreate(kernel->nls, reinterpret_cast<const ZQChar*>(name), 5);
   }
+  // A string manager for `encoding`, made on first use.
+  StringManager* manager(std::int32_t encoding) {
+    for (auto& [number, m] : managers) {
+      if (number == encoding) return m;
+    }
+    StringManager* m = nullptr;
+    kernel->nls->zqnlsSMCreate(kernel->nls, encoding, 0, &m);
+    managers.emplace_back(encoding, m);
+    return m;
+  }
   KernelHandle* kernel;
   LocaleHandle* en_us;
   LocaleHandle* fr_fr;
+  std::vector<std::pair<std::int32_t, StringManager*>> managers;
 };
 
 // Made on first use, destroyed at exit.

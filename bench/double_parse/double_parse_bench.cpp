@@ -1,7 +1,9 @@
 // Text-to-double parsing: the host's zqnlsLocaleBufferToDouble beside std::from_chars,
 // strtod and ICU's NumberFormat::parse, on the same three numbers. The host and ICU
 // read the locale's text ("1 234,567" in fr_FR with U+00A0); from_chars and strtod,
-// which know no locale, read the same digits as "1234.567".
+// which know no locale, read the same digits as "1234.567". A string manager's
+// zqnlsStringToDouble reads the locale's text as 8-bit text in the locale's encoding
+// (Latin-1 for en_US, Latin-9 for fr_FR, whose U+00A0 is the byte 0xA0).
 #include <benchmark/benchmark.h>
 
 #include <charconv>
@@ -9,8 +11,7 @@
 #include <memory>
 #include <string>
 
-#include "zq/host.h"
-#include "zq/host_objects.h"
+#include "bench/common/bench_host.h"
 
 #if defined(ZQ_BENCH_WITH_ICU)
 #include <unicode/fmtable.h>
@@ -26,21 +27,21 @@ struct Input {
   std::u32string localized;  // the text in the locale
   std::string plain;         // the same number in the C locale
   double value;
+  std::int32_t encoding;  // the locale's 8-bit encoding
+  std::string encoded;    // the localized text in it
 };
 
 const Input kInputs[] = {
-    {"en_US", U"908123", "908123", 908123.0},
-    {"en_US", U"-1234.5678", "-1234.5678", -1234.5678},
-    {"fr_FR", U"1\u00A0234,567", "1234.567", 1234.567},
+    {"en_US", U"908123", "908123", 908123.0, 28, "908123"},
+    {"en_US", U"-1234.5678", "-1234.5678", -1234.5678, 28, "-1234.5678"},
+    {"fr_FR", U"1\u00A0234,567", "1234.567", 1234.567, 60, "1\xA0" "234,567"},
 };
 
 const Input& inputOf(const benchmark::State& state) { return kInputs[state.range(0)]; }
 
-// One kernel for the whole run.
-zq::KernelHandle* kernel() {
-  static zq::KernelHandle* const instance = static_cast<zq::KernelHandle*>(zqhostCreate());
-  return instance;
-}
+using zq::bench::host;
+
+zq::KernelHandle* kernel() { return host().kernel; }
 
 void BM_Host(benchmark::State& state) {
   const Input& input = inputOf(state);
@@ -59,6 +60,22 @@ void BM_Host(benchmark::State& state) {
     benchmark::DoNotOptimize(value);
   }
   l->zqnlsLocaleDestroy(l);
+}
+
+void BM_HostStringToDouble(benchmark::State& state) {
+  const Input& input = inputOf(state);
+  zq::LocaleHandle* l = input.locale[0] == 'e' ? host().en_us : host().fr_fr;
+  zq::StringManager* m = host().manager(input.encoding);
+  const char* text = input.encoded.data();
+  const auto length = static_cast<std::int64_t>(input.encoded.size());
+  double value = 0;
+  std::int64_t used = 0;
+  m->zqnlsStringToDouble(m, l, text, length, 0, &value, &used);
+  if (value != input.value) state.SkipWithError("the host parsed another value");
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(m->zqnlsStringToDouble(m, l, text, length, 0, &value, &used));
+    benchmark::DoNotOptimize(value);
+  }
 }
 
 void BM_FromChars(benchmark::State& state) {
@@ -107,6 +124,7 @@ BENCHMARK(BM_IcuNumberFormatParse)->DenseRange(0, 2);
 #endif
 
 BENCHMARK(BM_Host)->DenseRange(0, 2);
+BENCHMARK(BM_HostStringToDouble)->DenseRange(0, 2);
 BENCHMARK(BM_FromChars)->DenseRange(0, 2);
 BENCHMARK(BM_Strtod)->DenseRange(0, 2);
 

@@ -1,16 +1,22 @@
 // Two doubles formatted through the host's zqnlsLocaleDoubleFormat, beside snprintf,
 // std::to_chars of the same digits and (when built with it) ICU's number formatter:
 // 6543.21 with width 10, precision 2, options 0 ("   6.5e+03"), and 1234.56 with
-// DECIMAL|GROUP, precision 2 ("1,234.56").
+// DECIMAL|GROUP, precision 2 ("1,234.56"). The same two through a string manager's
+// zqnlsStringFromDouble as 8-bit text; and 1234.56 as currency through
+// zqnlsLocaleCurrencyFormat (" $1,234.56", "1 234,56 €" at width 10) beside strfmon
+// and ICU's currency formatter.
 #include <benchmark/benchmark.h>
+#include <monetary.h>
 
 #include <charconv>
 #include <clocale>
 #include <cstdio>
+#include <initializer_list>
 
 #include "bench/common/bench_host.h"
 
 #if defined(ZQ_BENCH_ICU)
+#include <unicode/currunit.h>
 #include <unicode/numberformatter.h>
 #endif
 
@@ -48,6 +54,81 @@ void BM_HostFixedGrouped_frFR(benchmark::State& state) {
 BENCHMARK(BM_HostGeneral_enUS);
 BENCHMARK(BM_HostFixedGrouped_enUS);
 BENCHMARK(BM_HostFixedGrouped_frFR);
+
+// Through a string manager in the locale's 8-bit encoding: Latin-1 (28) for en_US,
+// Latin-9 (60) for fr_FR, whose U+00A0 between groups leaves the plain-ASCII copy
+// for the C library's iconv.
+void stringThroughHost(benchmark::State& state, zq::LocaleHandle* l, std::int32_t encoding,
+                       double value, std::int32_t width, std::uint32_t options) {
+  zq::StringManager* m = host().manager(encoding);
+  char buffer[72];
+  std::int64_t length = 0;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(value);
+    m->zqnlsStringFromDouble(m, l, width, 2, static_cast<std::int32_t>(options), buffer, 72,
+                             &length, value);
+    benchmark::DoNotOptimize(buffer);
+    benchmark::DoNotOptimize(length);
+  }
+}
+void BM_HostStringGeneral_enUS(benchmark::State& state) {
+  stringThroughHost(state, host().en_us, 28, kGeneral, 10, 0);
+}
+void BM_HostStringFixedGrouped_enUS(benchmark::State& state) {
+  stringThroughHost(state, host().en_us, 28, kFixed, 0, kDecimalGrouped);
+}
+void BM_HostStringFixedGrouped_frFR(benchmark::State& state) {
+  stringThroughHost(state, host().fr_fr, 60, kFixed, 0, kDecimalGrouped);
+}
+BENCHMARK(BM_HostStringGeneral_enUS);
+BENCHMARK(BM_HostStringFixedGrouped_enUS);
+BENCHMARK(BM_HostStringFixedGrouped_frFR);
+
+void currencyThroughHost(benchmark::State& state, zq::LocaleHandle* l) {
+  zq::ZQChar buffer[72];
+  std::int64_t length = 0;
+  double value = kFixed;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(value);
+    l->zqnlsLocaleCurrencyFormat(l, value, 10, 2, 0, buffer, 72, &length);
+    benchmark::DoNotOptimize(buffer);
+    benchmark::DoNotOptimize(length);
+  }
+}
+void BM_HostCurrency_enUS(benchmark::State& state) { currencyThroughHost(state, host().en_us); }
+void BM_HostCurrency_frFR(benchmark::State& state) { currencyThroughHost(state, host().fr_fr); }
+BENCHMARK(BM_HostCurrency_enUS);
+BENCHMARK(BM_HostCurrency_frFR);
+
+// strfmon's "%10.2n" under the first C library locale found; without one it runs in
+// the "C" locale, which writes no symbol and no grouping, and the label says so.
+void strfmonRow(benchmark::State& state, std::initializer_list<const char*> names) {
+  const char* found = nullptr;
+  for (const char* name : names) {
+    if (std::setlocale(LC_MONETARY, name) != nullptr) {
+      found = name;
+      break;
+    }
+  }
+  state.SetLabel(found != nullptr ? found : "no such locale: C locale");
+  char buffer[40];
+  double value = kFixed;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(value);
+    const ssize_t n = strfmon(buffer, sizeof buffer, "%10.2n", value);
+    benchmark::DoNotOptimize(buffer);
+    benchmark::DoNotOptimize(n);
+  }
+  std::setlocale(LC_MONETARY, "C");
+}
+void BM_StrfmonCurrency_enUS(benchmark::State& state) {
+  strfmonRow(state, {"en_US.UTF-8", "en_US.utf8"});
+}
+void BM_StrfmonCurrency_frFR(benchmark::State& state) {
+  strfmonRow(state, {"fr_FR.UTF-8", "fr_FR.utf8"});
+}
+BENCHMARK(BM_StrfmonCurrency_enUS);
+BENCHMARK(BM_StrfmonCurrency_frFR);
 
 // The same digits from std::to_chars: two significant digits, and two decimals.
 void toChars(benchmark::State& state, double value, std::chars_format format) {
@@ -119,6 +200,26 @@ void BM_IcuFixedGrouped_frFR(benchmark::State& state) { icuRow(state, "fr_FR", k
 BENCHMARK(BM_IcuGeneral_enUS);
 BENCHMARK(BM_IcuFixedGrouped_enUS);
 BENCHMARK(BM_IcuFixedGrouped_frFR);
+
+// ICU's currency formatter for the locale's currency, two decimals.
+void icuCurrencyRow(benchmark::State& state, const char* locale, const char16_t* currency) {
+  using namespace icu::number;
+  UErrorCode status = U_ZERO_ERROR;
+  const LocalizedNumberFormatter formatter = NumberFormatter::withLocale(locale)
+                                                 .unit(icu::CurrencyUnit(currency, status))
+                                                 .precision(Precision::fixedFraction(2));
+  double value = kFixed;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(value);
+    FormattedNumber text = formatter.formatDouble(value, status);
+    benchmark::DoNotOptimize(text.toTempString(status).getBuffer());
+  }
+  if (U_FAILURE(status)) state.SkipWithError(u_errorName(status));
+}
+void BM_IcuCurrency_enUS(benchmark::State& state) { icuCurrencyRow(state, "en_US", u"USD"); }
+void BM_IcuCurrency_frFR(benchmark::State& state) { icuCurrencyRow(state, "fr_FR", u"EUR"); }
+BENCHMARK(BM_IcuCurrency_enUS);
+BENCHMARK(BM_IcuCurrency_frFR);
 #endif
 
 }  // namespace

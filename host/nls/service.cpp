@@ -5,6 +5,7 @@
 #include <new>
 
 #include "host/observer.h"
+#include "host/nls/string_manager.h"
 #include "host/udb/character_db.h"
 
 namespace zq::host {
@@ -46,17 +47,6 @@ LocaleHandle* localeCreate(NlsHandle* nls, const ZQChar* name, std::int64_t leng
   return handle;
 }
 
-// Encodings and string managers are not provided yet.
-Status getEncodingProperties(NlsHandle*, std::int32_t, EncodingProperties* out) {
-  if (out != nullptr) *out = EncodingProperties{};
-  return ZQ_NLS_INVALID_VALUE;
-}
-
-Status stringManagerCreate(NlsHandle*, std::int32_t, Word, StringManager** out) {
-  if (out != nullptr) *out = nullptr;
-  return ZQ_NLS_INVALID_VALUE;
-}
-
 }  // namespace
 
 NlsHandle* createNlsService(Kernel& kernel) {
@@ -79,11 +69,21 @@ void destroyNlsService(NlsHandle* nls) {
     std::fprintf(stderr, "zqhost: %zu locale handle(s) still alive\n", service.locales.size());
   }
   for (Locale* locale : service.locales) delete locale;
+  if (!service.string_managers.empty()) {
+    std::fprintf(stderr, "zqhost: %zu string manager(s) still alive\n",
+                 service.string_managers.size());
+  }
+  // Each free removes its manager from the set.
+  while (!service.string_managers.empty()) freeStringManager(*service.string_managers.begin());
   delete &service;
 }
 
 std::size_t liveLocaleCount(NlsHandle* nls) {
   return nls != nullptr ? serviceOf(nls).locales.size() : 0;
+}
+
+std::size_t liveStringManagerCount(NlsHandle* nls) {
+  return nls != nullptr ? serviceOf(nls).string_managers.size() : 0;
 }
 
 }  // namespace zq::host

@@ -10,11 +10,13 @@
 namespace zq::host {
 
 struct Locale;
+struct StringManagerState;
 
 struct NlsService {
   NlsHandle abi;  // must stay first: callers see only this table
   Kernel* kernel;
   std::unordered_set<Locale*> locales;  // live handles; any left are freed with the service
+  std::unordered_set<StringManagerState*> string_managers;  // likewise
 };
 
 // A locale handle: its operation table and the locale it works for.
@@ -37,5 +39,7 @@ void installDoubleParseOperations(LocaleHandle& table);
 
 // Locale handles created and not yet destroyed; 0 for a null service.
 std::size_t liveLocaleCount(NlsHandle* nls);
+// String managers created and not yet destroyed; 0 for a null service.
+std::size_t liveStringManagerCount(NlsHandle* nls);
 
 }  // namespace zq::host

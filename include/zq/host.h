@@ -34,14 +34,20 @@ ZQHOST_API std::int32_t zqhostGetDecimalConversionMode(void* kernel);
 ZQHOST_API std::int64_t zqhostLivePools(void* kernel);
 ZQHOST_API std::int64_t zqhostLiveBlocks(void* kernel);
 
-// Fault injection: the next `after`-th call (1 = the next one) of the named kernel
-// operation fails by returning null; 0 disarms it.
+// Fault injection: the next `after`-th call (1 = the next one) of the named host
+// operation fails: a creation returns null (or a failing status), a destroy frees
+// the object and returns a failing status, GetTimes returns a failing status.
+// 0 disarms it.
 enum ZqhostFault : std::int32_t {
   ZQHOST_FAULT_CREATE_POOL = 1,
   ZQHOST_FAULT_ALLOCATE_MEMORY = 2,
   ZQHOST_FAULT_LOAD_EXTENSION = 3,
   ZQHOST_FAULT_CREATE_JOURNAL = 4,
   ZQHOST_FAULT_LOCALE_CREATE = 5,
+  ZQHOST_FAULT_SM_CREATE = 8,
+  ZQHOST_FAULT_SM_DESTROY = 9,
+  ZQHOST_FAULT_GET_ENCODING_PROPERTIES = 10,
+  ZQHOST_FAULT_GET_TIMES = 11,
 };
 ZQHOST_API void zqhostInjectFault(void* kernel, std::int32_t fault, std::int32_t after);
 

@@ -19,6 +19,33 @@ inline LocaleHandle* createLocale(NlsHandle* nls, const ZQChar* name, std::int64
 inline Status destroyLocale(LocaleHandle* l) { return l->zqnlsLocaleDestroy(l); }
 
 // ---------------------------------------------------------------------------
+// Encodings and string managers: doubles to and from 8-bit text in one encoding.
+
+inline Status encodingProperties(NlsHandle* nls, std::int32_t encoding,
+                                 EncodingProperties* properties) {
+  return nls->zqnlsGetEncodingProperties(nls, encoding, properties);
+}
+inline Status createStringManager(NlsHandle* nls, std::int32_t encoding,
+                                  StringManager** manager) {
+  return nls->zqnlsSMCreate(nls, encoding, 0, manager);
+}
+inline Status destroyStringManager(StringManager* m) { return m->zqnlsSMDestroy(m); }
+// Writes at most `capacity` bytes; `length` receives the bytes of the text.
+inline Status stringFromDouble(StringManager* m, LocaleHandle* l, double value,
+                               std::int32_t width, std::int32_t precision, std::uint32_t options,
+                               char* out, std::int64_t capacity, std::int64_t* length) {
+  return m->zqnlsStringFromDouble(m, l, width, precision, static_cast<std::int32_t>(options),
+                                  out, capacity, length, value);
+}
+// `used` receives the bytes read.
+inline Status stringToDouble(StringManager* m, LocaleHandle* l, const char* text,
+                             std::int64_t length, std::uint32_t options, double* value,
+                             std::int64_t* used) {
+  return m->zqnlsStringToDouble(m, l, text, length, static_cast<std::int32_t>(options), value,
+                                used);
+}
+
+// ---------------------------------------------------------------------------
 // Formats: every one writes at most `capacity` units and stores its converted length.
 
 inline Status formatDate(LocaleHandle* l, std::int32_t month, std::int32_t day,

@@ -1,0 +1,176 @@
+// String managers: the host's double formatter and parser over 8-bit text, with the
+// text converted between ZQChar and the manager's encoding.
+#include "host/nls/string_manager.h"
+
+#include <algorithm>
+#include <bit>
+#include <cstring>
+#include <memory>
+#include <new>
+
+#include "host/nls/double_format.h"
+#include "host/nls/double_parse.h"
+#include "host/nls/encodings.h"
+#include "host/nls/service.h"
+
+namespace zq::host {
+
+struct StringManagerState {
+  StringManager abi;  // must stay first: callers see only this table
+  NlsService* service;
+  const EncodingInfo* encoding;
+  EncodingConverter converter;
+};
+
+namespace {
+
+const double kMissing = std::bit_cast<double>(std::uint64_t{0xFFFFFE0000000000});
+
+// Texts up to this many units are converted on the stack.
+constexpr std::int64_t kStackUnits = 256;
+
+StringManagerState& stateOf(StringManager* manager) {
+  return *reinterpret_cast<StringManagerState*>(manager);
+}
+
+// The locale's number symbols and the decimal-conversion mode its kernel is in now.
+const NumberSymbols& symbolsOf(LocaleHandle* locale) { return localeDataOf(locale).number; }
+DecimalMode modeOf(LocaleHandle* locale) {
+  return decimalModeOf(*reinterpret_cast<Locale*>(locale)->service->kernel);
+}
+
+Status stringManagerDestroy(StringManager* manager) {
+  if (manager == nullptr) return ZQ_NLS_INVALID_VALUE;
+  StringManagerState* state = &stateOf(manager);
+  Kernel& kernel = *state->service->kernel;
+  freeStringManager(state);
+  // An injected failure still frees the manager: callers report it and move on.
+  if (takeFault(kernel, ZQHOST_FAULT_SM_DESTROY)) return ZQ_NLS_INVALID_VALUE;
+  return ZQ_OK;
+}
+
+Status stringFromDouble(StringManager* manager, LocaleHandle* locale, std::int32_t width,
+                        std::int32_t precision, std::int32_t options, char* out,
+                        std::int64_t capacity, std::int64_t* out_length, double value) {
+  if (out_length != nullptr) *out_length = 0;
+  if (manager == nullptr || locale == nullptr || capacity < 0 ||
+      (out == nullptr && capacity > 0)) {
+    return ZQ_NLS_INVALID_VALUE;
+  }
+  if (std::min<std::int64_t>(width, capacity) > kMaxTextUnits) return ZQ_NLS_INVALID_VALUE;
+  // Every character takes at least one byte, so a text that fits in `capacity` bytes
+  // fits in as many units: the field is cut to the capacity as for ZQChar text.
+  ZQChar units[kMaxTextUnits];
+  const std::int64_t room = std::min(capacity, kMaxTextUnits);
+  const auto format = [&](std::int64_t units_room, std::int64_t* length) {
+    return formatDouble(symbolsOf(locale), modeOf(locale), value, width, precision,
+                        static_cast<std::uint32_t>(options), nullptr, units, units_room,
+                        length);
+  };
+  std::int64_t length = 0;
+  Status status = format(room, &length);
+  if (status == ZQ_NLS_FMT_TRUNCATE) {
+    // Written as asterisks: write the whole text once more to count its bytes. Its
+    // field was no longer than `room`, so it is not padded at its own length.
+    if (length > kMaxTextUnits) return ZQ_NLS_INVALID_VALUE;
+    format(length, &length);
+  }
+  EncodingConverter& converter = stateOf(manager).converter;
+  if (status != ZQ_NLS_FMT_TRUNCATE && converter.plainAscii(units, length)) {
+    std::copy_n(units, length, out);  // `length` <= `room` <= `capacity`
+    if (out_length != nullptr) *out_length = length;
+    return status;
+  }
+  char bytes[kMaxTextUnits * EncodingConverter::kMaxBytesPerUnit];
+  const std::int64_t byte_count = converter.encode(units, length, bytes);
+  if (byte_count < 0) return ZQ_NLS_INVALID_VALUE;
+  if (out_length != nullptr) *out_length = byte_count;
+  if (status == ZQ_NLS_FMT_TRUNCATE || byte_count > capacity) {
+    // The asterisk is the ASCII byte in every host encoding.
+    std::memset(out, '*', static_cast<std::size_t>(capacity));
+    return ZQ_NLS_FMT_TRUNCATE;
+  }
+  std::memcpy(out, bytes, static_cast<std::size_t>(byte_count));
+  return status;
+}
+
+// Decodes and parses; `consumed` counts bytes.
+ParsedDouble parseEncoded(EncodingConverter& converter, const LocaleData& locale,
+                          const char* text, std::int64_t length, std::uint32_t options) {
+  ZQChar stack_units[kStackUnits];
+  std::unique_ptr<ZQChar[]> heap_units;
+  ZQChar* units = stack_units;
+  if (length > kStackUnits) {
+    heap_units = std::make_unique_for_overwrite<ZQChar[]>(static_cast<std::size_t>(length));
+    units = heap_units.get();
+  }
+  const std::int64_t count = converter.decode(text, length, units);
+  ParsedDouble parsed = parseDouble(locale, units, count, options);
+  parsed.consumed =
+      parsed.consumed == count ? length : converter.bytesOf(text, length, parsed.consumed);
+  return parsed;
+}
+
+Status stringToDouble(StringManager* manager, LocaleHandle* locale, const char* text,
+                      std::int64_t length, std::int32_t options, double* value,
+                      std::int64_t* used) {
+  ParsedDouble parsed{ZQ_NLS_INVALID_VALUE, kMissing, 0};
+  if (manager != nullptr && locale != nullptr && length >= 0 &&
+      (text != nullptr || length == 0)) {
+    parsed = parseEncoded(stateOf(manager).converter, localeDataOf(locale), text, length,
+                          static_cast<std::uint32_t>(options));
+  }
+  if (value != nullptr) *value = parsed.value;
+  if (used != nullptr) *used = parsed.consumed;
+  return parsed.status;
+}
+
+NlsService& serviceOf(NlsHandle* nls) { return *reinterpret_cast<NlsService*>(nls); }
+
+}  // namespace
+
+Status getEncodingProperties(NlsHandle* nls, std::int32_t encoding, EncodingProperties* out) {
+  if (out == nullptr) return ZQ_NLS_INVALID_VALUE;
+  *out = EncodingProperties{};
+  if (nls == nullptr) return ZQ_NLS_INVALID_VALUE;
+  if (takeFault(*serviceOf(nls).kernel, ZQHOST_FAULT_GET_ENCODING_PROPERTIES)) {
+    return ZQ_NLS_INVALID_VALUE;
+  }
+  const EncodingInfo* info = findEncoding(encoding);
+  if (info == nullptr) return ZQ_NLS_INVALID_VALUE;
+  out->name = reinterpret_cast<const ZQChar*>(info->name);
+  out->number = info->number;
+  return ZQ_OK;
+}
+
+Status stringManagerCreate(NlsHandle* nls, std::int32_t encoding, Word /*reserved*/,
+                           StringManager** out) {
+  if (out == nullptr) return ZQ_NLS_INVALID_VALUE;
+  *out = nullptr;
+  if (nls == nullptr) return ZQ_NLS_INVALID_VALUE;
+  NlsService& service = serviceOf(nls);
+  if (takeFault(*service.kernel, ZQHOST_FAULT_SM_CREATE)) return ZQ_NLS_INVALID_VALUE;
+  const EncodingInfo* info = findEncoding(encoding);
+  if (info == nullptr) return ZQ_NLS_INVALID_VALUE;
+  auto* manager = new (std::nothrow) StringManagerState{};
+  if (manager == nullptr) return ZQ_NLS_INVALID_VALUE;
+  if (!manager->converter.open(*info)) {
+    delete manager;
+    return ZQ_NLS_INVALID_VALUE;
+  }
+  manager->service = &service;
+  manager->encoding = info;
+  manager->abi.zqnlsSMDestroy = stringManagerDestroy;
+  manager->abi.zqnlsStringFromDouble = stringFromDouble;
+  manager->abi.zqnlsStringToDouble = stringToDouble;
+  service.string_managers.insert(manager);
+  *out = &manager->abi;
+  return ZQ_OK;
+}
+
+void freeStringManager(StringManagerState* manager) {
+  manager->service->string_managers.erase(manager);
+  delete manager;
+}
+
+}  // namespace zq::host
