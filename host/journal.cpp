@@ -12,7 +12,8 @@
 namespace zq::host {
 
 struct JournalState {
-  Journal abi;  // must stay first: callers see only this table
+  Journal abi;  // word 0 points back here (host_object.h)
+  Kernel* kernel = nullptr;
   std::string name;
   ListingFile* file = nullptr;  // null: the text stays in memory
   std::u32string held;          // text not yet written to `file`
@@ -26,7 +27,7 @@ constexpr char32_t kJournalLocale[] = U"en_US";
 // Longest journal name kept; the name is only a label.
 constexpr std::size_t kMaxNameBytes = 256;
 
-JournalState& stateOf(Journal* journal) { return *reinterpret_cast<JournalState*>(journal); }
+JournalState& stateOf(Journal* journal) { return *ownerOf<JournalState>(journal); }
 
 // Copies `text` into a caller's buffer of `capacity` units. Never writes past the
 // capacity; adds a zero unit after the text only when there is room for it. Stores
@@ -74,11 +75,7 @@ std::int64_t appendLine(JournalState& journal, const std::u32string& text) {
 }
 
 std::int64_t destroyJournal(Journal* handle) {
-  JournalState& journal = stateOf(handle);
-  const std::int64_t result = writeOut(journal, true);
-  detach(journal);
-  delete &journal;
-  return result;
+  return destroyJournalState(&stateOf(handle));
 }
 
 std::int64_t flushJournal(Journal* handle) { return writeOut(stateOf(handle), true); }
@@ -137,7 +134,7 @@ std::int64_t getLocale(Journal* /*handle*/, Word buffer, Word capacity, Word out
 
 }  // namespace
 
-Journal* createJournal(Kernel& /*kernel*/, const jnlparms* parms, const char* name) {
+Journal* createJournal(Kernel& kernel, const jnlparms* parms, const char* name) {
   ListingFile* file = nullptr;
   if (parms != nullptr && parms->file != nullptr) {
     // A handle that is not a live listing file would be written through later.
@@ -146,6 +143,8 @@ Journal* createJournal(Kernel& /*kernel*/, const jnlparms* parms, const char* na
   }
   auto* journal = new (std::nothrow) JournalState{};
   if (journal == nullptr) return nullptr;
+  bindTable(journal);
+  journal->kernel = &kernel;
   journal->abi.Destroy = destroyJournal;
   journal->abi.FlushJournal = flushJournal;
   journal->abi.MessageToBuf = messageToBuf;
@@ -157,7 +156,16 @@ Journal* createJournal(Kernel& /*kernel*/, const jnlparms* parms, const char* na
   // Some callers pass a wide text here; read no further than a bounded label.
   if (name != nullptr) journal->name.assign(name, strnlen(name, kMaxNameBytes));
   if (file != nullptr) attach(*journal, *file);
+  kernel.journals.insert(journal);
   return &journal->abi;
+}
+
+std::int64_t destroyJournalState(JournalState* journal) {
+  const std::int64_t result = writeOut(*journal, true);
+  detach(*journal);
+  journal->kernel->journals.erase(journal);
+  delete journal;
+  return result;
 }
 
 void releaseJournalFile(JournalState* journal) {
@@ -166,11 +174,11 @@ void releaseJournalFile(JournalState* journal) {
 }
 
 std::u32string journalText(const Journal* journal) {
-  return reinterpret_cast<const JournalState*>(journal)->held;
+  return ownerOf<const JournalState>(journal)->held;
 }
 
 FileHandle* journalFile(const Journal* journal) {
-  const ListingFile* file = reinterpret_cast<const JournalState*>(journal)->file;
+  const ListingFile* file = ownerOf<const JournalState>(journal)->file;
   return file == nullptr ? nullptr : const_cast<FileHandle*>(&file->abi);
 }
 

@@ -11,12 +11,14 @@
 namespace zq::host {
 
 struct JournalState;
+struct Kernel;
 
 // An open listing file of the "zqfileio" extension. Word 2 of `abi` destroys it:
 // every journal still bound to it first writes out its buffered text and forgets the
 // file, then the file closes.
 struct ListingFile {
-  FileHandle abi;  // must stay first: callers see only this table
+  FileHandle abi;  // word 0 points back here (host_object.h)
+  Kernel* kernel = nullptr;
   std::FILE* stream = nullptr;
   std::string path;
   std::vector<JournalState*> journals;  // journals bound to this file

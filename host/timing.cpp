@@ -30,8 +30,8 @@ std::int64_t nanosWithinSecond(const TimeValue& value) {
   return static_cast<std::int64_t>(value.milliseconds) * kNanosPerMilli + value.reserved;
 }
 
-std::int64_t destroyTiming(TimingService* service) {
-  delete service;
+std::int64_t destroyTimingService(TimingService* service) {
+  destroyTiming(ownerOf<Timing>(service));
   return 0;
 }
 
@@ -73,13 +73,21 @@ Status diffTimes(TimingService* /*service*/, const TimeValue* later, const TimeV
 
 }  // namespace
 
-TimingService* createTimingService() {
-  auto* service = new (std::nothrow) TimingService{};
-  if (service == nullptr) return nullptr;
-  service->Destroy = destroyTiming;
-  service->GetTimes = getTimes;
-  service->DiffTimes = diffTimes;
-  return service;
+TimingService* createTimingService(Kernel& kernel) {
+  auto* timing = new (std::nothrow) Timing{};
+  if (timing == nullptr) return nullptr;
+  bindTable(timing);
+  timing->abi.Destroy = destroyTimingService;
+  timing->abi.GetTimes = getTimes;
+  timing->abi.DiffTimes = diffTimes;
+  timing->kernel = &kernel;
+  kernel.timers.insert(timing);
+  return &timing->abi;
+}
+
+void destroyTiming(Timing* timing) {
+  timing->kernel->timers.erase(timing);
+  delete timing;
 }
 
 }  // namespace zq::host

@@ -12,21 +12,21 @@ namespace zq::host {
 struct Locale;
 
 struct NlsService {
-  NlsHandle abi;  // must stay first: callers see only this table
+  NlsHandle abi;  // word 0 points back here (host_object.h)
   Kernel* kernel;
   std::unordered_set<Locale*> locales;  // live handles; any left are freed with the service
 };
 
 // A locale handle: its operation table and the locale it works for.
 struct Locale {
-  LocaleHandle abi;  // must stay first
+  LocaleHandle abi;  // word 0 points back here
   const LocaleData* data;
   NlsService* service;
 };
 
 // The locale behind a handle. Precondition: `handle` came from zqnlsLocaleCreate.
 inline const LocaleData& localeDataOf(LocaleHandle* handle) {
-  return *reinterpret_cast<Locale*>(handle)->data;
+  return *ownerOf<Locale>(handle)->data;
 }
 
 // Each group of locale operations fills its own words of a new handle's table.
