@@ -80,13 +80,20 @@ std::int64_t destroyJournal(Journal* handle) {
 
 std::int64_t flushJournal(Journal* handle) { return writeOut(stateOf(handle), true); }
 
-// Words: buffer, capacity, out-length, format, format length.
+// Words: buffer, capacity, out-length, format, format length. The message is formatted
+// no further than the buffer holds.
 std::int64_t messageToBuf(Journal* /*handle*/, Word buffer, Word capacity, Word out_length,
                           Word format, Word format_length, std::va_list* args) {
-  const std::u32string text = formatMessage(reinterpret_cast<const ZQChar*>(format),
-                                            static_cast<std::int64_t>(format_length), args);
-  return copyToBuffer(text, reinterpret_cast<ZQChar*>(buffer), static_cast<std::int64_t>(capacity),
-                      reinterpret_cast<std::int64_t*>(out_length));
+  const auto* units = reinterpret_cast<ZQChar*>(buffer);
+  const auto room = static_cast<std::int64_t>(capacity);
+  bool cut = false;
+  const std::u32string text =
+      formatMessage(reinterpret_cast<const ZQChar*>(format),
+                    static_cast<std::int64_t>(format_length), args,
+                    units == nullptr || room < 0 ? 0 : static_cast<std::size_t>(room), &cut);
+  const std::int64_t copied = copyToBuffer(text, reinterpret_cast<ZQChar*>(buffer), room,
+                                           reinterpret_cast<std::int64_t*>(out_length));
+  return cut ? ZQ_NLS_FMT_TRUNCATE : copied;
 }
 
 std::int64_t messageToJnl(Journal* handle, std::int64_t /*level*/, const ZQChar* format,
@@ -95,7 +102,10 @@ std::int64_t messageToJnl(Journal* handle, std::int64_t /*level*/, const ZQChar*
   if (format_length < 0 || (format == nullptr && format_length != 0)) {
     return ZQ_NLS_INVALID_VALUE;
   }
-  return appendLine(stateOf(handle), formatMessage(format, format_length, args));
+  bool cut = false;
+  const std::int64_t appended = appendLine(
+      stateOf(handle), formatMessage(format, format_length, args, kJournalLineUnits, &cut));
+  return cut && appended == ZQ_OK ? ZQ_NLS_FMT_TRUNCATE : appended;
 }
 
 std::int64_t statusToBuf(Journal* /*handle*/, std::int64_t status, ZQChar* buffer,

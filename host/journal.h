@@ -47,6 +47,10 @@ constexpr std::int64_t kJournalWriteFailed = -1;
 // this many units, so its memory stays bounded between flushes.
 constexpr std::size_t kJournalBufferUnits = 64 * 1024;
 
+// The longest line a journal keeps, in units before its newline: a message that
+// formats longer is cut there, and MessageToJnl returns ZQ_NLS_FMT_TRUNCATE.
+constexpr std::size_t kJournalLineUnits = 16 * 1024;
+
 // The text a journal holds in memory: everything written to a journal without a
 // file; for a journal bound to a file, what has not yet been written out.
 std::u32string journalText(const Journal* journal);
