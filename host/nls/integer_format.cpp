@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cassert>
 #include <cstring>
 
 namespace zq::host {
@@ -251,6 +252,9 @@ std::int64_t writeDeferredDecimal(const Layout& layout, ZQChar* buffer) {
   ZQChar* digits_end = sink.position() + layout.deferred_length;
   BackwardWriter digits{digits_end};
   setDecimalInThrees(layout.deferred_magnitude, layout.deferred_separator, digits);
+  // The digits were counted before they were written: they must end where the text
+  // before them does, or a unit was skipped or written twice.
+  assert(digits.start == sink.position());
   DirectSink tail(digits_end);
   tail.fill(' ', layout.trailing_blanks);
   return tail.position() - buffer;
