@@ -59,8 +59,6 @@ LocaleHandle* fuzzLocale(std::uint32_t index) {
   return locales[index % locales.size()];
 }
 
-std::uint32_t fuzzLocaleCount() { return static_cast<std::uint32_t>(fuzzHost().locales.size()); }
-
 std::uint32_t fuzzLocaleIndex(const ZQChar* name) {
   const auto rows = host::allLocaleData();
   for (std::size_t i = 0; i < rows.size(); ++i) {

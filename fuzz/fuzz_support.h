@@ -80,8 +80,7 @@ class GuardedBuffer {
 // A handle of the stand-in host for one of its locales, chosen by `index` modulo their
 // number; the host and its handles are made once and live for the whole run.
 LocaleHandle* fuzzLocale(std::uint32_t index);
-// The number of locales, and the index of the one named `name` (five units).
-std::uint32_t fuzzLocaleCount();
+// The index of the locale named `name` (five units).
 std::uint32_t fuzzLocaleIndex(const ZQChar* name);
 
 }  // namespace zq::fuzz

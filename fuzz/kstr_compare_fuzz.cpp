@@ -30,14 +30,25 @@ struct Placed {
   std::vector<Unit> contents() const { return {data, data + size}; }
 };
 
+// Runs `run` on a copy of `units` placed at `offset` under `form` and under the portable
+// form, and requires the same units after.
+template <class Unit, class Run>
+void sameInPlace(std::span<const Unit> units, std::size_t offset, const kstr::FormRoutines& form,
+                 Run run, const char* what) {
+  Placed<Unit> x(units, offset), y(units, offset);
+  run(form, x.data, x.size);
+  run(kstr::kPortableRoutines, y.data, y.size);
+  require(x.contents() == y.contents(), what);
+}
+
 void sameAsPortable(const kstr::FormRoutines& form, const KstrInput& in,
                     std::span<const ZQChar> units) {
   const kstr::FormRoutines& portable = kstr::kPortableRoutines;
   const std::span<const std::uint8_t> bytes(reinterpret_cast<const std::uint8_t*>(units.data()),
                                             units.size_bytes());
   const std::size_t offset = in.offset % 64;
-  Placed<std::uint8_t> b(bytes, offset);
-  Placed<ZQChar> u(units, offset % 16);
+  const Placed<std::uint8_t> b(bytes, offset);
+  const Placed<ZQChar> u(units, offset % 16);
   require(form.mem_scan(b.data, b.size, in.byte) == portable.mem_scan(b.data, b.size, in.byte),
           "vdMemScan");
   require(form.mem_nscan(b.data, b.size, in.byte) == portable.mem_nscan(b.data, b.size, in.byte),
@@ -46,33 +57,27 @@ void sameAsPortable(const kstr::FormRoutines& form, const KstrInput& in,
               portable.mem_tnscan(u.data, u.size, in.unit),
           "vdMemTNScan");
 
-  // In-place routines: the same start, the same result.
-  const auto sameBytes = [&](auto run_form, auto run_portable, const char* what) {
-    Placed<std::uint8_t> x(bytes, offset), y(bytes, offset);
-    run_form(x);
-    run_portable(y);
-    require(x.contents() == y.contents(), what);
-  };
-  const auto sameUnits = [&](auto run_form, auto run_portable, const char* what) {
-    Placed<ZQChar> x(units, offset % 16), y(units, offset % 16);
-    run_form(x);
-    run_portable(y);
-    require(x.contents() == y.contents(), what);
-  };
-  const auto n = [](const auto& p) { return static_cast<std::int64_t>(p.size); };
-  const auto chars = [](auto& p) { return reinterpret_cast<char*>(p.data); };
-  sameBytes([&](auto& p) { form.mem_set(p.data, in.byte, p.size); },
-            [&](auto& p) { portable.mem_set(p.data, in.byte, p.size); }, "vdMemSet");
-  sameBytes([&](auto& p) { form.str_up(chars(p), n(p)); },
-            [&](auto& p) { portable.str_up(chars(p), n(p)); }, "vdStrUp");
-  sameBytes([&](auto& p) { form.str_low(chars(p), n(p)); },
-            [&](auto& p) { portable.str_low(chars(p), n(p)); }, "vdStrLow");
-  sameUnits([&](auto& p) { form.mem_tset(p.data, in.unit, p.size); },
-            [&](auto& p) { portable.mem_tset(p.data, in.unit, p.size); }, "vdMemTSet");
-  sameUnits([&](auto& p) { form.to_min(p.data, n(p)); },
-            [&](auto& p) { portable.to_min(p.data, n(p)); }, "zqzstmin");
-  sameUnits([&](auto& p) { form.to_max(p.data, n(p)); },
-            [&](auto& p) { portable.to_max(p.data, n(p)); }, "zqzstmax");
+  using F = const kstr::FormRoutines&;
+  const auto n = [](std::size_t size) { return static_cast<std::int64_t>(size); };
+  const auto chars = [](std::uint8_t* p) { return reinterpret_cast<char*>(p); };
+  sameInPlace(bytes, offset, form, [&](F f, std::uint8_t* p, std::size_t size) {
+    f.mem_set(p, in.byte, size);
+  }, "vdMemSet");
+  sameInPlace(bytes, offset, form, [&](F f, std::uint8_t* p, std::size_t size) {
+    f.str_up(chars(p), n(size));
+  }, "vdStrUp");
+  sameInPlace(bytes, offset, form, [&](F f, std::uint8_t* p, std::size_t size) {
+    f.str_low(chars(p), n(size));
+  }, "vdStrLow");
+  sameInPlace(units, offset % 16, form, [&](F f, ZQChar* p, std::size_t size) {
+    f.mem_tset(p, in.unit, size);
+  }, "vdMemTSet");
+  sameInPlace(units, offset % 16, form, [&](F f, ZQChar* p, std::size_t size) {
+    f.to_min(p, n(size));
+  }, "zqzstmin");
+  sameInPlace(units, offset % 16, form, [&](F f, ZQChar* p, std::size_t size) {
+    f.to_max(p, n(size));
+  }, "zqzstmax");
 }
 
 // zqzsncmp's rule: the first exact difference gives the tie's sign; the first
