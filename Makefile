@@ -6,7 +6,7 @@ JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 OUT ?= $(BUILD)/out
 
-.PHONY: run test build configure clean asan
+.PHONY: run test build configure clean asan fuzz
 
 configure:
 	@command -v cmake >/dev/null || { echo "cmake missing: apt-get install -y cmake ninja-build"; exit 2; }
@@ -27,8 +27,29 @@ test: build
 clean:
 	rm -rf $(BUILD)
 
-# The tests again under the address and undefined-behaviour sanitizers.
+# The sanitizer build: address, undefined-behaviour and leak checks, the first finding
+# stopping the program, asserts kept. The tests, then zqtest over every suite;
+# ASAN_ZQTEST_OPTIONS adds options to that run (such as the performance suite's).
+ASAN_BUILD ?= build-asan
+ASAN_ZQTEST_OPTIONS ?=
+SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1 \
+                UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+
 asan:
-	cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZQ_SANITIZE=ON -DZQ_BUILD_BENCH=OFF
-	cmake --build build-asan -j $(JOBS)
-	ctest --test-dir build-asan --output-on-failure -j $(JOBS)
+	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZQ_SANITIZE=ON -DZQ_BUILD_BENCH=OFF
+	cmake --build $(ASAN_BUILD) -j $(JOBS)
+	$(SANITIZER_ENV) ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS)
+	mkdir -p $(ASAN_BUILD)/out
+	$(SANITIZER_ENV) $(ASAN_BUILD)/harness/zqtest --suite all --out $(ASAN_BUILD)/out $(ASAN_ZQTEST_OPTIONS)
+
+# The libFuzzer targets (clang 14, under the same sanitizers), each seeded from the
+# suites' vectors and run FUZZ_SECONDS, JOBS at a time.
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
+
+fuzz:
+	cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14 \
+	  -DZQ_SANITIZE=ON -DZQ_FUZZ=ON -DZQ_BUILD_TESTS=OFF -DZQ_BUILD_BENCH=OFF
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target zq_fuzzers
+	$(SANITIZER_ENV) tools/run_fuzzers.sh $(FUZZ_BUILD) $(FUZZ_SECONDS) $(JOBS)

@@ -2,6 +2,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <mutex>
 #include <new>
 #include <optional>
@@ -22,8 +23,8 @@ std::mutex& registryMutex() {
   static std::mutex mutex;
   return mutex;
 }
-std::unordered_set<ListingFile*>& liveFiles() {
-  static std::unordered_set<ListingFile*> files;
+std::unordered_set<FileHandle*>& liveFiles() {
+  static std::unordered_set<FileHandle*> files;
   return files;
 }
 
@@ -46,7 +47,7 @@ std::int64_t destroyListingFile(FileHandle* handle) {
   if (file == nullptr) return kJournalWriteFailed;
   {
     const std::lock_guard<std::mutex> lock(registryMutex());
-    liveFiles().erase(file);
+    liveFiles().erase(handle);
   }
   // Journals still bound write out what they hold and let go of the file, so none of
   // them can reach it after it is gone. releaseJournalFile removes the journal from
@@ -81,18 +82,43 @@ FileHandle* loadFileExtension(Kernel& kernel, const ExtensionRequest* request) {
     std::fclose(stream);
     return nullptr;
   }
+  bindTable(file);
   file->abi.Destroy = destroyListingFile;
+  file->kernel = &kernel;
   file->stream = stream;
   file->path = path;
   const std::lock_guard<std::mutex> lock(registryMutex());
-  liveFiles().insert(file);
+  liveFiles().insert(&file->abi);
   return &file->abi;
 }
 
 ListingFile* liveListingFile(FileHandle* handle) {
-  auto* file = reinterpret_cast<ListingFile*>(handle);
   const std::lock_guard<std::mutex> lock(registryMutex());
-  return liveFiles().count(file) != 0 ? file : nullptr;
+  // Only a handle found here is read: a stale one may point at freed memory.
+  return liveFiles().count(handle) != 0 ? ownerOf<ListingFile>(handle) : nullptr;
+}
+
+namespace {
+
+// The open files of `kernel`.
+std::vector<FileHandle*> openFilesOf(const Kernel& kernel) {
+  std::vector<FileHandle*> open;
+  const std::lock_guard<std::mutex> lock(registryMutex());
+  for (FileHandle* handle : liveFiles()) {
+    if (ownerOf<ListingFile>(handle)->kernel == &kernel) open.push_back(handle);
+  }
+  return open;
+}
+
+}  // namespace
+
+std::size_t openFileCount(const Kernel& kernel) { return openFilesOf(kernel).size(); }
+
+std::size_t destroyOpenFiles(Kernel& kernel) {
+  const std::vector<FileHandle*> open = openFilesOf(kernel);
+  if (!open.empty()) std::fprintf(stderr, "zqhost: %zu file handle(s) still alive\n", open.size());
+  for (FileHandle* handle : open) destroyListingFile(handle);
+  return open.size();
 }
 
 bool writeListingText(ListingFile& file, const std::u32string& text) {

@@ -13,11 +13,11 @@
 namespace zq::host {
 
 struct JournalState {
-  Journal abi;  // must stay first: callers see only this table
+  Journal abi;  // word 0 points back here (host_object.h)
+  Kernel* kernel = nullptr;  // its accounting, and the observer that hears of every line
   std::string name;
   ListingFile* file = nullptr;  // null: the text stays in memory
   std::u32string held;          // text not yet written to `file`
-  const Kernel* kernel = nullptr;  // whose observer hears of every line
 };
 
 namespace {
@@ -28,7 +28,7 @@ constexpr char32_t kJournalLocale[] = U"en_US";
 // Longest journal name kept; the name is only a label.
 constexpr std::size_t kMaxNameBytes = 256;
 
-JournalState& stateOf(Journal* journal) { return *reinterpret_cast<JournalState*>(journal); }
+JournalState& stateOf(Journal* journal) { return *ownerOf<JournalState>(journal); }
 
 // Copies `text` into a caller's buffer of `capacity` units. Never writes past the
 // capacity; adds a zero unit after the text only when there is room for it. Stores
@@ -76,22 +76,25 @@ std::int64_t appendLine(JournalState& journal, const std::u32string& text) {
 }
 
 std::int64_t destroyJournal(Journal* handle) {
-  JournalState& journal = stateOf(handle);
-  const std::int64_t result = writeOut(journal, true);
-  detach(journal);
-  delete &journal;
-  return result;
+  return destroyJournalState(&stateOf(handle));
 }
 
 std::int64_t flushJournal(Journal* handle) { return writeOut(stateOf(handle), true); }
 
-// Words: buffer, capacity, out-length, format, format length.
+// Words: buffer, capacity, out-length, format, format length. The message is formatted
+// no further than the buffer holds.
 std::int64_t messageToBuf(Journal* /*handle*/, Word buffer, Word capacity, Word out_length,
                           Word format, Word format_length, std::va_list* args) {
-  const std::u32string text = formatMessage(reinterpret_cast<const ZQChar*>(format),
-                                            static_cast<std::int64_t>(format_length), args);
-  return copyToBuffer(text, reinterpret_cast<ZQChar*>(buffer), static_cast<std::int64_t>(capacity),
-                      reinterpret_cast<std::int64_t*>(out_length));
+  const auto* units = reinterpret_cast<ZQChar*>(buffer);
+  const auto room = static_cast<std::int64_t>(capacity);
+  bool cut = false;
+  const std::u32string text =
+      formatMessage(reinterpret_cast<const ZQChar*>(format),
+                    static_cast<std::int64_t>(format_length), args,
+                    units == nullptr || room < 0 ? 0 : static_cast<std::size_t>(room), &cut);
+  const std::int64_t copied = copyToBuffer(text, reinterpret_cast<ZQChar*>(buffer), room,
+                                           reinterpret_cast<std::int64_t*>(out_length));
+  return cut ? ZQ_NLS_FMT_TRUNCATE : copied;
 }
 
 std::int64_t messageToJnl(Journal* handle, std::int64_t level, const ZQChar* format,
@@ -101,9 +104,11 @@ std::int64_t messageToJnl(Journal* handle, std::int64_t level, const ZQChar* for
     return ZQ_NLS_INVALID_VALUE;
   }
   JournalState& journal = stateOf(handle);
-  const std::u32string text = formatMessage(format, format_length, args);
+  bool cut = false;
+  const std::u32string text = formatMessage(format, format_length, args, kJournalLineUnits, &cut);
   observeJournalText(journal.kernel, level, text);
-  return appendLine(journal, text);
+  const std::int64_t appended = appendLine(journal, text);
+  return cut && appended == ZQ_OK ? ZQ_NLS_FMT_TRUNCATE : appended;
 }
 
 std::int64_t statusToBuf(Journal* /*handle*/, std::int64_t status, ZQChar* buffer,
@@ -154,6 +159,7 @@ Journal* createJournal(Kernel& kernel, const jnlparms* parms, const char* name) 
   }
   auto* journal = new (std::nothrow) JournalState{};
   if (journal == nullptr) return nullptr;
+  bindTable(journal);
   journal->kernel = &kernel;
   journal->abi.Destroy = destroyJournal;
   journal->abi.FlushJournal = flushJournal;
@@ -166,7 +172,16 @@ Journal* createJournal(Kernel& kernel, const jnlparms* parms, const char* name) 
   // Some callers pass a wide text here; read no further than a bounded label.
   if (name != nullptr) journal->name.assign(name, strnlen(name, kMaxNameBytes));
   if (file != nullptr) attach(*journal, *file);
+  kernel.journals.insert(journal);
   return &journal->abi;
+}
+
+std::int64_t destroyJournalState(JournalState* journal) {
+  const std::int64_t result = writeOut(*journal, true);
+  detach(*journal);
+  journal->kernel->journals.erase(journal);
+  delete journal;
+  return result;
 }
 
 void releaseJournalFile(JournalState* journal) {
@@ -175,11 +190,11 @@ void releaseJournalFile(JournalState* journal) {
 }
 
 std::u32string journalText(const Journal* journal) {
-  return reinterpret_cast<const JournalState*>(journal)->held;
+  return ownerOf<const JournalState>(journal)->held;
 }
 
 FileHandle* journalFile(const Journal* journal) {
-  const ListingFile* file = reinterpret_cast<const JournalState*>(journal)->file;
+  const ListingFile* file = ownerOf<const JournalState>(journal)->file;
   return file == nullptr ? nullptr : const_cast<FileHandle*>(&file->abi);
 }
 

@@ -11,12 +11,14 @@
 namespace zq::host {
 
 struct JournalState;
+struct Kernel;
 
 // An open listing file of the "zqfileio" extension. Word 2 of `abi` destroys it:
 // every journal still bound to it first writes out its buffered text and forgets the
 // file, then the file closes.
 struct ListingFile {
-  FileHandle abi;  // must stay first: callers see only this table
+  FileHandle abi;  // word 0 points back here (host_object.h)
+  Kernel* kernel = nullptr;
   std::FILE* stream = nullptr;
   std::string path;
   std::vector<JournalState*> journals;  // journals bound to this file
@@ -44,6 +46,10 @@ constexpr std::int64_t kJournalWriteFailed = -1;
 // A journal bound to a file writes its buffered text out once it holds more than
 // this many units, so its memory stays bounded between flushes.
 constexpr std::size_t kJournalBufferUnits = 64 * 1024;
+
+// The longest line a journal keeps, in units before its newline: a message that
+// formats longer is cut there, and MessageToJnl returns ZQ_NLS_FMT_TRUNCATE.
+constexpr std::size_t kJournalLineUnits = 16 * 1024;
 
 // The text a journal holds in memory: everything written to a journal without a
 // file; for a journal bound to a file, what has not yet been written out.

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <new>
+#include <vector>
 
 namespace zq::host {
 namespace {
@@ -20,16 +21,19 @@ bool nameIs(const ZQChar* name, std::int64_t length, const char* expected) {
   return true;
 }
 
-std::int64_t destroyPool(MemoryPool* handle) {
-  auto* pool = reinterpret_cast<Pool*>(handle);
+void freePool(Pool* pool) {
   for (auto& [block, size] : pool->blocks) std::free(block);
   pool->kernel->pools.erase(pool);
   delete pool;
+}
+
+std::int64_t destroyPool(MemoryPool* handle) {
+  freePool(ownerOf<Pool>(handle));
   return 0;
 }
 
 void* allocateMemory(MemoryPool* handle, std::uint64_t size, std::uint64_t /*flags*/) {
-  auto* pool = reinterpret_cast<Pool*>(handle);
+  Pool* pool = ownerOf<Pool>(handle);
   if (takeFault(*pool->kernel, ZQHOST_FAULT_ALLOCATE_MEMORY)) return nullptr;
   // Blocks start zeroed; a request for 0 bytes still gets a distinct block.
   void* block = std::calloc(size == 0 ? 1 : size, 1);
@@ -44,6 +48,7 @@ MemoryPool* createPool(KernelHandle* handle, const PoolParms* /*parms*/, Word /*
   if (takeFault(kernel, ZQHOST_FAULT_CREATE_POOL)) return nullptr;
   auto* pool = new (std::nothrow) Pool{};
   if (pool == nullptr) return nullptr;
+  bindTable(pool);
   pool->abi.DestroyPool = destroyPool;
   pool->abi.AllocateMemory = allocateMemory;
   pool->kernel = &kernel;
@@ -54,9 +59,24 @@ MemoryPool* createPool(KernelHandle* handle, const PoolParms* /*parms*/, Word /*
 
 void* getService(KernelHandle* handle, const ZQChar* name, std::int64_t length,
                  Word /*reserved*/) {
+  Kernel& kernel = kernelOf(handle);
+  if (takeFault(kernel, ZQHOST_FAULT_GET_SERVICE)) return nullptr;
   if (nameIs(name, length, "zqnlsudb")) return characterDatabaseService();
-  if (nameIs(name, length, "zqperf")) return createTimingService(kernelOf(handle));
+  if (nameIs(name, length, "zqperf")) return createTimingService(kernel);
   return nullptr;
+}
+
+// Frees every object of one kind left in `live` by `destroy`, saying on stderr what was
+// left; returns how many there were.
+template <class Object, class Destroy>
+std::size_t destroyLeftovers(std::unordered_set<Object*>& live, const char* what,
+                             Destroy destroy) {
+  const std::size_t count = live.size();
+  if (count != 0) std::fprintf(stderr, "zqhost: %zu %s still alive\n", count, what);
+  // Each destroy removes its object from the set, so work on a copy.
+  const std::vector<Object*> left(live.begin(), live.end());
+  for (Object* object : left) destroy(object);
+  return count;
 }
 
 FileHandle* loadExtension(KernelHandle* handle, const ExtensionRequest* request, Word, Word) {
@@ -121,6 +141,7 @@ extern "C" {
 
 void* zqhostCreate(void) {
   auto* kernel = new Kernel{};
+  zq::host::bindTable(kernel);
   kernel->abi.LoadExtension = zq::host::loadExtension;
   kernel->abi.CreateJournal = zq::host::createJournalOp;
   kernel->abi.CreatePool = zq::host::createPool;
@@ -136,20 +157,19 @@ std::int64_t zqhostDestroy(void* handle) {
   if (handle == nullptr) return 0;
   Kernel& kernel = kernelOf(static_cast<zq::KernelHandle*>(handle));
   std::int64_t leaked = 0;
-  for (zq::host::Pool* pool : kernel.pools) {
+  // Journals first, so that they write out what they hold before their files close.
+  leaked += zq::host::destroyLeftovers(kernel.journals, "journal(s)",
+                                       zq::host::destroyJournalState);
+  leaked += zq::host::destroyOpenFiles(kernel);
+  leaked += zq::host::destroyLeftovers(kernel.timers, "timing service(s)",
+                                       zq::host::destroyTiming);
+  const std::vector<zq::host::Pool*> pools(kernel.pools.begin(), kernel.pools.end());
+  for (zq::host::Pool* pool : pools) {
     leaked += static_cast<std::int64_t>(pool->blocks.size());
     std::fprintf(stderr, "zqhost: pool \"%s\" still alive with %zu block(s)\n",
                  pool->name.c_str(), pool->blocks.size());
-    for (auto& [block, size] : pool->blocks) std::free(block);
-    delete pool;
+    zq::host::freePool(pool);
   }
-  kernel.pools.clear();
-  if (!kernel.timers.empty()) {
-    std::fprintf(stderr, "zqhost: %zu timing service(s) still alive\n", kernel.timers.size());
-    leaked += static_cast<std::int64_t>(kernel.timers.size());
-  }
-  // Each destroy removes its service from the set.
-  while (!kernel.timers.empty()) zq::host::destroyTiming(*kernel.timers.begin());
   if (kernel.abi.nls != nullptr) {
     leaked += static_cast<std::int64_t>(zq::host::liveLocaleCount(kernel.abi.nls));
     leaked += static_cast<std::int64_t>(zq::host::liveStringManagerCount(kernel.abi.nls));
@@ -186,10 +206,25 @@ std::int64_t zqhostLiveBlocks(void* handle) {
   return blocks;
 }
 
+std::int64_t zqhostLiveObjects(void* handle) {
+  const Kernel& kernel = kernelOf(static_cast<zq::KernelHandle*>(handle));
+  const std::size_t objects = kernel.pools.size() + kernel.journals.size() +
+                              kernel.timers.size() + zq::host::openFileCount(kernel) +
+                              zq::host::liveLocaleCount(kernel.abi.nls) +
+                              zq::host::liveStringManagerCount(kernel.abi.nls);
+  return static_cast<std::int64_t>(objects) + zqhostLiveBlocks(handle);
+}
+
 void zqhostInjectFault(void* handle, std::int32_t fault, std::int32_t after) {
   Kernel& kernel = kernelOf(static_cast<zq::KernelHandle*>(handle));
   if (fault <= 0 || static_cast<std::size_t>(fault) >= kernel.fault_countdown.size()) return;
-  kernel.fault_countdown[static_cast<std::size_t>(fault)] = after;
+  kernel.fault_countdown[static_cast<std::size_t>(fault)] = after > 0 ? after : 0;
+}
+
+std::int32_t zqhostFaultPending(void* handle, std::int32_t fault) {
+  const Kernel& kernel = kernelOf(static_cast<zq::KernelHandle*>(handle));
+  if (fault <= 0 || static_cast<std::size_t>(fault) >= kernel.fault_countdown.size()) return 0;
+  return kernel.fault_countdown[static_cast<std::size_t>(fault)];
 }
 
 }  // extern "C"

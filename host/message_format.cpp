@@ -102,17 +102,40 @@ bool isTextKind(ZQChar kind) { return kind == 's' || kind == 'S'; }
 
 std::int64_t clampField(std::int64_t value) { return std::min(value, kMaxFieldWidth); }
 
-// Appends `body` padded with spaces to the conversion's width.
-void appendPadded(std::u32string& out, const std::u32string& body, const Conversion& conv) {
-  const auto body_length = static_cast<std::int64_t>(body.size());
-  const std::int64_t fill = conv.width > body_length ? conv.width - body_length : 0;
-  if (!conv.left) out.append(static_cast<std::size_t>(fill), U' ');
-  out += body;
-  if (conv.left) out.append(static_cast<std::size_t>(fill), U' ');
+// The text of one message, kept to `limit` units: a unit that does not fit marks the
+// text cut, and the formatter stops there, so memory and time follow the output.
+class BoundedText {
+ public:
+  explicit BoundedText(std::size_t limit) : limit_(limit) {}
+
+  bool cut() const { return cut_; }
+  void put(char32_t unit) { fill(unit, 1); }
+  void fill(char32_t unit, std::int64_t count) {
+    if (count <= 0) return;
+    const std::size_t room = limit_ - text_.size();
+    const auto wanted = static_cast<std::uint64_t>(count);
+    text_.append(static_cast<std::size_t>(std::min<std::uint64_t>(wanted, room)), unit);
+    if (wanted > room) cut_ = true;
+  }
+  template <class Unit>
+  void append(const Unit* first, const Unit* last) {
+    for (; first != last && !cut_; ++first) put(static_cast<char32_t>(*first));
+  }
+  std::u32string take() { return std::move(text_); }
+
+ private:
+  std::size_t limit_;
+  std::u32string text_;
+  bool cut_ = false;
+};
+
+// The blanks that pad a body of `body_length` units to the conversion's width.
+std::int64_t paddingFor(const Conversion& conv, std::int64_t body_length) {
+  return conv.width > body_length ? conv.width - body_length : 0;
 }
 
-void appendInteger(std::u32string& out, const Conversion& conv, std::va_list* args) {
-  std::u32string sign;
+void appendInteger(BoundedText& out, const Conversion& conv, std::va_list* args) {
+  char32_t sign = 0;
   std::uint64_t magnitude = 0;
   if (conv.kind == 'd' || conv.kind == 'i') {
     const auto value = va_arg(*args, std::int64_t);
@@ -120,11 +143,11 @@ void appendInteger(std::u32string& out, const Conversion& conv, std::va_list* ar
     magnitude = static_cast<std::uint64_t>(value);
     if (value < 0) {
       magnitude = 0 - magnitude;
-      sign = U"-";
+      sign = U'-';
     } else if (conv.plus) {
-      sign = U"+";
+      sign = U'+';
     } else if (conv.space) {
-      sign = U" ";
+      sign = U' ';
     }
   } else {
     magnitude = va_arg(*args, std::uint64_t);
@@ -132,35 +155,43 @@ void appendInteger(std::u32string& out, const Conversion& conv, std::va_list* ar
 
   const unsigned base = conv.kind == 'o' ? 8 : (conv.kind == 'x' || conv.kind == 'X') ? 16 : 10;
   const char* digit_set = conv.kind == 'X' ? "0123456789ABCDEF" : "0123456789abcdef";
-  std::u32string digits;
+  char32_t digits[24];  // least significant first; 22 octal digits at most
+  int count = 0;
   for (std::uint64_t rest = magnitude; rest != 0; rest /= base) {
-    digits.insert(digits.begin(), static_cast<char32_t>(digit_set[rest % base]));
+    digits[count++] = static_cast<char32_t>(digit_set[rest % base]);
   }
   // Precision is the minimum digit count; without one a zero still prints one digit.
   const std::int64_t min_digits = conv.has_precision ? conv.precision : 1;
-  if (static_cast<std::int64_t>(digits.size()) < min_digits) {
-    digits.insert(0, static_cast<std::size_t>(min_digits) - digits.size(), U'0');
+  std::int64_t zeros = std::max<std::int64_t>(0, min_digits - count);
+  // '#' with 'o' makes the first digit a zero.
+  if (conv.alternate && conv.kind == 'o' && zeros == 0 && (count == 0 || digits[count - 1] != U'0')) {
+    zeros = 1;
   }
-  if (conv.alternate && conv.kind == 'o' && (digits.empty() || digits.front() != U'0')) {
-    digits.insert(digits.begin(), U'0');
+  char32_t prefix[3] = {};
+  int prefix_length = 0;
+  if (sign != 0) prefix[prefix_length++] = sign;
+  if (conv.alternate && magnitude != 0 && (conv.kind == 'x' || conv.kind == 'X')) {
+    prefix[prefix_length++] = U'0';
+    prefix[prefix_length++] = static_cast<char32_t>(conv.kind);
   }
-  std::u32string prefix = sign;
-  if (conv.alternate && magnitude != 0 && conv.kind == 'x') prefix += U"0x";
-  if (conv.alternate && magnitude != 0 && conv.kind == 'X') prefix += U"0X";
 
-  const auto used = static_cast<std::int64_t>(prefix.size() + digits.size());
-  if (conv.zero && !conv.left && !conv.has_precision && conv.width > used) {
-    out += prefix;
-    out.append(static_cast<std::size_t>(conv.width - used), U'0');
-    out += digits;
-    return;
+  const std::int64_t used = prefix_length + zeros + count;
+  std::int64_t padding = paddingFor(conv, used);
+  if (conv.zero && !conv.left && !conv.has_precision) {
+    zeros += padding;
+    padding = 0;
   }
-  appendPadded(out, prefix + digits, conv);
+  if (!conv.left) out.fill(U' ', padding);
+  out.append(prefix, prefix + prefix_length);
+  out.fill(U'0', zeros);
+  while (count > 0) out.put(digits[--count]);
+  if (conv.left) out.fill(U' ', padding);
 }
 
 // Floating conversions go through the C library so NaN, infinities and rounding are
-// exactly what printf gives; the result is plain ASCII.
-void appendFloating(std::u32string& out, const Conversion& conv, std::va_list* args) {
+// exactly what printf gives; the result is plain ASCII, at most about 4400 characters
+// with the width and precision capped.
+void appendFloating(BoundedText& out, const Conversion& conv, std::va_list* args) {
   const double value = va_arg(*args, double);
   std::string c_format = "%";
   if (conv.left) c_format += '-';
@@ -179,41 +210,57 @@ void appendFloating(std::u32string& out, const Conversion& conv, std::va_list* a
   if (needed <= 0) return;
   std::string text(static_cast<std::size_t>(needed) + 1, '\0');
   std::snprintf(text.data(), text.size(), c_format.c_str(), value);
-  text.resize(static_cast<std::size_t>(needed));
-  for (const char c : text) out += static_cast<char32_t>(static_cast<unsigned char>(c));
+  const auto* first = reinterpret_cast<const unsigned char*>(text.data());
+  out.append(first, first + needed);
 }
 
 // %s and %S: a zero-terminated text, or with a '*' width a text of the given length.
-void appendText(std::u32string& out, const Conversion& conv, std::int64_t star_length,
+// The text is read no further than the output needs: up to the width to know the
+// padding, then unit by unit while the output has room.
+void appendText(BoundedText& out, const Conversion& conv, std::int64_t star_length,
                 const ZQChar* text) {
   static constexpr ZQChar kNullText[] = {'(', 'n', 'u', 'l', 'l', ')', 0};
   std::int64_t limit = INT64_MAX;
+  std::int64_t width = conv.width;
   if (conv.star_width) {
     // A null text of explicit length prints nothing; a length alone never lets the
     // read run past a zero unit, so a length larger than the text stays in bounds.
     if (text == nullptr) return;
     limit = std::max<std::int64_t>(star_length, 0);
+    width = 0;
   }
   if (text == nullptr) text = kNullText;
   if (conv.has_precision) limit = std::min(limit, conv.precision);
 
-  std::u32string body;
-  for (std::int64_t i = 0; i < limit && text[i] != 0; ++i) body += static_cast<char32_t>(text[i]);
-  Conversion padding = conv;
-  if (conv.star_width) padding.width = 0;
-  appendPadded(out, body, padding);
+  std::int64_t known = 0;  // units known to be in the text, up to the width
+  while (known < std::min(limit, width) && text[known] != 0) ++known;
+  const std::int64_t padding = known < width ? width - known : 0;
+  if (!conv.left) out.fill(U' ', padding);
+  for (std::int64_t i = 0; i < limit && text[i] != 0 && !out.cut(); ++i) {
+    out.put(static_cast<char32_t>(text[i]));
+  }
+  if (conv.left) out.fill(U' ', padding);
+}
+
+// %c: one unit, padded.
+void appendCharacter(BoundedText& out, const Conversion& conv, std::va_list* args) {
+  const auto code = static_cast<ZQChar>(va_arg(*args, std::uint64_t));
+  const std::int64_t padding = paddingFor(conv, 1);
+  if (!conv.left) out.fill(U' ', padding);
+  out.put(static_cast<char32_t>(code));
+  if (conv.left) out.fill(U' ', padding);
 }
 
 }  // namespace
 
-std::u32string formatMessage(const ZQChar* format, std::int64_t length, std::va_list* args) {
-  std::u32string out;
-  if (format == nullptr || length <= 0) return out;
-
+std::u32string formatMessage(const ZQChar* format, std::int64_t length, std::va_list* args,
+                             std::size_t limit, bool* cut) {
+  BoundedText out(limit);
+  if (format == nullptr) length = 0;
   std::int64_t pos = 0;
-  while (pos < length) {
+  while (pos < length && !out.cut()) {
     if (format[pos] != '%') {
-      out += static_cast<char32_t>(format[pos]);
+      out.put(static_cast<char32_t>(format[pos]));
       ++pos;
       continue;
     }
@@ -221,7 +268,7 @@ std::u32string formatMessage(const ZQChar* format, std::int64_t length, std::va_
     if (!parsed) {
       // The format ends inside the conversion: keep what is there.
       out.append(format + pos, format + length);
-      return out;
+      break;
     }
     Conversion conv = *parsed;
     if (!isKnownKind(conv.kind)) {
@@ -231,7 +278,7 @@ std::u32string formatMessage(const ZQChar* format, std::int64_t length, std::va_
     }
     pos = conv.end;
     if (conv.kind == '%') {
-      out += U'%';
+      out.put(U'%');
       continue;
     }
 
@@ -255,12 +302,9 @@ std::u32string formatMessage(const ZQChar* format, std::int64_t length, std::va_
       case 'd': case 'i': case 'u': case 'o': case 'x': case 'X':
         appendInteger(out, conv, args);
         break;
-      case 'c': {
-        const auto code = va_arg(*args, std::uint64_t);
-        appendPadded(out, std::u32string(1, static_cast<char32_t>(static_cast<ZQChar>(code))),
-                     conv);
+      case 'c':
+        appendCharacter(out, conv, args);
         break;
-      }
       case 's': case 'S':
         appendText(out, conv, star_length, va_arg(*args, const ZQChar*));
         break;
@@ -269,7 +313,8 @@ std::u32string formatMessage(const ZQChar* format, std::int64_t length, std::va_
         break;
     }
   }
-  return out;
+  if (cut != nullptr) *cut = out.cut();
+  return out.take();
 }
 
 }  // namespace zq::host

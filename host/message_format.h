@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdarg>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -9,7 +10,10 @@
 
 namespace zq::host {
 
-// Formats `length` units of `format` with the arguments in `*args` and returns the text.
+// Formats `length` units of `format` with the arguments in `*args` and returns the
+// text, at most `limit` units of it. Where the text would go on past `limit`, it stops
+// there (reading no further format and no further arguments) and *cut, when given, is
+// set; otherwise *cut is cleared. Memory and time so follow the output, not the format.
 //
 // Conversions and the arguments they take from `*args`:
 //   %d %i          a signed 64-bit word;
@@ -31,7 +35,8 @@ namespace zq::host {
 // and consumes no argument; so is a conversion cut off by the end of the format.
 // Every other unit of the format, U+00A0 and non-BMP code points included, is copied
 // unchanged. A null format or a negative length gives an empty text.
-std::u32string formatMessage(const ZQChar* format, std::int64_t length, std::va_list* args);
+std::u32string formatMessage(const ZQChar* format, std::int64_t length, std::va_list* args,
+                             std::size_t limit, bool* cut = nullptr);
 
 constexpr std::int64_t kMaxFieldWidth = 4096;
 

@@ -30,16 +30,14 @@ std::int64_t nanosWithinSecond(const TimeValue& value) {
   return static_cast<std::int64_t>(value.milliseconds) * kNanosPerMilli + value.reserved;
 }
 
-Timing& timingOf(TimingService* service) { return *reinterpret_cast<Timing*>(service); }
-
 std::int64_t destroyTimingService(TimingService* service) {
-  destroyTiming(&timingOf(service));
+  destroyTiming(ownerOf<Timing>(service));
   return 0;
 }
 
 Status getTimes(TimingService* service, TimingRecord* out) {
   if (out == nullptr) return ZQ_NLS_INVALID_VALUE;
-  if (takeFault(*timingOf(service).kernel, ZQHOST_FAULT_GET_TIMES)) return ZQ_UNSUPPORTED;
+  if (takeFault(*ownerOf<Timing>(service)->kernel, ZQHOST_FAULT_GET_TIMES)) return ZQ_UNSUPPORTED;
   timespec now{};
   rusage usage{};
   if (clock_gettime(CLOCK_MONOTONIC, &now) != 0) return ZQ_UNSUPPORTED;
@@ -79,6 +77,7 @@ Status diffTimes(TimingService* /*service*/, const TimeValue* later, const TimeV
 TimingService* createTimingService(Kernel& kernel) {
   auto* timing = new (std::nothrow) Timing{};
   if (timing == nullptr) return nullptr;
+  bindTable(timing);
   timing->abi.Destroy = destroyTimingService;
   timing->abi.GetTimes = getTimes;
   timing->abi.DiffTimes = diffTimes;

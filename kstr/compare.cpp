@@ -107,7 +107,9 @@ std::int32_t zqzsncmp(const ZQChar* a, std::int64_t a_length, const ZQChar* b,
 }
 
 std::int64_t zqzsStripBlanks(const ZQChar* s, std::int64_t length, std::int32_t mode) {
-  std::int64_t n = length;
+  // A negative length holds no units; handing it back would give callers a negative
+  // length to use.
+  std::int64_t n = length > 0 ? length : 0;
   while (n > 0 && isBlank(s[n - 1], mode)) --n;
   return n;
 }

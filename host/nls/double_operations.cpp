@@ -9,7 +9,7 @@ namespace zq::host {
 namespace {
 
 DecimalMode modeOf(LocaleHandle* handle) {
-  return decimalModeOf(*reinterpret_cast<Locale*>(handle)->service->kernel);
+  return decimalModeOf(kernelOf(handle));
 }
 
 Status doubleFormatWithExOpts(LocaleHandle* handle, double value, std::int32_t width,

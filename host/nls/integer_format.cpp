@@ -85,6 +85,9 @@ struct DigitString {
       writePowerOfTwo(end);
       return;
     }
+    // The length was counted before the digits are written: they must begin exactly
+    // `length` units before `end`, or a unit was skipped or written twice.
+    [[maybe_unused]] const ZQChar* const start = end - length;
     // Each full group goes in with the unit in front of it: the separator, or without
     // one a placeholder that the next group or the leading digits overwrite (a full
     // group always has a non-zero rest in front of it).
@@ -98,6 +101,7 @@ struct DigitString {
       rest = above;
     }
     const auto lead = static_cast<std::uint32_t>(rest);
+    assert(end - (lead >= 100 ? 3 : lead >= 10 ? 2 : 1) == start);
     if (lead >= 100) {
       putThree(end - 3, lead);
     } else if (lead >= 10) {

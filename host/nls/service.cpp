@@ -11,14 +11,16 @@
 namespace zq::host {
 namespace {
 
-NlsService& serviceOf(NlsHandle* nls) { return *reinterpret_cast<NlsService*>(nls); }
-
+// An injected failure still frees the handle: callers report a failed destroy and
+// move on, so a handle kept alive would be lost.
 Status localeDestroy(LocaleHandle* handle) {
   if (handle == nullptr) return ZQ_NLS_INVALID_VALUE;
-  auto* locale = reinterpret_cast<Locale*>(handle);
-  observeLocaleDestroyed(*locale->service->kernel, handle);
-  locale->service->locales.erase(locale);
+  Locale* locale = ownerOf<Locale>(handle);
+  NlsService& service = *locale->service;
+  observeLocaleDestroyed(*service.kernel, handle);
+  service.locales.erase(locale);
   delete locale;
+  if (takeFault(*service.kernel, ZQHOST_FAULT_LOCALE_DESTROY)) return ZQ_NLS_INVALID_VALUE;
   return ZQ_OK;
 }
 
@@ -28,6 +30,7 @@ LocaleHandle* newLocale(NlsService& service, const ZQChar* name, std::int64_t le
   if (data == nullptr) return nullptr;
   auto* locale = new (std::nothrow) Locale{};
   if (locale == nullptr) return nullptr;
+  bindTable(locale);
   locale->data = data;
   locale->service = &service;
   locale->abi.zqnlsLocaleDestroy = localeDestroy;
@@ -52,6 +55,7 @@ LocaleHandle* localeCreate(NlsHandle* nls, const ZQChar* name, std::int64_t leng
 NlsHandle* createNlsService(Kernel& kernel) {
   auto* service = new (std::nothrow) NlsService{};
   if (service == nullptr) return nullptr;
+  bindTable(service);
   service->kernel = &kernel;
   service->abi.kernel = &kernel.abi;
   service->abi.zqnlsGetEncodingProperties = getEncodingProperties;

@@ -13,7 +13,7 @@ struct Locale;
 struct StringManagerState;
 
 struct NlsService {
-  NlsHandle abi;  // must stay first: callers see only this table
+  NlsHandle abi;  // word 0 points back here (host_object.h)
   Kernel* kernel;
   std::unordered_set<Locale*> locales;  // live handles; any left are freed with the service
   std::unordered_set<StringManagerState*> string_managers;  // likewise
@@ -21,15 +21,19 @@ struct NlsService {
 
 // A locale handle: its operation table and the locale it works for.
 struct Locale {
-  LocaleHandle abi;  // must stay first
+  LocaleHandle abi;  // word 0 points back here
   const LocaleData* data;
   NlsService* service;
 };
 
 // The locale behind a handle. Precondition: `handle` came from zqnlsLocaleCreate.
 inline const LocaleData& localeDataOf(LocaleHandle* handle) {
-  return *reinterpret_cast<Locale*>(handle)->data;
+  return *ownerOf<Locale>(handle)->data;
 }
+
+// The service behind an NLS handle, and the kernel a locale handle belongs to.
+inline NlsService& serviceOf(NlsHandle* nls) { return *ownerOf<NlsService>(nls); }
+inline Kernel& kernelOf(LocaleHandle* handle) { return *ownerOf<Locale>(handle)->service->kernel; }
 
 // Each group of locale operations fills its own words of a new handle's table.
 void installIntegerOperations(LocaleHandle& table);

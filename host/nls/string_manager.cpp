@@ -30,13 +30,13 @@ const double kMissing = std::bit_cast<double>(std::uint64_t{0xFFFFFE0000000000})
 constexpr std::int64_t kStackUnits = 256;
 
 StringManagerState& stateOf(StringManager* manager) {
-  return *reinterpret_cast<StringManagerState*>(manager);
+  return *ownerOf<StringManagerState>(manager);
 }
 
 // The locale's number symbols and the decimal-conversion mode its kernel is in now.
 const NumberSymbols& symbolsOf(LocaleHandle* locale) { return localeDataOf(locale).number; }
 DecimalMode modeOf(LocaleHandle* locale) {
-  return decimalModeOf(*reinterpret_cast<Locale*>(locale)->service->kernel);
+  return decimalModeOf(kernelOf(locale));
 }
 
 Status stringManagerDestroy(StringManager* manager) {
@@ -125,8 +125,6 @@ Status stringToDouble(StringManager* manager, LocaleHandle* locale, const char* 
   return parsed.status;
 }
 
-NlsService& serviceOf(NlsHandle* nls) { return *reinterpret_cast<NlsService*>(nls); }
-
 }  // namespace
 
 Status getEncodingProperties(NlsHandle* nls, std::int32_t encoding, EncodingProperties* out) {
@@ -154,6 +152,7 @@ Status stringManagerCreate(NlsHandle* nls, std::int32_t encoding, Word /*reserve
   if (info == nullptr) return ZQ_NLS_INVALID_VALUE;
   auto* manager = new (std::nothrow) StringManagerState{};
   if (manager == nullptr) return ZQ_NLS_INVALID_VALUE;
+  bindTable(manager);
   if (!manager->converter.open(*info)) {
     delete manager;
     return ZQ_NLS_INVALID_VALUE;

@@ -17,9 +17,9 @@ extern "C" {
 
 ZQHOST_API void* zqhostCreate(void);
 
-// Destroys the kernel and everything it still owns. Pools, blocks and locale
-// handles left alive by callers are reported on stderr; the count of leaked blocks
-// and locale handles is returned.
+// Destroys the kernel and everything it still owns. Objects left alive by callers
+// (pools, blocks, locale handles, journals, file handles, timing services) are
+// reported on stderr and freed; the count of those other than pools is returned.
 ZQHOST_API std::int64_t zqhostDestroy(void* kernel);
 
 // Directory for listing files written through "zqfileio". The text is copied.
@@ -34,16 +34,23 @@ ZQHOST_API std::int32_t zqhostGetDecimalConversionMode(void* kernel);
 ZQHOST_API std::int64_t zqhostLivePools(void* kernel);
 ZQHOST_API std::int64_t zqhostLiveBlocks(void* kernel);
 
-// Fault injection: the next `after`-th call (1 = the next one) of the named host
-// operation fails: a creation returns null (or a failing status), a destroy frees
-// the object and returns a failing status, GetTimes returns a failing status.
-// 0 disarms it.
+// Every object the host has handed out and not yet seen destroyed: pools, blocks,
+// locale handles, string managers, journals, file handles and timing services.
+ZQHOST_API std::int64_t zqhostLiveObjects(void* kernel);
+
+// Fault injection at the host's points of failure. Arming a point with `after` = N
+// makes its N-th call from then on (1 = the next one) fail once: a creation returns
+// null (or a failing status), a destroy frees the object and returns a failing
+// status, GetTimes returns a failing status. 0 disarms the point; unknown points are
+// ignored.
 enum ZqhostFault : std::int32_t {
   ZQHOST_FAULT_CREATE_POOL = 1,
   ZQHOST_FAULT_ALLOCATE_MEMORY = 2,
   ZQHOST_FAULT_LOAD_EXTENSION = 3,
   ZQHOST_FAULT_CREATE_JOURNAL = 4,
   ZQHOST_FAULT_LOCALE_CREATE = 5,
+  ZQHOST_FAULT_LOCALE_DESTROY = 6,
+  ZQHOST_FAULT_GET_SERVICE = 7,
   ZQHOST_FAULT_SM_CREATE = 8,
   ZQHOST_FAULT_SM_DESTROY = 9,
   ZQHOST_FAULT_GET_ENCODING_PROPERTIES = 10,
@@ -68,5 +75,9 @@ struct ZqhostObserver {
 
 // Watches the kernel through a copy of `observer`; null stops watching.
 ZQHOST_API void zqhostSetObserver(void* kernel, const ZqhostObserver* observer);
+
+// Calls still to go before the armed fault fires: 0 once it has fired, or when the
+// point is not armed.
+ZQHOST_API std::int32_t zqhostFaultPending(void* kernel, std::int32_t fault);
 
 }  // extern "C"

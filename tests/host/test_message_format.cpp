@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <limits>
 
+#include "host/journal.h"
 #include "journal_fixture.h"
 
 namespace zq::testing {
@@ -74,6 +75,24 @@ TEST_F(MessageFormatTest, LiteralsAndMalformedConversions) {
   EXPECT_EQ(messageToBuf(journal_, 16, 5, U"a\0b%d", I(1)).text, std::u32string(U"a\0b1", 4));
   // A width too large to be meant is capped instead of exhausting memory.
   EXPECT_EQ(format(U"%99999999999999999999d", I(1)).size(), 4096u);
+}
+
+TEST_F(MessageFormatTest, MemoryAndTimeFollowTheOutputNotTheFormat) {
+  // 200 000 conversions of 4096 units each: 800 M units if the whole text were built.
+  std::u32string huge;
+  for (int i = 0; i < 200000; ++i) huge += U"%4096d";
+  const BufferResult cut =
+      messageToBuf(journal_, 16, std::ssize(huge), huge.c_str(), I(1), I(2));
+  EXPECT_EQ(cut.status, ZQ_NLS_FMT_TRUNCATE);
+  EXPECT_EQ(cut.text, std::u32string(16, U' '));
+  EXPECT_EQ(cut.buffer[16], kUntouched);
+
+  EXPECT_EQ(messageToJnl(journal_, huge.c_str(), I(1), I(2), I(3), I(4), I(5), I(6)),
+            ZQ_NLS_FMT_TRUNCATE);
+  const std::u32string line = host::journalText(journal_);
+  ASSERT_EQ(line.size(), host::kJournalLineUnits + 1);
+  EXPECT_EQ(line.substr(4094, 3), U" 1 ");
+  EXPECT_EQ(line.substr(16382), U" 4\n");
 }
 
 TEST_F(MessageFormatTest, BufferIsNeverWrittenPastItsCapacity) {

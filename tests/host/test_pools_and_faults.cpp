@@ -30,15 +30,31 @@ TEST(KernelPools, DestroyingAPoolReleasesItsBlocks) {
   EXPECT_EQ(zqhostDestroy(kernel), 0);
 }
 
-TEST(KernelPools, DestroyReportsWhatIsStillAlive) {
+TEST(KernelPools, DestroyReportsAndFreesEveryObjectStillAlive) {
   zq::KernelHandle* kernel = makeKernel();
   const zq::PoolParms parms{};
   zq::MemoryPool* pool = kernel->CreatePool(kernel, &parms, 0, "forgotten");
   pool->AllocateMemory(pool, 16, 0);
   pool->AllocateMemory(pool, 16, 0);
+  const char32_t fileio[] = U"zqfileio";
+  const char32_t perf[] = U"zqperf";
+  const char32_t listing[] = U"leak.lst";
+  zq::fioparms file_parms{reinterpret_cast<const zq::ZQChar*>(listing), 8, 1, 0, 1024, 0, 20};
+  const zq::ExtensionRequest request{reinterpret_cast<const zq::ZQChar*>(fileio), 8, &file_parms,
+                                     0, 0};
+  zqhostSetOutputDir(kernel, ::testing::TempDir().c_str());
+  zq::jnlparms journal_parms{};
+  journal_parms.file = kernel->LoadExtension(kernel, &request, 0, 0);
+  ASSERT_NE(journal_parms.file, nullptr);
+  ASSERT_NE(kernel->CreateJournal(kernel, &journal_parms, 0, "j"), nullptr);
+  ASSERT_NE(kernel->GetService(kernel, reinterpret_cast<const zq::ZQChar*>(perf), 6, 0), nullptr);
+  EXPECT_EQ(zqhostLiveObjects(kernel), 6);  // pool, 2 blocks, file, journal, timing service
   ::testing::internal::CaptureStderr();
-  EXPECT_EQ(zqhostDestroy(kernel), 2);
-  EXPECT_NE(::testing::internal::GetCapturedStderr().find("forgotten"), std::string::npos);
+  EXPECT_EQ(zqhostDestroy(kernel), 5);
+  const std::string said = ::testing::internal::GetCapturedStderr();
+  for (const char* what : {"forgotten", "journal", "file handle", "timing service"}) {
+    EXPECT_NE(said.find(what), std::string::npos) << what;
+  }
 }
 
 TEST(KernelPools, ALocaleHandleLeftAliveCountsAsALeak) {

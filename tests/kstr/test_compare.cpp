@@ -144,6 +144,7 @@ TEST(StripBlanks, ThreeDefinitionsOfBlank) {
     EXPECT_EQ(zqzsStripBlanks(units(r.text), length(r.text), r.mode), r.expected) << "row " << i;
   }
   EXPECT_EQ(zqzsStripBlanks(nullptr, 0, 0), 0);
+  EXPECT_EQ(zqzsStripBlanks(units(separators), -5, 0), 0) << "never a negative length";
 }
 
 Text least(Text t) {

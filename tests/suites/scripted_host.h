@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "host/journal.h"
 #include "host/message_format.h"
 #include "host/status_text.h"
 #include "zq/host_objects.h"
@@ -41,7 +42,7 @@ struct RecordingJournal {
     abi.MessageToJnl = [](Journal* j, std::int64_t level, const ZQChar* format,
                           std::int64_t length, std::va_list* args) -> std::int64_t {
       EXPECT_EQ(format[length], 0u);  // a format passed with its exact length ends there
-      of(j)->lines.push_back({level, host::formatMessage(format, length, args)});
+      of(j)->lines.push_back({level, host::formatMessage(format, length, args, host::kJournalLineUnits)});
       return 0;
     };
     abi.StatusToBuf = [](Journal*, std::int64_t status, ZQChar* buffer, std::int64_t capacity,

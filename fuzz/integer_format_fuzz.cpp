@@ -1,0 +1,136 @@
+// The integer and pointer formatters: value, width, precision, option word and capacity
+// from the input. Nothing is written past the capacity, a cut text is the start of the
+// whole one, and a plain decimal text parses back to its value.
+#include "fuzz/fuzz_support.h"
+#include "suites/sanity/sanity1_tables.h"
+
+namespace zq::fuzz {
+namespace {
+
+enum Operation : std::uint8_t { kIntfast, kIntmax, kUintfast, kUintmax, kPointer, kOperations };
+
+struct FormatInput {
+  std::uint8_t locale;
+  std::uint8_t operation;  // modulo kOperations
+  std::uint16_t capacity;  // output units, modulo kCapacities
+  std::int32_t width;
+  std::int32_t precision;
+  std::uint32_t options;
+  std::uint64_t value;
+};
+
+// Output buffers of up to 1023 units: the suites' hold 5, 72 and 100.
+constexpr std::uint16_t kCapacities = 1024;
+// Widths and precisions up to this give a whole text that fits the reference buffer.
+constexpr std::int32_t kReferenceField = 4096;
+constexpr std::int64_t kReferenceUnits = 2 * kReferenceField + 64;
+
+Status format(const FormatInput& in, ZQChar* buffer, std::int64_t capacity,
+              std::int64_t* length) {
+  LocaleHandle* l = fuzzLocale(in.locale);
+  const std::int32_t w = in.width;
+  const std::int32_t p = in.precision;
+  const auto o = static_cast<std::int32_t>(in.options);
+  switch (in.operation % kOperations) {
+    case kIntfast:
+      return l->zqnlsLocaleIntfastFormat(l, static_cast<std::int32_t>(in.value), w, p, o, buffer,
+                                         capacity, length);
+    case kIntmax:
+      return l->zqnlsLocaleIntmaxFormat(l, static_cast<std::int64_t>(in.value), w, p, o, buffer,
+                                        capacity, length);
+    case kUintfast:
+      return l->zqnlsLocaleUintfastFormat(l, static_cast<std::uint32_t>(in.value), w, p, o,
+                                          buffer, capacity, length);
+    case kUintmax:
+      return l->zqnlsLocaleUintmaxFormat(l, in.value, w, p, o, buffer, capacity, length);
+    default:
+      return l->zqnlsLocalePointerFormat(l, in.value, w, o, buffer, capacity, length);
+  }
+}
+
+// A decimal text without group separators parses back, whole, to the value it shows.
+void parsesBack(const FormatInput& in, std::span<const ZQChar> text) {
+  const std::uint32_t radix_or_group =
+      LOCALE_NFMT_HEX | LOCALE_NFMT_HEXBIG | LOCALE_NFMT_OCTAL | LOCALE_NFMT_GROUP;
+  const Operation op = static_cast<Operation>(in.operation % kOperations);
+  if (op == kPointer || (in.options & radix_or_group) != 0) return;
+  const bool as_unsigned =
+      op == kUintfast || op == kUintmax || (in.options & LOCALE_NFMT_UNSIGNED) != 0;
+  const bool narrow = op == kIntfast || op == kUintfast;
+  LocaleHandle* l = fuzzLocale(in.locale);
+  std::int64_t consumed = -1;
+  // Blanks after the digits (left-justified text) end the number, unconsumed.
+  std::int64_t digits_end = std::ssize(text);
+  while (digits_end > 0 && text[digits_end - 1] == ' ') --digits_end;
+  if (as_unsigned) {
+    std::uint64_t value = 0;
+    const std::uint64_t expected = narrow ? static_cast<std::uint32_t>(in.value) : in.value;
+    const Status status = l->zqnlsLocaleBufferToUintmax(l, text.data(), std::ssize(text), 0,
+                                                        &value, &consumed);
+    require(status == ZQ_OK && value == expected, "an unsigned text parses back");
+  } else {
+    std::int64_t value = 0;
+    const std::int64_t expected = narrow ? static_cast<std::int32_t>(in.value)
+                                         : static_cast<std::int64_t>(in.value);
+    const Status status = l->zqnlsLocaleBufferToIntmax(l, text.data(), std::ssize(text), 0,
+                                                       &value, &consumed);
+    require(status == ZQ_OK && value == expected, "a signed text parses back");
+  }
+  require(consumed == digits_end, "parsing back reads the number to its last digit");
+}
+
+}  // namespace
+
+std::vector<Bytes> seedInputs() {
+  std::vector<Bytes> seeds;
+  const auto add = [&](const auto& table, Operation op, auto valueOf) {
+    for (const auto& r : table) {
+      FormatInput in{};
+      in.locale = static_cast<std::uint8_t>(fuzzLocaleIndex(r.locale));
+      in.operation = op;
+      in.capacity = static_cast<std::uint16_t>(r.capacity > 0 ? r.capacity : 100);
+      in.width = r.width;
+      in.precision = valueOf(r).second;
+      in.options = static_cast<std::uint32_t>(r.options);
+      in.value = valueOf(r).first;
+      seeds.push_back(encodeInput(in));
+    }
+  };
+  const auto plain = [](const auto& r) {
+    return std::pair{static_cast<std::uint64_t>(r.value), r.precision};
+  };
+  add(sanity::intfastFormatTable(), kIntfast, plain);
+  add(sanity::intmaxFormatTable(), kIntmax, plain);
+  add(sanity::uintfastFormatTable(), kUintfast, plain);
+  add(sanity::uintmaxFormatTable(), kUintmax, plain);
+  add(sanity::pointerFormatTable(), kPointer,
+      [](const auto& r) { return std::pair{r.pointer, 0}; });
+  return seeds;
+}
+
+}  // namespace zq::fuzz
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  using namespace zq;
+  using namespace zq::fuzz;
+  const FormatInput in = readInput<FormatInput>(data, size).header;
+  const std::int64_t capacity = in.capacity % kCapacities;
+  GuardedBuffer out(static_cast<std::size_t>(capacity));
+  std::int64_t length = -1;
+  const Status status = format(in, out.data(), capacity, &length);
+  require(out.guardsIntact(), "nothing is written outside the buffer");
+  require(status == ZQ_OK || status == ZQ_NLS_FMT_TRUNCATE, "a usable buffer is OK or cut");
+  require(length >= 0 && length <= capacity, "the length stays within the capacity");
+  if (in.width > kReferenceField || in.precision > kReferenceField) return 0;
+
+  GuardedBuffer whole(kReferenceUnits);
+  std::int64_t whole_length = -1;
+  require(format(in, whole.data(), kReferenceUnits, &whole_length) == ZQ_OK,
+          "the reference buffer holds the whole text");
+  require((status == ZQ_OK) == (whole_length <= capacity), "cut exactly when too long");
+  const auto written = out.written(length);
+  require(std::equal(written.begin(), written.end(), whole.written(whole_length).begin()),
+          "a cut text is the start of the whole one");
+  parsesBack(in, whole.written(whole_length));
+  return 0;
+}

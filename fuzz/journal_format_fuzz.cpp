@@ -1,0 +1,165 @@
+// The journal's message formatter: a format from the input with arguments that match it,
+// through MessageToBuf at the input's capacity and at the line limit, and MessageToJnl.
+// Nothing is written past the capacity, a cut text is the start of the whole one, and a
+// journal line never exceeds the limit.
+#include <bit>
+#include <cstdarg>
+
+#include "fuzz/fuzz_support.h"
+#include "host/journal.h"
+#include "zq/host.h"
+
+namespace zq::fuzz {
+namespace {
+
+struct JournalInput {
+  std::uint64_t seed;  // the argument values
+  std::uint16_t capacity;
+};
+
+// splitmix64: argument values from the input's seed.
+struct Numbers {
+  std::uint64_t state;
+  std::uint64_t next() {
+    std::uint64_t z = (state += 0x9E3779B97F4A7C15u);
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9u;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBu;
+    return z ^ (z >> 31);
+  }
+  // Mostly small numbers, which widths and lengths use, sometimes any 64 bits.
+  std::uint64_t word() { return next() % 4 == 0 ? next() : next() % 130 - 10; }
+};
+
+// The arguments of a format as the 64-bit words a variadic call leaves on the stack,
+// with the texts that %s words point at. The formatter's own grammar is C's: flags,
+// width ('*' or digits), '.' and precision ('*' or digits), length modifiers, then the
+// conversion; a '*' takes a word only before a conversion it knows.
+struct Arguments {
+  std::vector<std::uint64_t> words;
+  std::vector<std::vector<ZQChar>> texts;
+
+  Arguments(const std::vector<ZQChar>& format, Numbers numbers) {
+    const auto in = [&](std::size_t i, std::u32string_view set) {
+      return i < format.size() && set.find(static_cast<char32_t>(format[i])) != set.npos;
+    };
+    for (std::size_t i = 0; i < format.size(); ++i) {
+      if (format[i] != '%') continue;
+      int stars = 0;
+      while (in(++i, U"-+ #0")) {}
+      // A width or precision is a '*' or digits, never both.
+      const auto field = [&] {
+        if (!in(i, U"*")) {
+          while (in(i, U"0123456789")) ++i;
+          return;
+        }
+        ++stars;
+        ++i;
+      };
+      field();
+      if (in(i, U".")) {
+        ++i;
+        field();
+      }
+      while (in(i, U"hlLqjzt")) ++i;
+      if (!in(i, U"diuoxXcsSfFeEgGaA")) continue;
+      for (; stars > 0; --stars) words.push_back(numbers.word());
+      if (in(i, U"fFeEgGaA")) {
+        words.push_back(numbers.next());  // any double, NaNs and infinities too
+      } else if (in(i, U"sS") && numbers.next() % 8 != 0) {
+        std::vector<ZQChar>& text = texts.emplace_back(numbers.next() % 40);
+        for (ZQChar& unit : text) unit = static_cast<ZQChar>(numbers.next() % 0x110000);
+        text.push_back(0);
+        words.push_back(reinterpret_cast<std::uint64_t>(text.data()));
+      } else {
+        words.push_back(in(i, U"sS") ? 0 : numbers.word());  // a null text now and then
+      }
+    }
+  }
+
+  // A va_list over the words. On x86-64 a va_list reads its arguments from registers
+  // while gp_offset and fp_offset are below 48 and 176, and from the overflow area,
+  // 8 bytes each in order, past them: exactly as it reads stacked variadic arguments.
+  void start(std::va_list& list) {
+    struct Tag {
+      unsigned gp_offset;
+      unsigned fp_offset;
+      void* overflow_arg_area;
+      void* reg_save_area;
+    };
+    static_assert(sizeof(std::va_list) == sizeof(Tag));
+    const Tag tag{48, 176, words.data(), nullptr};
+    std::memcpy(&list, &tag, sizeof tag);
+  }
+};
+
+Journal* newJournal() {
+  static auto* kernel = static_cast<KernelHandle*>(zqhostCreate());
+  jnlparms parms{};
+  return kernel->CreateJournal(kernel, &parms, 0, "fuzz");
+}
+
+}  // namespace
+
+std::vector<Bytes> seedInputs() {
+  const char32_t* formats[] = {
+      U"\n ****************************** en_US TESTS ****************************** \n",
+      U"  TEST%.2i: zqnlsLocaleIntfastFormat Status was '%*s' but should have been 'ZQ_OK'\n",
+      U"TEST%.2i: %s ( %s option(#%d) - %c%c%c%c%c) status was '%*s' but should have ",
+      U"  TEST%.2i: zqnlsLocaleIntfastFormat Value %s does not match expected value of %s\n",
+      U"TEST%.2i: zqnlsBuffertoDatetime    C=%.2d     %f\n",
+      (U"zqnlsStringToDouble       %c%c%c%c%c    %-12s   %-12i  %-.12i    %-.12i      "
+       U"%-.12i        %-30s\n"),
+      U"    expected[%2d]= %4x(%c)  fmtbuf[%2d]= %4x(%c)",
+      U"%#llX|%lu|%-20.16e|%+05d|% .3g|%#o|%%|%y",
+  };
+  std::vector<Bytes> seeds;
+  for (const char32_t* format : formats) {
+    const std::u32string_view text(format);
+    const std::vector<ZQChar> units(text.begin(), text.end());
+    seeds.push_back(encodeInput(JournalInput{seeds.size(), 72}, units));
+  }
+  return seeds;
+}
+
+}  // namespace zq::fuzz
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  using namespace zq;
+  using namespace zq::fuzz;
+  const Input<JournalInput> in = readInput<JournalInput>(data, size);
+  Arguments arguments(in.text, Numbers{in.header.seed});
+  Journal* journal = newJournal();
+  const auto toBuffer = [&](std::int64_t capacity, GuardedBuffer& out, std::int64_t& length) {
+    std::va_list list;
+    arguments.start(list);
+    return journal->MessageToBuf(journal, reinterpret_cast<Word>(out.data()),
+                                 static_cast<Word>(capacity), reinterpret_cast<Word>(&length),
+                                 reinterpret_cast<Word>(in.text.data()), in.text.size(), &list);
+  };
+  GuardedBuffer cut(in.header.capacity);
+  std::int64_t cut_length = -1;
+  const std::int64_t cut_status = toBuffer(in.header.capacity, cut, cut_length);
+  require(cut.guardsIntact(), "nothing is written outside the buffer");
+  require(cut_length >= 0 && cut_length <= in.header.capacity, "the length fits the capacity");
+
+  const auto limit = static_cast<std::int64_t>(host::kJournalLineUnits);
+  GuardedBuffer whole(limit + 1);
+  std::int64_t whole_length = -1;
+  const std::int64_t whole_status = toBuffer(limit, whole, whole_length);
+  require(whole.guardsIntact() && whole_length <= limit, "the line limit holds");
+  require((cut_status == ZQ_OK) == (whole_status == ZQ_OK && whole_length <= in.header.capacity),
+          "cut exactly when too long");
+  const auto cut_text = cut.written(cut_length);
+  const auto whole_text = whole.written(whole_length);
+  require(std::equal(cut_text.begin(), cut_text.end(), whole_text.begin()),
+          "a cut text is the start of the whole one");
+
+  std::va_list list;
+  arguments.start(list);
+  journal->MessageToJnl(journal, JNL_LEVEL_INFO, in.text.data(), std::ssize(in.text), &list);
+  std::u32string expected(whole_text.begin(), whole_text.end());
+  if (expected.empty() || expected.back() != U'\n') expected += U'\n';
+  require(host::journalText(journal) == expected, "the journal line is the whole text");
+  journal->Destroy(journal);
+  return 0;
+}
