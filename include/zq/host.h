@@ -81,8 +81,9 @@ ZQHOST_API void zqhostSetObserver(void* kernel, const ZqhostObserver* observer);
 ZQHOST_API std::int32_t zqhostFaultPending(void* kernel, std::int32_t fault);
 
 // Wrong results on purpose, one class at a time, to show which checks notice them.
-// Locale handles and string managers created after the call (not those alive) give
-// every conversion's result of that class wrongly:
+// Locale handles and string managers created while a class is set give every
+// conversion's result of the class set at the time of the call wrongly (those created
+// before give right results):
 //   TEXT    the first unit (byte) a format writes is changed, when it writes one
 //   LENGTH  a format's converted length, or a parser's consumed count, is one more
 //   STATUS  ZQ_OK becomes ZQ_NLS_INVALID_VALUE and every other status ZQ_OK
