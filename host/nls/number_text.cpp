@@ -97,22 +97,20 @@ bool putSpecialValue(double value, const NumberSymbols& symbols, ZQChar substitu
   return true;
 }
 
+std::int64_t groupSeparatorCount(std::int64_t digits, bool group, const NumberSymbols& symbols) {
+  const int primary = symbols.primary_group_size;
+  if (!group || symbols.group_separator == 0 || primary <= 0 || digits <= primary) return 0;
+  const int other = symbols.secondary_group_size > 0 ? symbols.secondary_group_size : primary;
+  // Digits beyond the first separator's groups; most numbers have none.
+  const std::int64_t beyond = digits - primary - 1;
+  return 1 + (beyond < other ? 0 : beyond / other);
+}
+
 namespace {
 
 std::int64_t integerDigits(const Decimal& value, const FixedForm& form) {
   if (!value.isZero() && value.exponent >= 0) return value.exponent + 1;
   return form.lead_zero ? 1 : 0;
-}
-
-// Separators between `digits` integer digits, or 0 when not grouping.
-std::int64_t separatorCount(std::int64_t digits, const FixedForm& form,
-                            const NumberSymbols& symbols) {
-  const int primary = symbols.primary_group_size;
-  if (!form.group || symbols.group_separator == 0 || primary <= 0 || digits <= primary) {
-    return 0;
-  }
-  const int other = symbols.secondary_group_size > 0 ? symbols.secondary_group_size : primary;
-  return 1 + (digits - primary - 1) / other;
 }
 
 // Fraction digits written: the decimals, less trailing zeros when they are dropped.
@@ -128,43 +126,36 @@ std::int64_t fixedLength(const Decimal& value, const FixedForm& form,
                          const NumberSymbols& symbols) {
   const std::int64_t digits = integerDigits(value, form);
   const std::int64_t fraction = fractionDigits(value, form);
-  return digits + separatorCount(digits, form, symbols) +
+  return digits + groupSeparatorCount(digits, form.group, symbols) +
          (fraction > 0 || form.keep_point ? 1 : 0) + fraction;
 }
 
 namespace {
 
-// Writes `digits` integer digits, digit i being at(i), with the locale's group
-// separator between groups when `group` says so.
+// Writes `digits` integer digits to `out`, digit i being at(i), with `separators`
+// group separators between them, and returns the end.
 template <typename DigitAt>
-void writeGrouped(NumberText& text, std::int64_t digits, bool group,
-                  const NumberSymbols& symbols, DigitAt at) {
-  FixedForm form;
-  form.group = group;
-  const std::int64_t separators = separatorCount(digits, form, symbols);
-  ZQChar* out = text.claim(digits + separators);
-  // Digits before the next separator: the leading group, then `other` until the
-  // last group, which has `primary`.
+ZQChar* writeGrouped(ZQChar* out, std::int64_t digits, std::int64_t separators,
+                     const NumberSymbols& symbols, DigitAt at) {
+  // The leading group, then groups of `other` digits, the last of `primary`.
   const int primary = symbols.primary_group_size;
   const int other = symbols.secondary_group_size > 0 ? symbols.secondary_group_size : primary;
-  std::int64_t groups_left = separators;
-  std::int64_t before_separator =
-      separators > 0 ? digits - primary - (separators - 1) * other : digits;
-  for (std::int64_t i = 0; i < digits; ++i) {
-    if (before_separator == 0) {
-      *out++ = symbols.group_separator;
-      before_separator = --groups_left > 0 ? other : primary;
-    }
-    *out++ = static_cast<unsigned char>(at(i));
-    --before_separator;
+  std::int64_t group_end = separators > 0 ? digits - primary - (separators - 1) * other : digits;
+  std::int64_t i = 0;
+  for (std::int64_t left = separators;; --left) {
+    for (; i < group_end; ++i) *out++ = static_cast<unsigned char>(at(i));
+    if (left == 0) return out;
+    *out++ = symbols.group_separator;
+    group_end += left > 1 ? other : primary;
   }
 }
 
 }  // namespace
 
-void appendDigits(NumberText& text, const char* digits, std::int64_t count, bool group,
-                  const NumberSymbols& symbols) {
-  writeGrouped(text, count, group, symbols, [digits](std::int64_t i) { return digits[i]; });
+ZQChar* writeGroupedDigits(ZQChar* out, const char* digits, std::int64_t count,
+                           std::int64_t separators, const NumberSymbols& symbols) {
+  return writeGrouped(out, count, separators, symbols,
+                      [digits](std::int64_t i) { return digits[i]; });
 }
 
 void appendFixed(NumberText& text, const Decimal& value, const FixedForm& form,
@@ -173,7 +164,8 @@ void appendFixed(NumberText& text, const Decimal& value, const FixedForm& form,
   const std::int64_t digits = integerDigits(value, form);
   const std::int64_t held =
       !value.isZero() && value.exponent >= 0 ? std::min<std::int64_t>(value.count, digits) : 0;
-  writeGrouped(text, digits, form.group, symbols,
+  const std::int64_t separators = groupSeparatorCount(digits, form.group, symbols);
+  writeGrouped(text.claim(digits + separators), digits, separators, symbols,
                [&](std::int64_t i) { return i < held ? value.digits[i] : '0'; });
   const std::int64_t fraction = fractionDigits(value, form);
   if (fraction > 0 || form.keep_point) text.put(symbols.decimal_separator);

@@ -88,9 +88,13 @@ std::int64_t fixedLength(const Decimal& value, const FixedForm& form,
 void appendFixed(NumberText& text, const Decimal& value, const FixedForm& form,
                  const NumberSymbols& symbols);
 
-// `count` ASCII digits as integer digits, grouped by the locale when `group`.
-void appendDigits(NumberText& text, const char* digits, std::int64_t count, bool group,
-                  const NumberSymbols& symbols);
+// The group separators the locale puts between `digits` integer digits; 0 when
+// `group` is false.
+std::int64_t groupSeparatorCount(std::int64_t digits, bool group, const NumberSymbols& symbols);
+// Writes `count` ASCII digits to `out` as integer digits with `separators` group
+// separators (groupSeparatorCount's, or 0) and returns the end of what it wrote.
+ZQChar* writeGroupedDigits(ZQChar* out, const char* digits, std::int64_t count,
+                           std::int64_t separators, const NumberSymbols& symbols);
 
 // An exponent: the letter, its sign ('-', or '+' when `plus`) and at least
 // `min_digits` digits.
