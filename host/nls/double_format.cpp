@@ -122,10 +122,9 @@ bool plainText(const Job& job, double magnitude, const Conversion& conversion, P
   }
   // g: P significant digits, E notation when the exponent is below -4 or not below
   // P. They are e's digits with one decimal less (the same rounding), written after
-  // four zeros; the leading digit moves onto the point so that all P digits follow
-  // one another, with the zeros before them for a value below 1.
+  // four zeros: fixed notation moves the leading digit onto the point so that all P
+  // digits follow one another, with the zeros before them for a value below 1.
   char* const start = chars + 4;
-  std::memset(chars, '0', 4);
   const char* end = std::to_chars(start, chars + sizeof chars, magnitude,
                                   std::chars_format::scientific, precision - 1)
                         .ptr;
@@ -134,20 +133,22 @@ bool plainText(const Job& job, double magnitude, const Conversion& conversion, P
   int exponent = (e[2] - '0') * 10 + (e[3] - '0');
   if (end - e == 5) exponent = exponent * 10 + (e[4] - '0');
   if (e[1] == '-') exponent = -exponent;
-  const char* digits = start;
-  if (p > 1) {
-    start[1] = start[0];
-    start[0] = '0';
-    digits = start + 1;
-  }
   if (exponent < -4 || exponent >= p) {
     const char letter = job.has(LOCALE_NFMT_BESTFITBIG) ? 'E' : 'e';
-    text = {digits, 1, digits + 1, p - 1, false, letter, e + 1, end - e - 1};
-  } else if (exponent >= 0) {
-    text = {digits, exponent + 1, digits + exponent + 1, p - exponent - 1, false, 0, end, 0};
+    text = {start, 1, start + 2, p - 1, false, letter, e + 1, end - e - 1};
   } else {
-    // "0." and -exponent - 1 zeros before the digits.
-    text = {digits - 1, 1, digits + exponent + 1, p - exponent - 1, false, 0, end, 0};
+    std::memset(chars, '0', 4);
+    const char* digits = start;
+    if (p > 1) {
+      start[1] = start[0];
+      start[0] = '0';
+      digits = start + 1;
+    }
+    // A value below 1 is "0." and -exponent - 1 zeros before the digits.
+    text = exponent >= 0 ? PlainText{digits, exponent + 1, digits + exponent + 1,
+                                     p - exponent - 1, false, 0, end, 0}
+                         : PlainText{digits - 1, 1, digits + exponent + 1, p - exponent - 1,
+                                     false, 0, end, 0};
   }
   if (!job.has(LOCALE_NFMT_TRAILZERO)) {
     while (text.fraction_count > 0 && text.fraction[text.fraction_count - 1] == '0') {
@@ -195,14 +196,24 @@ Status writePlain(const Job& job, ZQChar sign, const PlainText& text, std::int64
   if (!left && !zeros) out = repeat(out, ' ', padding);
   if (sign != 0) *out++ = sign;
   if (zeros) out = repeat(out, '0', padding);
-  out = separators == 0 ? widen(out, text.integer, text.integer_count)
-                        : writeGroupedDigits(out, text.integer, text.integer_count, separators,
-                                             symbols);
+  if (separators > 0) {
+    out = writeGroupedDigits(out, text.integer_count, separators, symbols,
+                             [&text](std::int64_t i) { return text.integer[i]; });
+  } else if (text.integer_count == 1) {  // E notation, and most values below 10
+    *out++ = static_cast<unsigned char>(text.integer[0]);
+  } else {
+    out = widen(out, text.integer, text.integer_count);
+  }
   if (text.point) *out++ = symbols.decimal_separator;
   out = widen(out, text.fraction, text.fraction_count);
   if (text.exponent_letter != 0) {
-    *out++ = static_cast<unsigned char>(text.exponent_letter);
-    out = widen(out, text.exponent, text.exponent_count);
+    // The letter, the sign and two or three digits.
+    out[0] = static_cast<unsigned char>(text.exponent_letter);
+    out[1] = static_cast<unsigned char>(text.exponent[0]);
+    out[2] = static_cast<unsigned char>(text.exponent[1]);
+    out[3] = static_cast<unsigned char>(text.exponent[2]);
+    if (text.exponent_count == 4) out[4] = static_cast<unsigned char>(text.exponent[3]);
+    out += 1 + text.exponent_count;
   }
   if (left) repeat(out, ' ', padding);
   return ZQ_OK;

@@ -97,15 +97,6 @@ bool putSpecialValue(double value, const NumberSymbols& symbols, ZQChar substitu
   return true;
 }
 
-std::int64_t groupSeparatorCount(std::int64_t digits, bool group, const NumberSymbols& symbols) {
-  const int primary = symbols.primary_group_size;
-  if (!group || symbols.group_separator == 0 || primary <= 0 || digits <= primary) return 0;
-  const int other = symbols.secondary_group_size > 0 ? symbols.secondary_group_size : primary;
-  // Digits beyond the first separator's groups; most numbers have none.
-  const std::int64_t beyond = digits - primary - 1;
-  return 1 + (beyond < other ? 0 : beyond / other);
-}
-
 namespace {
 
 std::int64_t integerDigits(const Decimal& value, const FixedForm& form) {
@@ -130,34 +121,6 @@ std::int64_t fixedLength(const Decimal& value, const FixedForm& form,
          (fraction > 0 || form.keep_point ? 1 : 0) + fraction;
 }
 
-namespace {
-
-// Writes `digits` integer digits to `out`, digit i being at(i), with `separators`
-// group separators between them, and returns the end.
-template <typename DigitAt>
-ZQChar* writeGrouped(ZQChar* out, std::int64_t digits, std::int64_t separators,
-                     const NumberSymbols& symbols, DigitAt at) {
-  // The leading group, then groups of `other` digits, the last of `primary`.
-  const int primary = symbols.primary_group_size;
-  const int other = symbols.secondary_group_size > 0 ? symbols.secondary_group_size : primary;
-  std::int64_t group_end = separators > 0 ? digits - primary - (separators - 1) * other : digits;
-  std::int64_t i = 0;
-  for (std::int64_t left = separators;; --left) {
-    for (; i < group_end; ++i) *out++ = static_cast<unsigned char>(at(i));
-    if (left == 0) return out;
-    *out++ = symbols.group_separator;
-    group_end += left > 1 ? other : primary;
-  }
-}
-
-}  // namespace
-
-ZQChar* writeGroupedDigits(ZQChar* out, const char* digits, std::int64_t count,
-                           std::int64_t separators, const NumberSymbols& symbols) {
-  return writeGrouped(out, count, separators, symbols,
-                      [digits](std::int64_t i) { return digits[i]; });
-}
-
 void appendFixed(NumberText& text, const Decimal& value, const FixedForm& form,
                  const NumberSymbols& symbols) {
   // The integer digits are the value's first ones (zeros past them), or one "0".
@@ -165,8 +128,8 @@ void appendFixed(NumberText& text, const Decimal& value, const FixedForm& form,
   const std::int64_t held =
       !value.isZero() && value.exponent >= 0 ? std::min<std::int64_t>(value.count, digits) : 0;
   const std::int64_t separators = groupSeparatorCount(digits, form.group, symbols);
-  writeGrouped(text.claim(digits + separators), digits, separators, symbols,
-               [&](std::int64_t i) { return i < held ? value.digits[i] : '0'; });
+  writeGroupedDigits(text.claim(digits + separators), digits, separators, symbols,
+                     [&](std::int64_t i) { return i < held ? value.digits[i] : '0'; });
   const std::int64_t fraction = fractionDigits(value, form);
   if (fraction > 0 || form.keep_point) text.put(symbols.decimal_separator);
   // Digits down to the value's last one; zeros after it are a run. The digit at

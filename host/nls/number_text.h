@@ -90,11 +90,33 @@ void appendFixed(NumberText& text, const Decimal& value, const FixedForm& form,
 
 // The group separators the locale puts between `digits` integer digits; 0 when
 // `group` is false.
-std::int64_t groupSeparatorCount(std::int64_t digits, bool group, const NumberSymbols& symbols);
-// Writes `count` ASCII digits to `out` as integer digits with `separators` group
-// separators (groupSeparatorCount's, or 0) and returns the end of what it wrote.
-ZQChar* writeGroupedDigits(ZQChar* out, const char* digits, std::int64_t count,
-                           std::int64_t separators, const NumberSymbols& symbols);
+inline std::int64_t groupSeparatorCount(std::int64_t digits, bool group,
+                                        const NumberSymbols& symbols) {
+  const int primary = symbols.primary_group_size;
+  if (!group || symbols.group_separator == 0 || primary <= 0 || digits <= primary) return 0;
+  const int other = symbols.secondary_group_size > 0 ? symbols.secondary_group_size : primary;
+  // Digits beyond the first separator's groups; most numbers have none.
+  const std::int64_t beyond = digits - primary - 1;
+  return 1 + (beyond < other ? 0 : beyond / other);
+}
+
+// Writes `digits` integer digits to `out`, digit i being at(i), with `separators`
+// group separators (groupSeparatorCount's, or 0) between them, and returns the end.
+template <typename DigitAt>
+ZQChar* writeGroupedDigits(ZQChar* out, std::int64_t digits, std::int64_t separators,
+                           const NumberSymbols& symbols, DigitAt at) {
+  // The leading group, then groups of `other` digits, the last of `primary`.
+  const int primary = symbols.primary_group_size;
+  const int other = symbols.secondary_group_size > 0 ? symbols.secondary_group_size : primary;
+  std::int64_t group_end = separators > 0 ? digits - primary - (separators - 1) * other : digits;
+  std::int64_t i = 0;
+  for (std::int64_t left = separators;; --left) {
+    for (; i < group_end; ++i) *out++ = static_cast<unsigned char>(at(i));
+    if (left == 0) return out;
+    *out++ = symbols.group_separator;
+    group_end += left > 1 ? other : primary;
+  }
+}
 
 // An exponent: the letter, its sign ('-', or '+' when `plus`) and at least
 // `min_digits` digits.
