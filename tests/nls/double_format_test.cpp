@@ -245,6 +245,7 @@ TEST_F(DoubleFormatTest, RulesAndOptions) {
       {{LOCALE_NFMT_INTEGER, 3.99, 0, 5}, ok(U"3")},
       {{LOCALE_NFMT_SNOTE, 1e100, 0, 1}, ok(U"1.0e+100")},
       {{LOCALE_NFMT_SNOTE | LOCALE_NFMT_RADIX, 12, 0, 0}, ok(U"1.e+01")},
+      {{LOCALE_NFMT_SNOTE | BFB, 1e100, 0, 1}, ok(U"1.0e+100")},  // e wins, with its "e"
       // Signs, padding, undefined bits, field and capacity, infinity.
       {{DEC, -0.0, 0, 1}, ok(U"-0.0")},
       {{DEC | LOCALE_NFMT_ADDSIGN | LOCALE_NFMT_SPACEPREFIX, 1, 0, 0}, ok(U"+1")},
@@ -375,25 +376,37 @@ TEST_F(DoubleFormatTest, AwkwardArgumentsGiveBoundedResults) {
   }
 }
 
-// Random values of every magnitude against C's printf, which STDIEEE's conversions
-// without a QOR bit follow; "%#g" is TRAILZERO with RADIX.
+// Random values of every magnitude, flags, widths, and precisions on both sides of
+// 40 (the direct path's longest) against C's printf, which STDIEEE's conversions
+// without a QOR bit follow; C's '#' is RADIX, and for g TRAILZERO too.
 TEST_F(DoubleFormatTest, ConversionsMatchPrintfForRandomValues) {
-  const std::pair<std::uint32_t, const char*> kConversions[] = {
-      {LOCALE_NFMT_DECIMAL, "%.*f"}, {LOCALE_NFMT_SNOTE, "%.*e"}, {LOCALE_NFMT_BESTFIT, "%.*g"},
-      {LOCALE_NFMT_BESTFITBIG, "%.*G"}, {LOCALE_NFMT_TRAILZERO | LOCALE_NFMT_RADIX, "%#.*g"}};
+  const std::pair<std::uint32_t, char> kConversions[] = {
+      {DEC, 'f'}, {SN, 'e'}, {BF, 'g'}, {BFB, 'G'}};
+  const std::pair<std::uint32_t, char> kFlags[] = {
+      {ADD, '+'}, {SP, ' '}, {LJ, '-'}, {PAD0, '0'}, {RDX, '#'}};
   std::mt19937_64 random(7);
-  for (int i = 0; i < 20000; ++i) {
+  for (int i = 0; i < 40000; ++i) {
     // A random mantissa and sign, scaled by 2^-70 to 2^69.
     const double mantissa = fromBits(0x3FF0000000000000 | (random() >> 12) | (random() << 63));
     const double value = std::ldexp(mantissa, static_cast<int>(random() % 140) - 70);
-    const auto precision = static_cast<std::int32_t>(1 + random() % 20);
-    const auto& [options, conversion] = kConversions[i % 5];
+    const auto precision = static_cast<int>(1 + random() % 48);
+    const auto width = static_cast<int>(random() % 40);
+    auto [options, letter] = kConversions[i % 4];
+    std::string conversion = "%";
+    const std::uint64_t flags = random();
+    for (int f = 0; f < 5; ++f) {
+      if ((flags >> f & 1) == 0) continue;
+      options |= kFlags[f].first;
+      conversion += kFlags[f].second;
+    }
+    if ((options & RDX) != 0 && (letter == 'g' || letter == 'G')) options |= TZ;
+    conversion = conversion + "*.*" + letter;
     char expected[200];
-    std::snprintf(expected, sizeof expected, conversion, static_cast<int>(precision), value);
+    std::snprintf(expected, sizeof expected, conversion.c_str(), width, precision, value);
     const std::string text(expected);
-    ASSERT_EQ(format({options, value, 0, precision, 200}),
+    ASSERT_EQ(format({options, value, width, precision, 200}),
               ok(std::u32string(text.begin(), text.end())))
-        << conversion << " " << precision << " " << value;
+        << conversion << " " << width << " " << precision << " " << value;
   }
 }
 
