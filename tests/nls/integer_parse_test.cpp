@@ -72,8 +72,7 @@ class IntegerParseTest : public NlsTest {
   }
 };
 
-// Rows beyond the cases the conformance and sanity suites check (their cases run
-// against this host in the suites' own tests).
+// Rows beyond the cases the conformance and sanity suites check.
 TEST_F(IntegerParseTest, BlanksSignsAndStrayCharacters) {
   expectRows(U"en_US", {
       {kIntfast, U"-0", 0, {ZQ_OK, 2, 0}},
@@ -115,22 +114,15 @@ TEST_F(IntegerParseTest, DecimalPartIsDroppedOnlyOnRequest) {
   // A comma-decimal locale: the point is just a stray character there.
   expectRows(U"de_DE", {
       {kIntfast, U"1234.", 0, {kBad, 4, 1234}},
-      {kInt, U"123,01", kIgnoreDecimal, {kTruncate, 6, 123}},
       {kInt, U"123.01", kIgnoreDecimal, {kBad, 3, 123}},
   });
 }
 
 TEST_F(IntegerParseTest, SpaceGroupingInBlankGroupingLocales) {
-  const std::u32string nul(1, U'\0');
   expectRows(U"cs_CZ", {
-      {kInt, U"123 456", kSpaceGroups, {ZQ_OK, 7, 123456}},
-      {kInt, U"123 ", kSpaceGroups, {ZQ_OK, 4, 123}},
-      {kInt, U"123,456" + nul, kSpaceGroups, {kBad, 3, 123}},
-      {kInt, U"\u00A0123", kSpaceGroups, {kBad, 0, 0}},
       {kLong, U"1 234\u00A0567", kSpaceGroups, {ZQ_OK, 9, 1234567}},
       {kInt, U"123  456", kSpaceGroups, {ZQ_OK, 4, 123}},
       {kInt, U"123  456", kSpaceGroups | kNoSpace, {kBad, 5, 123}},
-      {kInt, U"2 147 483 648", kSpaceGroups, {kOverflow, 13, 0}},
       {kInt, U"-2 147 483 648", kSpaceGroups, {ZQ_OK, 14, bits(INT32_MIN)}},
       {kInt, U"123 456,7", kSpaceGroups | kIgnoreDecimal, {kTruncate, 9, 123456}},
       {kInt, U"123\u00A0456", 0, {kBad, 3, 123}},
