@@ -141,7 +141,7 @@ TEST_F(ConformanceDriverRun, LocaleFailureStopsOneSuiteAndTheRunGoesOn) {
   EXPECT_EQ(banners[1], U"fr_FR");
 }
 
-TEST_F(ConformanceDriverRun, EveryIntegerCasePassesAndOnlyVerboseListingsTraceThem) {
+TEST_F(ConformanceDriverRun, EveryIntegerCasePassesAndTheListingHoldsOnlyTheBanners) {
   EXPECT_EQ(run(4), 0);
   EXPECT_EQ(recorder.failures(), 0u) << listing();
   const std::string stars(30, '*');
@@ -161,24 +161,6 @@ TEST_F(ConformanceDriverRun, EveryIntegerCasePassesAndOnlyVerboseListingsTraceTh
                    U"LOCALE_NFMT_GROUP |LOCALE_NFMT_LEFTJUSTIFY , width= 12 , precision=4 "));
   EXPECT_TRUE(step(U"TEST3 ko_KR zqnlsLocaleBufferToUintfast , value=buffer, width=14 , "
                    U"precision=32 , options=LOCALE_CVT_HEX "));
-
-  EXPECT_EQ(run(4, U'0', U'1', true), 0);
-  std::stringstream text(listing());
-  std::vector<std::string> traces;
-  for (std::string line; std::getline(text, line);) {
-    if (line.starts_with("TEST")) traces.push_back(line);
-  }
-  EXPECT_EQ(traces.size(), 17u * 89);
-  const auto has = [&](const std::string& wanted) {
-    return std::find(traces.begin(), traces.end(), wanted) != traces.end();
-  };
-  const std::string nbsp = "\xC2\xA0";
-  EXPECT_TRUE(has("TEST03: zqnlsLocaleIntfastFormat  C=14   -2" + nbsp + "147" + nbsp + "483" +
-                  nbsp + "647"));
-  EXPECT_TRUE(has("TEST08: zqnlsLocaleBufferToIntfast   C=11     -2147483648 "));
-  EXPECT_TRUE(has("TEST02: zqnlsLocaleBufferToUintfast   C=08     fffffffe "));
-  // Both 64-bit parsers trace with the signed conversion.
-  EXPECT_TRUE(has("TEST06: zqnlsLocaleBufferToUintmax   C=20     -1 "));
 }
 
 }  // namespace

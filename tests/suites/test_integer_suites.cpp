@@ -123,11 +123,14 @@ TEST(IntegerMismatches, VerboseTracesAndDestroyFailures) {
   SuiteRun r;
   r.state.verbose = 1;
   r.host.script.used = 11;
-  r.host.script.value = 111;
+  r.host.script.value = ~std::uint64_t{0};
   r.host.script.destroy_status = zq::ZQ_NLS_INVALID_VALUE;
   r.conformance(integerTest4);
   EXPECT_EQ(r.journal.countStartingWith(U"TEST"), 2u * 89);
   EXPECT_TRUE(r.has(1, U"TEST10: zqnlsLocaleIntfastFormat  C=08   12345\n"));
+  EXPECT_TRUE(r.has(1, U"TEST02: zqnlsLocaleBufferToUintfast   C=11     ffffffff \n"));
+  // Both 64-bit parsers trace with the signed conversion.
+  EXPECT_TRUE(r.has(1, U"TEST06: zqnlsLocaleBufferToUintmax   C=11     -1 \n"));
   // Each locale's destroy failure is reported, and the next locale still runs.
   EXPECT_EQ(r.messages(U"zqnlsLocaleDestroy failed"), 2u);
   EXPECT_EQ(r.journal.flushes, 2);

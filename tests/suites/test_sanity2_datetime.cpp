@@ -83,10 +83,6 @@ TEST(Sanity2Datetime, MismatchesAreJournalledWithTheSectionsMessages) {
   const std::u32string kLines[] = {
       U"TEST01: LocaleBufferToDate (LOCALE_DATE_LENIENT option - en_US) month was 12 but "
       U"should have been 1",
-      U"TEST01: LocaleBufferToDate (LOCALE_DATE_LENIENT option - en_US) day was 30 but should "
-      U"have been 3",
-      U"TEST01: LocaleBufferToDate (LOCALE_DATE_LENIENT option - en_US) year was 2000 but "
-      U"should have been 1999",
       U"TEST01: LocaleBufferToDate (LOCALE_DATE_LENIENT option - en_US) ZQChars consumed was 5 "
       U"but should have been 9",
       U"TEST08: LocaleBufferToDate ( LOCALE_DATE_LENIENT option(#4) - en_US) status was 'ZQ_OK "
@@ -95,8 +91,6 @@ TEST(Sanity2Datetime, MismatchesAreJournalledWithTheSectionsMessages) {
       U"and should be 2096",
       U"TEST46: LocaleBufferToTime (LOCALE_DATE_LENIENT option - en_US) time was 2096 and "
       U"should be 2096",
-      U"TEST64: LocaleBufferToDate (LOCALE_DATE_YYQQ option - en_US) day was 30 but should have "
-      U"been 1",
       U"TEST143: LocaleBufferToDate (LOCALE_DATE_YYWW option - fr_FR) month was 12 but should "
       U"have been 1",
       U"TEST229: LocaleBufferToDate (LOCALE_DATE_YYMM option - en_US) year was 2000 but should "
