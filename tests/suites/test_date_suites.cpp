@@ -47,7 +47,8 @@ TEST(DateTest1, WrongStatusEndsADateCaseButNotADatetimeCase) {
   // three checks after the failed parse.
   EXPECT_EQ(r.messages(U"S0209048 TEST14  zqnlsBuffertoDateTime: Unexpected status"), 17u);
   EXPECT_EQ(r.messages(U"  TEST12  zqnlsBuffertoDateTime: Unexpected status"), 17u);
-  const auto back = r.checksAfter(U"TEST1 en_US zqnlsLocaleDatetimeFormat with datetime in future ");
+  const auto back =
+      r.checksAfter(U"TEST1 en_US zqnlsLocaleDatetimeFormat with datetime in future ");
   ASSERT_EQ(back.size(), 3u);
   EXPECT_EQ(back[2].kind, "buffer");
   EXPECT_TRUE(r.has(4, U"S0210014 TEST01: DatetimeFormat  buffer_len= 18 cnvL= 0 \n"));
