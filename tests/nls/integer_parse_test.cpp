@@ -88,6 +88,7 @@ TEST_F(IntegerParseTest, BlanksSignsStrayCharactersAndHexadecimal) {
       {kUintmax, U"10000000000000000", kHex, {kOverflow, 17, 0}},
       {kIntfast, U"80000000", kHex, {kOverflow, 8, 0}},
       {kLong, U"7FFFFFFFFFFFFFFF", kHex, {ZQ_OK, 16, INT64_MAX}},
+      {kLong, U"8000000000000000", kHex, {kOverflow, 16, 0}},
       {kIntmax, U"-8000000000000000", kHex, {ZQ_OK, 17, bits(INT64_MIN)}},
       {kUintfast, U"ff.8", kHex, {kBad, 2, 255}},
   });

@@ -26,6 +26,7 @@ TEST(EntryFrames, MissingKernelOrNlsStopsTheSuite) {
     EXPECT_TRUE(bare.said(U"Could not get ZQ handle")) << e.name;
     ASSERT_EQ(bare.recorder.checks.size(), 1u) << e.name;
     EXPECT_EQ(bare.recorder.checks[0].expression, U"zqh") << e.name;
+    EXPECT_EQ(bare.recorder.failures(), 1u) << e.name;
     if (e.fn == zqvnleFunction1) continue;
 
     SuiteRun run;
