@@ -495,6 +495,9 @@ int runHarness(const HarnessOptions& options, std::FILE* out, std::FILE* err) {
     return kExitUsage;
   }
   if (!options.output_dir.empty()) zqhostSetOutputDir(host, options.output_dir.c_str());
+  if (options.decimal_conversion) {
+    zqhostSetDecimalConversionMode(host, *options.decimal_conversion);
+  }
   RunInfo& info = s.results.info;
   info.run_code = options.run_code;
   info.date = utcNow();

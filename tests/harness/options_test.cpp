@@ -21,13 +21,14 @@ TEST(Options, EveryOptionReachesTheStateInBothSpellings) {
   const ParsedOptions parsed = parseOptions(
       {"--lib", "/x/libe.so", "--suite=perf", "--mask", "0x1F", "--verbose", "--no-verify",
        "--run-code=Q7", "--out", "out/d", "--perf-iterations", "-3", "--perf-routine=5",
-       "--perf-encoding", "60", "--perf-locale", "fr_FR"});
+       "--perf-encoding", "60", "--perf-locale", "fr_FR", "--decimal-conversion=compatible"});
   ASSERT_EQ(parsed.error, "");
   const HarnessOptions& o = parsed.options;
   EXPECT_EQ(o.library_path, "/x/libe.so");
   EXPECT_EQ(suitesToRun(o), std::vector<SuiteSlot>{SuiteSlot::Perf});
   EXPECT_EQ(o.run_code, "Q7");
   EXPECT_EQ(o.output_dir, "out/d");
+  EXPECT_EQ(o.decimal_conversion, 1);
   const SuiteState state = suiteStateFor(o);
   EXPECT_EQ(state.selection_mask, 0x1Fu);
   EXPECT_EQ(state.verbose, 1);
@@ -59,6 +60,7 @@ TEST(Options, BadUsageIsRejectedWithAMessageNamingTheProblem) {
       {{"--perf-locale", "fr_F"}, "--perf-locale: 'fr_F'"},
       {{"--perf-locale", "fr_FRA"}, "--perf-locale: 'fr_FRA'"},
       {{"--out="}, "--out needs a directory"},
+      {{"--decimal-conversion", "ieee"}, "--decimal-conversion: 'ieee'"},
   };
   for (const auto& [args, message] : cases) {
     const std::string error = parseOptions(args).error;
