@@ -33,6 +33,12 @@ TEST(Options, EveryOptionReachesTheStateInBothSpellings) {
   EXPECT_EQ(state.verbose, 1);
   EXPECT_EQ(state.no_verify, 1);
   EXPECT_EQ(state.perf_iterations, -3);
+  EXPECT_EQ(state.perf_routine, 5);
+  EXPECT_EQ(state.perf_encoding, 60);
+  EXPECT_EQ(std::u32string(state.perf_locale, state.perf_locale + 5), U"fr_FR");
+  // Each flag sets its own word only.
+  EXPECT_EQ(suiteStateFor(parseOptions({"--verbose"}).options).no_verify, 0);
+  EXPECT_EQ(suiteStateFor(parseOptions({"--no-verify"}).options).verbose, 0);
 
   EXPECT_EQ(suitesToRun(parseOptions({"--suite", "perf", "--suite", "all"}).options).size(), 5u);
   EXPECT_EQ(parseOptions({"--mask", "4294967295"}).options.selection_mask, 0xFFFFFFFFu);
