@@ -3,8 +3,8 @@
 // is written past the capacity. A text longer than the capacity gives
 // ZQ_NLS_FMT_TRUNCATE, the length the whole text needs and asterisks: the one way the
 // length exceeds the capacity. Where the capacity holds the width, a bigger one writes
-// the same text, whole where the first was cut. A 17-digit E notation written in
-// STDIEEE mode reads back to the very value.
+// the same text, whole where the first was cut. Texts of 17 significant digits written
+// in STDIEEE mode read back to the very value.
 #include <bit>
 #include <cmath>
 
@@ -50,17 +50,22 @@ Formatted format(const FormatInput& in, std::int64_t capacity) {
   });
 }
 
-// "%.16e" shows 17 significant digits, which name one double: the parser reads a
-// normal number back to it.
+// "%.16e", and for values of 1 and above grouped "%.17f", show 17 significant digits
+// or more, which name one double: the parser reads a normal number back to it.
 void readsBack(LocaleHandle* l, double value) {
   if (!std::isnormal(value)) return;
-  ZQChar text[64];
-  std::int64_t length = 0, consumed = -1;
-  l->zqnlsLocaleDoubleFormat(l, value, 0, 16, LOCALE_NFMT_SNOTE, text, 64, &length);
-  double back = 0;
-  require(l->zqnlsLocaleBufferToDouble(l, text, length, &back, &consumed) == ZQ_OK &&
-              consumed == length && std::bit_cast<std::uint64_t>(back) == std::bit_cast<std::uint64_t>(value),
-          "a 17-digit E notation reads back to its value");
+  for (const std::uint32_t options : {LOCALE_NFMT_SNOTE, LOCALE_NFMT_DECIMAL | LOCALE_NFMT_GROUP}) {
+    if (options != LOCALE_NFMT_SNOTE && std::fabs(value) < 1) return;
+    ZQChar text[512];
+    std::int64_t length = 0, consumed = -1;
+    l->zqnlsLocaleDoubleFormat(l, value, 0, options == LOCALE_NFMT_SNOTE ? 16 : 17, options, text,
+                               512, &length);
+    double back = 0;
+    require(l->zqnlsLocaleBufferToDouble(l, text, length, &back, &consumed) == ZQ_OK &&
+                consumed == length &&
+                std::bit_cast<std::uint64_t>(back) == std::bit_cast<std::uint64_t>(value),
+            "17 significant digits read back to their value");
+  }
 }
 
 }  // namespace

@@ -112,6 +112,14 @@ std::string applyValue(HarnessOptions& o, const std::string& name, const std::st
     }
     return "--color: '" + value + "' is not auto, always or never";
   }
+  if (name == "--decimal-conversion") {
+    // The host's decimal-conversion mode word: COMPATIBLE 1, STDIEEE 0.
+    if (value != "compatible" && value != "stdieee") {
+      return "--decimal-conversion: '" + value + "' is not compatible or stdieee";
+    }
+    o.decimal_conversion = value == "compatible" ? 1 : 0;
+    return "";
+  }
   for (auto [option, field] :
        {std::pair{"--junit", &o.junit}, std::pair{"--json", &o.json}, std::pair{"--html", &o.html},
         std::pair{"--perf-csv", &o.perf_csv}, std::pair{"--expect", &o.expect},
@@ -139,7 +147,7 @@ bool takesValue(const std::string& name) {
   for (const char* valued :
        {"--lib", "--suite", "--mask", "--run-code", "--out", "--perf-iterations", "--perf-routine",
         "--perf-encoding", "--perf-locale", "--perf-csv", "--junit", "--json", "--html",
-        "--expect", "--write-expect", "--color"}) {
+        "--expect", "--write-expect", "--color", "--decimal-conversion"}) {
     if (name == valued) return true;
   }
   return false;
@@ -213,6 +221,8 @@ std::string usageText() {
          "  --mask N               suite selection mask (0 means all)\n"
          "  --verbose              set the verbose flag and print every failure\n"
          "  --no-verify            set the no-verify flag\n"
+         "  --decimal-conversion compatible|stdieee  the host's mode before the suites run "
+         "(default: the host's own, STDIEEE)\n"
          "  --run-code XY          two-character run code naming listing files (default 01)\n"
          "  --out DIR              directory for listing files (created if missing)\n"
          "  --perf-iterations N    iterations of each timed case (0: the case's default)\n"

@@ -19,6 +19,7 @@ struct HarnessOptions {
   std::uint32_t selection_mask = 0;    // SuiteState selection mask
   bool verbose = false;                // SuiteState verbose flag; also prints every failure
   bool no_verify = false;              // SuiteState no-verify flag
+  std::optional<std::int32_t> decimal_conversion;  // host mode word to set; empty: leave it
   std::string run_code = "01";         // exactly two ASCII characters
   std::string output_dir;              // empty: the current directory
   std::int32_t perf_iterations = 0;

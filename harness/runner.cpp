@@ -489,6 +489,9 @@ bool runOnNewHost(Session& s, const std::string& path, std::int32_t corruption) 
   }
   zqhostCorruptResults(host, corruption);
   if (!s.options.output_dir.empty()) zqhostSetOutputDir(host, s.options.output_dir.c_str());
+  if (s.options.decimal_conversion) {
+    zqhostSetDecimalConversionMode(host, *s.options.decimal_conversion);
+  }
   RunInfo& info = s.results.info;
   info.run_code = s.options.run_code;
   info.date = utcNow();

@@ -147,6 +147,23 @@ void BM_ToCharsFixed(benchmark::State& state) { toChars(state, kFixed, std::char
 BENCHMARK(BM_ToCharsGeneral);
 BENCHMARK(BM_ToCharsFixed);
 
+// The shortest round-trip digits of each value: dearer than either row above, so
+// rounding them is no shorter road to the digits at a precision.
+void toCharsShortest(benchmark::State& state, double value) {
+  char buffer[32];
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(value);
+    char* end =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific).ptr;
+    benchmark::DoNotOptimize(buffer);
+    benchmark::DoNotOptimize(end);
+  }
+}
+void BM_ToCharsShortestGeneral(benchmark::State& state) { toCharsShortest(state, kGeneral); }
+void BM_ToCharsShortestFixed(benchmark::State& state) { toCharsShortest(state, kFixed); }
+BENCHMARK(BM_ToCharsShortestGeneral);
+BENCHMARK(BM_ToCharsShortestFixed);
+
 // "%'.2f" groups only under a C library locale that defines grouping; the label
 // says which locale was found, or that the text is ungrouped.
 void snprintfRow(benchmark::State& state, double value, const char* format, bool grouped) {

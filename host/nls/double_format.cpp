@@ -1,5 +1,7 @@
 // The double formatting engine: the option word picks a conversion, the field and the
-// mode pick the digits, and NumberText lays them out within the capacity.
+// mode pick the digits, and NumberText lays them out within the capacity. STDIEEE's
+// conversions without a QOR bit, the common case, skip NumberText: their text is
+// std::to_chars' with the locale's symbols, written once into the caller's buffer.
 //
 // Fitting works on the value's leading exponent: the QOR formats plan a layout from
 // it, round once for that layout, and plan again when rounding carried into the next
@@ -10,6 +12,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 #include <limits>
 
 #include "host/kernel.h"
@@ -75,42 +78,145 @@ Conversion conversionOf(const Job& job, std::int32_t precision) {
   return {std::chars_format::general, precision <= 0 ? 6 : precision};
 }
 
-// STDIEEE's conversions are printf's own, and std::to_chars writes exactly those:
-// the text only takes the locale's point and groups, G's capital E and RADIX's
-// point. TRAILZERO, and precisions whose text would not fit `chars`, go through
-// the digits instead.
-bool convertDirect(const Job& job, double magnitude, const Conversion& conversion,
-                   NumberText& text) {
-  if (conversion.precision > 40 || job.has(LOCALE_NFMT_TRAILZERO)) return false;
-  char chars[400];  // 309 integer digits, a point, 40 decimals
-  const char* end = std::to_chars(chars, chars + sizeof chars, magnitude, conversion.notation,
-                                  static_cast<int>(conversion.precision))
+// STDIEEE's conversions are printf's own, and std::to_chars writes exactly its
+// digits; the text then takes the locale's sign, point and groups, G's capital E,
+// RADIX's point and TRAILZERO's zeros. It is printf's text in pieces, pointing into
+// the characters to_chars wrote.
+struct PlainText {
+  const char* integer;  // integer digits
+  std::int64_t integer_count;
+  const char* fraction;  // decimals
+  std::int64_t fraction_count;
+  bool point;
+  char exponent_letter;   // 'e' or 'E'; 0 when there is no exponent
+  const char* exponent;   // the exponent's sign and digits, as to_chars wrote them
+  std::int64_t exponent_count;
+};
+
+// Longest precision taken here: the text then fits `chars` (309 integer digits, a
+// point, 40 decimals); a longer one goes through the digits instead.
+constexpr std::int64_t kPlainPrecision = 40;
+using PlainChars = char[400];
+
+// printf's text of `magnitude` for `conversion`, or false when its precision is
+// beyond kPlainPrecision.
+bool plainText(const Job& job, double magnitude, const Conversion& conversion, PlainChars& chars,
+               PlainText& text) {
+  const std::int64_t p = conversion.precision;
+  if (p > kPlainPrecision) return false;
+  const bool radix = job.has(LOCALE_NFMT_RADIX);
+  const int precision = static_cast<int>(p);
+  if (conversion.notation == std::chars_format::fixed) {
+    const char* end =
+        std::to_chars(chars, chars + sizeof chars, magnitude, conversion.notation, precision).ptr;
+    // The point, when there is one, is `precision` characters from the end.
+    text = {chars, end - chars - (p > 0 ? p + 1 : 0), end - p, p, p > 0 || radix, 0, end, 0};
+    return true;
+  }
+  if (conversion.notation == std::chars_format::scientific) {
+    const char* end =
+        std::to_chars(chars, chars + sizeof chars, magnitude, conversion.notation, precision).ptr;
+    const char* e = chars + (p > 0 ? p + 2 : 1);
+    text = {chars, 1, chars + 2, p, p > 0 || radix, 'e', e + 1, end - e - 1};
+    return true;
+  }
+  // g: P significant digits, E notation when the exponent is below -4 or not below
+  // P. They are e's digits with one decimal less (the same rounding), written after
+  // four zeros: fixed notation moves the leading digit onto the point so that all P
+  // digits follow one another, with the zeros before them for a value below 1.
+  char* const start = chars + 4;
+  const char* end = std::to_chars(start, chars + sizeof chars, magnitude,
+                                  std::chars_format::scientific, precision - 1)
                         .ptr;
-  // Fixed text has no exponent and its point `precision` units from the end; only
-  // g's text must be searched.
-  const char* exponent = end;
-  const char* point = end - conversion.precision - 1;
-  if (conversion.notation != std::chars_format::fixed) {
-    exponent = chars;
-    while (exponent < end && *exponent != 'e') ++exponent;
-    point = chars + 1;
-    while (point < exponent && *point != '.') ++point;
-  } else if (conversion.precision == 0) {
-    point = end;
+  const char* const e = start + (p > 1 ? p + 1 : 1);
+  // The exponent: a sign and two or three digits.
+  int exponent = (e[2] - '0') * 10 + (e[3] - '0');
+  if (end - e == 5) exponent = exponent * 10 + (e[4] - '0');
+  if (e[1] == '-') exponent = -exponent;
+  if (exponent < -4 || exponent >= p) {
+    const char letter = job.has(LOCALE_NFMT_BESTFITBIG) ? 'E' : 'e';
+    text = {start, 1, start + 2, p - 1, false, letter, e + 1, end - e - 1};
+  } else {
+    std::memset(chars, '0', 4);
+    const char* digits = start;
+    if (p > 1) {
+      start[1] = start[0];
+      start[0] = '0';
+      digits = start + 1;
+    }
+    // A value below 1 is "0." and -exponent - 1 zeros before the digits.
+    text = exponent >= 0 ? PlainText{digits, exponent + 1, digits + exponent + 1,
+                                     p - exponent - 1, false, 0, end, 0}
+                         : PlainText{digits - 1, 1, digits + exponent + 1, p - exponent - 1,
+                                     false, 0, end, 0};
   }
-  appendDigits(text, chars, point - chars, job.has(LOCALE_NFMT_GROUP) && exponent == end,
-               job.symbols);
-  // Then the point (the locale's), the decimals, and the exponent with its letter.
-  const bool point_written = point < exponent || job.has(LOCALE_NFMT_RADIX);
-  const char* decimals = point < exponent ? point + 1 : exponent;
-  ZQChar* out = text.claim((point_written ? 1 : 0) + (exponent - decimals) + (end - exponent));
-  if (point_written) *out++ = job.symbols.decimal_separator;
-  for (const char* c = decimals; c < exponent; ++c) *out++ = static_cast<unsigned char>(*c);
-  if (exponent < end) {
-    *out++ = job.has(LOCALE_NFMT_BESTFITBIG) ? 'E' : 'e';
-    for (const char* c = exponent + 1; c < end; ++c) *out++ = static_cast<unsigned char>(*c);
+  if (!job.has(LOCALE_NFMT_TRAILZERO)) {
+    while (text.fraction_count > 0 && text.fraction[text.fraction_count - 1] == '0') {
+      --text.fraction_count;
+    }
   }
+  text.point = text.fraction_count > 0 || radix;
   return true;
+}
+
+// `count` ASCII characters as units.
+ZQChar* widen(ZQChar* out, const char* chars, std::int64_t count) {
+  for (std::int64_t i = 0; i < count; ++i) out[i] = static_cast<unsigned char>(chars[i]);
+  return out + count;
+}
+
+ZQChar* repeat(ZQChar* out, ZQChar unit, std::int64_t count) {
+  for (std::int64_t i = 0; i < count; ++i) out[i] = unit;
+  return out + count;
+}
+
+// Writes the sign (when `sign` is not 0) and `text` padded to `field` straight
+// into the caller's buffer, as NumberText::emit would.
+Status writePlain(const Job& job, ZQChar sign, const PlainText& text, std::int64_t field,
+                  ZQChar* buffer, std::int64_t capacity, std::int64_t* out_length) {
+  const NumberSymbols& symbols = job.symbols;
+  const std::int64_t separators =
+      job.has(LOCALE_NFMT_GROUP) && text.exponent_letter == 0
+          ? groupSeparatorCount(text.integer_count, true, symbols)
+          : 0;
+  const std::int64_t length = (sign != 0 ? 1 : 0) + text.integer_count + separators +
+                              (text.point ? 1 : 0) + text.fraction_count +
+                              (text.exponent_letter != 0 ? 1 + text.exponent_count : 0);
+  const std::int64_t total = std::max(length, field);
+  if (out_length != nullptr) *out_length = total;
+  if (total > capacity) {
+    repeat(buffer, '*', capacity);
+    return ZQ_NLS_FMT_TRUNCATE;
+  }
+  // Blanks in front, zeros after the sign, or blanks after the text.
+  const std::int64_t padding = total - length;
+  const bool left = job.has(LOCALE_NFMT_LEFTJUSTIFY);
+  const bool zeros = !left && job.has(LOCALE_NFMT_PADWITHZERO);
+  ZQChar* out = buffer;
+  if (!left && !zeros) out = repeat(out, ' ', padding);
+  if (sign != 0) *out++ = sign;
+  if (zeros) out = repeat(out, '0', padding);
+  if (separators > 0) {
+    out = writeGroupedDigits(out, text.integer_count, separators, symbols,
+                             [&text](std::int64_t i) { return text.integer[i]; });
+  } else if (text.integer_count == 1) {  // E notation, and most values below 10
+    *out++ = static_cast<unsigned char>(text.integer[0]);
+  } else {
+    out = widen(out, text.integer, text.integer_count);
+  }
+  if (text.point) *out++ = symbols.decimal_separator;
+  out = widen(out, text.fraction, text.fraction_count);
+  if (text.exponent_letter != 0) {
+    // The letter, the sign and two or three digits.
+    out[0] = static_cast<unsigned char>(text.exponent_letter);
+    out[1] = static_cast<unsigned char>(text.exponent[0]);
+    out[2] = static_cast<unsigned char>(text.exponent[1]);
+    out[3] = static_cast<unsigned char>(text.exponent[2]);
+    if (text.exponent_count == 4) out[4] = static_cast<unsigned char>(text.exponent[3]);
+    out += 1 + text.exponent_count;
+  }
+  if (left) repeat(out, ' ', padding);
+  return ZQ_OK;
 }
 
 // The conversions through the mode's digits.
@@ -390,6 +496,52 @@ Status fit(const Job& job, double magnitude, std::int64_t field, int sign_length
   return ZQ_NLS_FMT_REVERT;
 }
 
+// Every conversion through NumberText: the QOR formats, COMPATIBLE's digits and the
+// long precisions. `part` is the value or the part the option word takes.
+[[gnu::noinline]] Status formatThroughText(const Job& job, DecimalMode mode, double part,
+                                           ZQChar sign, std::int64_t field,
+                                           std::int32_t precision, ZQChar* buffer,
+                                           std::int64_t capacity, std::int64_t* out_length) {
+  NumberText text;
+  if (sign != 0) text.put(sign);
+  const int sign_length = static_cast<int>(text.length());
+  text.markInside();
+
+  Status status = ZQ_OK;
+  const std::uint32_t qor_bits = job.options & kQorBits;
+  if (qor_bits != 0) {
+    // The lowest QOR bit chooses the format.
+    const Job qor_job{job.symbols, (job.options & ~kQorBits) | (qor_bits & (0u - qor_bits)),
+                      job.compatible};
+    status = fit(qor_job, std::fabs(part), field, sign_length, precision, mode, text);
+    if (status == ZQ_NLS_FMT_TRUNCATE) {
+      NumberText stars;
+      stars.repeat('*', field);
+      return stars.emit(buffer, capacity, out_length, ZQ_NLS_FMT_TRUNCATE);
+    }
+  } else {
+    convert(job, std::fabs(part), conversionOf(job, precision), mode, text);
+  }
+  if (job.has(LOCALE_NFMT_LEFTJUSTIFY)) {
+    text.pad(field, ' ', NumberText::Pad::kBack);
+  } else if (job.has(LOCALE_NFMT_PADWITHZERO)) {
+    text.pad(field, '0', NumberText::Pad::kInside);
+  } else {
+    text.pad(field, ' ', NumberText::Pad::kFront);
+  }
+  return text.emit(buffer, capacity, out_length, status);
+}
+
+// Infinity or a missing value.
+[[gnu::noinline]] Status formatSpecialValue(double value, const NumberSymbols& symbols,
+                                            ZQChar substitute, std::int64_t field, bool left,
+                                            ZQChar* buffer, std::int64_t capacity,
+                                            std::int64_t* out_length) {
+  NumberText text;
+  putSpecialValue(value, symbols, substitute, field, left, text);
+  return text.emit(buffer, capacity, out_length, ZQ_OK);
+}
+
 }  // namespace
 
 DecimalMode decimalModeOf(const Kernel& kernel) {
@@ -411,10 +563,10 @@ Status formatDouble(const NumberSymbols& symbols, DecimalMode mode, double value
   if (substitute && !isScalarValue(ex_opts->missing_char)) return ZQ_NLS_FMT_INVALID_MISSCHAR;
 
   const std::int64_t field = std::clamp<std::int64_t>(width, 0, capacity);
-  const bool left = (options & LOCALE_NFMT_LEFTJUSTIFY) != 0;
-  NumberText text;
-  if (putSpecialValue(value, symbols, substitute ? ex_opts->missing_char : 0, field, left, text)) {
-    return text.emit(buffer, capacity, out_length, ZQ_OK);
+  if (!std::isfinite(value)) {
+    return formatSpecialValue(value, symbols, substitute ? ex_opts->missing_char : 0, field,
+                              (options & LOCALE_NFMT_LEFTJUSTIFY) != 0, buffer, capacity,
+                              out_length);
   }
 
   const Job job{symbols, options, mode == DecimalMode::kCompatible};
@@ -427,42 +579,22 @@ Status formatDouble(const NumberSymbols& symbols, DecimalMode mode, double value
   } else if (!qor && job.has(LOCALE_NFMT_INTEGER)) {
     part = std::trunc(value);
   }
+  ZQChar sign = 0;
   if (std::signbit(part)) {
-    text.put(symbols.minus_sign);
+    sign = symbols.minus_sign;
   } else if (job.has(LOCALE_NFMT_ADDSIGN)) {
-    text.put(symbols.plus_sign);
+    sign = symbols.plus_sign;
   } else if (job.has(LOCALE_NFMT_SPACEPREFIX)) {
-    text.put(' ');
+    sign = ' ';
   }
-  const int sign_length = static_cast<int>(text.length());
-  text.markInside();
-
-  Status status = ZQ_OK;
-  if (qor) {
-    // The lowest QOR bit chooses the format.
-    const std::uint32_t qor_bits = options & kQorBits;
-    const Job qor_job{symbols, (options & ~kQorBits) | (qor_bits & (0u - qor_bits)),
-                      job.compatible};
-    status = fit(qor_job, std::fabs(part), field, sign_length, precision, mode, text);
-    if (status == ZQ_NLS_FMT_TRUNCATE) {
-      NumberText stars;
-      stars.repeat('*', field);
-      return stars.emit(buffer, capacity, out_length, ZQ_NLS_FMT_TRUNCATE);
-    }
-  } else {
-    const Conversion conversion = conversionOf(job, precision);
-    if (job.compatible || !convertDirect(job, std::fabs(part), conversion, text)) {
-      convert(job, std::fabs(part), conversion, mode, text);
+  if (!qor && !job.compatible) {
+    PlainChars chars;
+    PlainText plain;
+    if (plainText(job, std::fabs(part), conversionOf(job, precision), chars, plain)) {
+      return writePlain(job, sign, plain, field, buffer, capacity, out_length);
     }
   }
-  if (left) {
-    text.pad(field, ' ', NumberText::Pad::kBack);
-  } else if (job.has(LOCALE_NFMT_PADWITHZERO)) {
-    text.pad(field, '0', NumberText::Pad::kInside);
-  } else {
-    text.pad(field, ' ', NumberText::Pad::kFront);
-  }
-  return text.emit(buffer, capacity, out_length, status);
+  return formatThroughText(job, mode, part, sign, field, precision, buffer, capacity, out_length);
 }
 
 }  // namespace zq::host

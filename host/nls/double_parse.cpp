@@ -1,5 +1,6 @@
-// Double parsing: one pass gathers the significant digits into a short ASCII
-// number, which std::from_chars rounds; the locale handle's words 50 and 91.
+// Double parsing: one pass narrows the digits into a short ASCII number, which
+// std::from_chars rounds; the locale handle's words 50 and 91. Plain texts take a
+// lean path; the general one also keeps long digit runs and exponents bounded.
 #include "host/nls/double_parse.h"
 
 #include <algorithm>
@@ -110,55 +111,75 @@ class Significand {
   std::int64_t point_ = 0;
 };
 
+// The longest text the plain path takes, in units after the sign.
+constexpr std::int64_t kPlainUnits = 40;
+
+// Whether `unit` separates digit groups: the locale's separator, and with blank
+// grouping both blanks.
+struct GroupSeparator {
+  ZQChar separator;
+  bool blanks;
+  bool operator()(ZQChar unit) const {
+    return unit == separator || (blanks && (unit == kBlank || unit == kNoBreakSpace));
+  }
+};
+
+// The plain texts: digits, the locale's group separators each between two digits
+// of the integer part, at most one decimal separator, and nothing after, at most
+// kPlainUnits units. One pass checks and narrows them ("1 234,5" to "1234.5") for
+// std::from_chars; with no exponent and few digits their value is normal and
+// finite, or 0. Sets `value` to the magnitude and returns true; false leaves any
+// other text to the general path, which reads it from the start.
+bool parsePlain(const ZQChar* at, const ZQChar* end, ZQChar decimal_separator,
+                GroupSeparator is_group_separator, double& value) {
+  if (end - at > kPlainUnits) return false;
+  char chars[kPlainUnits];
+  char* out = chars;
+  bool point = false;
+  for (const ZQChar* unit = at;; ++unit) {
+    const ZQChar* const run = unit;
+    while (unit != end && isDigit(*unit)) *out++ = static_cast<char>(*unit++);
+    if (unit == end) break;
+    if (!point && is_group_separator(*unit)) {
+      // As the general path reads it: a separator with no digit after it ends the
+      // number, and one with no digit before it is not part of it.
+      if (unit == run || unit + 1 == end || !isDigit(unit[1])) return false;
+    } else if (!point && *unit == decimal_separator) {
+      *out++ = '.';
+      point = true;
+    } else {
+      return false;
+    }
+  }
+  // A digit is needed: a decimal separator alone is not a number.
+  if (out - chars == (point ? 1 : 0)) return false;
+  [[maybe_unused]] const std::from_chars_result result = std::from_chars(chars, out, value);
+  assert(result.ec == std::errc() && result.ptr == out);
+  return true;
+}
+
 bool onlyBlanks(const ZQChar* at, const ZQChar* end) {
   while (at != end && *at == kBlank) ++at;
   return at == end;
 }
 
-}  // namespace
+// A value read from `text` up to `stop`: only blanks may follow it.
+ParsedDouble endedAt(ParsedDouble parsed, const ZQChar* text, const ZQChar* stop,
+                     const ZQChar* end) {
+  parsed.consumed = stop - text;
+  if (parsed.status != ZQ_OK || onlyBlanks(stop, end)) return parsed;
+  return ParsedDouble{ZQ_NLS_BAD_NUM, kMissing, parsed.consumed};
+}
 
-ParsedDouble parseDouble(const LocaleData& locale, const ZQChar* text, std::int64_t length,
-                         std::uint32_t options) {
-  assert(length >= 0 && (text != nullptr || length == 0));
-  const ZQChar* const end = text + length;
-  const ZQChar* at = text;
+// Steps 4 to 7 for the number at `at`, after its sign: the general path, kept out
+// of the plain path's frame.
+[[gnu::noinline]] ParsedDouble parseNumber(const NumberSymbols& symbols,
+                                           GroupSeparator is_group_separator,
+                                           const ZQChar* text, const ZQChar* at,
+                                           const ZQChar* end, bool negative) {
   const auto badAt = [text](const ZQChar* stop) {
     return ParsedDouble{ZQ_NLS_BAD_NUM, kMissing, stop - text};
   };
-  // A value read up to `stop`: only blanks may follow it.
-  const auto endedAt = [text, end](ParsedDouble parsed, const ZQChar* stop) {
-    parsed.consumed = stop - text;
-    if (parsed.status != ZQ_OK || onlyBlanks(stop, end)) return parsed;
-    return ParsedDouble{ZQ_NLS_BAD_NUM, kMissing, parsed.consumed};
-  };
-
-  while (at != end && *at == kBlank) ++at;
-  if (at == end) return ParsedDouble{ZQ_OK, kMissing, length};
-
-  if (*at == '.' && (at + 1 == end || !isDigit(at[1]))) {
-    ++at;
-    ZQChar code = '.';
-    if (at != end && isMissingCode(*at)) code = *at++;
-    return endedAt(ParsedDouble{ZQ_OK, missingValue(code), 0}, at);
-  }
-
-  const NumberSymbols& symbols = locale.number;
-  bool negative = false;
-  if (*at == symbols.minus_sign) {
-    negative = true;
-    ++at;
-  } else if (*at == symbols.plus_sign) {
-    ++at;
-  }
-
-  const bool blank_groups =
-      (options & LOCALE_CVT_SPACEGROUPING) != 0 &&
-      (symbols.group_separator == kBlank || symbols.group_separator == kNoBreakSpace);
-  const auto isGroupSeparator = [&](ZQChar unit) {
-    return unit == symbols.group_separator ||
-           (blank_groups && (unit == kBlank || unit == kNoBreakSpace));
-  };
-
   Significand significand;
   bool any_digit = false;
   // Whether the number ended with a group separator that no digit follows.
@@ -168,7 +189,7 @@ ParsedDouble parseDouble(const LocaleData& locale, const ZQChar* text, std::int6
     at = significand.read(at, end, false);
     if (at == run) break;
     any_digit = true;
-    if (at == end || !isGroupSeparator(*at)) break;
+    if (at == end || !is_group_separator(*at)) break;
     ++at;
     if (at == end || !isDigit(*at)) {
       closed = true;
@@ -198,7 +219,51 @@ ParsedDouble parseDouble(const LocaleData& locale, const ZQChar* text, std::int6
     }
     if (exponent_negative) exponent = -exponent;
   }
-  return endedAt(significand.round(exponent, negative), at);
+  return endedAt(significand.round(exponent, negative), text, at, end);
+}
+
+// parseDouble's work, inlined into the handle's words so that its result stays in
+// registers.
+[[gnu::always_inline]] inline ParsedDouble parse(const LocaleData& locale, const ZQChar* text,
+                                                 std::int64_t length, std::uint32_t options) {
+  assert(length >= 0 && (text != nullptr || length == 0));
+  const ZQChar* const end = text + length;
+  const ZQChar* at = text;
+  while (at != end && *at == kBlank) ++at;
+  if (at == end) return ParsedDouble{ZQ_OK, kMissing, length};
+
+  if (*at == '.' && (at + 1 == end || !isDigit(at[1]))) {
+    ++at;
+    ZQChar code = '.';
+    if (at != end && isMissingCode(*at)) code = *at++;
+    return endedAt(ParsedDouble{ZQ_OK, missingValue(code), 0}, text, at, end);
+  }
+
+  const NumberSymbols& symbols = locale.number;
+  bool negative = false;
+  if (*at == symbols.minus_sign) {
+    negative = true;
+    ++at;
+  } else if (*at == symbols.plus_sign) {
+    ++at;
+  }
+
+  const GroupSeparator is_group_separator{
+      symbols.group_separator,
+      (options & LOCALE_CVT_SPACEGROUPING) != 0 &&
+          (symbols.group_separator == kBlank || symbols.group_separator == kNoBreakSpace)};
+  double magnitude = 0;
+  if (parsePlain(at, end, symbols.decimal_separator, is_group_separator, magnitude)) {
+    return ParsedDouble{ZQ_OK, negative ? -magnitude : magnitude, length};
+  }
+  return parseNumber(symbols, is_group_separator, text, at, end, negative);
+}
+
+}  // namespace
+
+ParsedDouble parseDouble(const LocaleData& locale, const ZQChar* text, std::int64_t length,
+                         std::uint32_t options) {
+  return parse(locale, text, length, options);
 }
 
 namespace {
@@ -208,7 +273,7 @@ Status bufferToDoubleWithOptions(LocaleHandle* handle, const ZQChar* text, std::
                                  std::int32_t options, double* value, std::int64_t* consumed) {
   ParsedDouble parsed{ZQ_NLS_INVALID_VALUE, kMissing, 0};
   if (handle != nullptr && length >= 0 && (text != nullptr || length == 0)) {
-    parsed = parseDouble(localeDataOf(handle), text, length, static_cast<std::uint32_t>(options));
+    parsed = parse(localeDataOf(handle), text, length, static_cast<std::uint32_t>(options));
   }
   if (value != nullptr) *value = parsed.value;
   if (consumed != nullptr) *consumed = parsed.consumed;

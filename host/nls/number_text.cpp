@@ -104,16 +104,6 @@ std::int64_t integerDigits(const Decimal& value, const FixedForm& form) {
   return form.lead_zero ? 1 : 0;
 }
 
-// Every locale groups integer digits by threes.
-constexpr std::int64_t kGroupDigits = 3;
-
-// Separators between `digits` integer digits, or 0 when not grouping.
-std::int64_t separatorCount(std::int64_t digits, const FixedForm& form,
-                            const NumberSymbols& symbols) {
-  if (!form.group || symbols.group_separator == 0 || digits <= kGroupDigits) return 0;
-  return (digits - 1) / kGroupDigits;
-}
-
 // Fraction digits written: the decimals, less trailing zeros when they are dropped.
 std::int64_t fractionDigits(const Decimal& value, const FixedForm& form) {
   if (!form.drop_zeros) return form.decimals;
@@ -127,38 +117,8 @@ std::int64_t fixedLength(const Decimal& value, const FixedForm& form,
                          const NumberSymbols& symbols) {
   const std::int64_t digits = integerDigits(value, form);
   const std::int64_t fraction = fractionDigits(value, form);
-  return digits + separatorCount(digits, form, symbols) +
+  return digits + groupSeparatorCount(digits, form.group, symbols) +
          (fraction > 0 || form.keep_point ? 1 : 0) + fraction;
-}
-
-namespace {
-
-// Writes `digits` integer digits, digit i being at(i), with the locale's group
-// separator between groups when `group` says so.
-template <typename DigitAt>
-void writeGrouped(NumberText& text, std::int64_t digits, bool group,
-                  const NumberSymbols& symbols, DigitAt at) {
-  FixedForm form;
-  form.group = group;
-  const std::int64_t separators = separatorCount(digits, form, symbols);
-  ZQChar* out = text.claim(digits + separators);
-  // Digits before the next separator: the leading group, then three at a time.
-  std::int64_t before_separator = separators > 0 ? digits - separators * kGroupDigits : digits;
-  for (std::int64_t i = 0; i < digits; ++i) {
-    if (before_separator == 0) {
-      *out++ = symbols.group_separator;
-      before_separator = kGroupDigits;
-    }
-    *out++ = static_cast<unsigned char>(at(i));
-    --before_separator;
-  }
-}
-
-}  // namespace
-
-void appendDigits(NumberText& text, const char* digits, std::int64_t count, bool group,
-                  const NumberSymbols& symbols) {
-  writeGrouped(text, count, group, symbols, [digits](std::int64_t i) { return digits[i]; });
 }
 
 void appendFixed(NumberText& text, const Decimal& value, const FixedForm& form,
@@ -167,8 +127,9 @@ void appendFixed(NumberText& text, const Decimal& value, const FixedForm& form,
   const std::int64_t digits = integerDigits(value, form);
   const std::int64_t held =
       !value.isZero() && value.exponent >= 0 ? std::min<std::int64_t>(value.count, digits) : 0;
-  writeGrouped(text, digits, form.group, symbols,
-               [&](std::int64_t i) { return i < held ? value.digits[i] : '0'; });
+  const std::int64_t separators = groupSeparatorCount(digits, form.group, symbols);
+  writeGroupedDigits(text.claim(digits + separators), digits, separators, symbols,
+                     [&](std::int64_t i) { return i < held ? value.digits[i] : '0'; });
   const std::int64_t fraction = fractionDigits(value, form);
   if (fraction > 0 || form.keep_point) text.put(symbols.decimal_separator);
   // Digits down to the value's last one; zeros after it are a run. The digit at

@@ -88,9 +88,32 @@ std::int64_t fixedLength(const Decimal& value, const FixedForm& form,
 void appendFixed(NumberText& text, const Decimal& value, const FixedForm& form,
                  const NumberSymbols& symbols);
 
-// `count` ASCII digits as integer digits, grouped by the locale when `group`.
-void appendDigits(NumberText& text, const char* digits, std::int64_t count, bool group,
-                  const NumberSymbols& symbols);
+// Every locale groups integer digits by threes.
+constexpr std::int64_t kGroupDigits = 3;
+
+// The group separators the locale puts between `digits` integer digits; 0 when
+// `group` is false.
+inline std::int64_t groupSeparatorCount(std::int64_t digits, bool group,
+                                        const NumberSymbols& symbols) {
+  if (!group || symbols.group_separator == 0 || digits <= kGroupDigits) return 0;
+  return (digits - 1) / kGroupDigits;
+}
+
+// Writes `digits` integer digits to `out`, digit i being at(i), with `separators`
+// group separators (groupSeparatorCount's, or 0) between them, and returns the end.
+template <typename DigitAt>
+ZQChar* writeGroupedDigits(ZQChar* out, std::int64_t digits, std::int64_t separators,
+                           const NumberSymbols& symbols, DigitAt at) {
+  // The leading group, then groups of three.
+  std::int64_t group_end = digits - separators * kGroupDigits;
+  std::int64_t i = 0;
+  for (std::int64_t left = separators;; --left) {
+    for (; i < group_end; ++i) *out++ = static_cast<unsigned char>(at(i));
+    if (left == 0) return out;
+    *out++ = symbols.group_separator;
+    group_end += kGroupDigits;
+  }
+}
 
 // An exponent: the letter, its sign ('-', or '+' when `plus`) and at least
 // `min_digits` digits.

@@ -1,6 +1,8 @@
 // Locale blocks, banners and case texts shared by the locale conformance suites.
 #include "suites/conformance/conformance_frame.h"
 
+#include <cassert>
+
 #include "suites/common/localise.h"
 
 using namespace zq::suite;
@@ -116,6 +118,15 @@ void endLocale(const Frame& f, LocaleHandle* locale) {
     report(f, U"zqnlsLocaleDestroy failed", SEVERITY_ERROR);
   }
   if (f.journal != nullptr) f.journal->FlushJournal(f.journal);
+}
+
+std::int64_t runShareSuite(const ShareFamily& family, int share, TestServices* services,
+                           Word ctx, const SuiteState* state, Journal* journal,
+                           KernelHandle* kernel) {
+  assert(share >= 1 && share <= 4);
+  const Frame f{services, ctx, family.sources[share - 1], journal};
+  return runConformanceSuite(f, state, kernel, family.style, conformanceShare(share),
+                             family.run_cases);
 }
 
 }  // namespace zq::conformance

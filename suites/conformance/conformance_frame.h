@@ -154,4 +154,25 @@ std::int64_t runConformanceSuite(const suite::Frame& f, const SuiteState* state,
   return 0;
 }
 
+// A family of four suites, each running one share of the locales (conformanceShare):
+// suite n names its checks with `sources[n - 1]`, opens every locale block with `style`
+// and runs `run_cases` in it.
+struct ShareFamily {
+  const char32_t* sources[4];
+  BlockStyle style;
+  void (*run_cases)(const LocaleBlock&);
+};
+
+// Runs suite `share` (1 to 4) of `family` with runConformanceSuite; returns its result.
+std::int64_t runShareSuite(const ShareFamily& family, int share, TestServices* services,
+                           Word ctx, const SuiteState* state, Journal* journal,
+                           KernelHandle* kernel);
+
+// Defines the exported suite entry `name` as suite `share` of `family`; used at file scope.
+#define ZQ_SHARE_SUITE_ENTRY(name, family, share)                                              \
+  extern "C" std::int64_t name(zq::TestServices* services, zq::Word ctx, zq::SuiteState* state, \
+                               zq::Journal* journal, zq::KernelHandle* kernel) {                \
+    return zq::conformance::runShareSuite(family, share, services, ctx, state, journal, kernel); \
+  }
+
 }  // namespace zq::conformance

@@ -202,40 +202,22 @@ void runCase(const LocaleBlock& block, std::int32_t n, const DoubleCase& c, Case
   }
 }
 
-std::int64_t runDoubleSuite(TestServices* services, Word ctx, const SuiteState* state,
-                            Journal* journal, KernelHandle* kernel, const char32_t* source,
-                            int share) {
-  const Frame f{services, ctx, source, journal};
-  // These suites send no empty line before a locale's first step.
-  return runConformanceSuite(f, state, kernel, BlockStyle{U"LocDoubleFormat", false},
-                             conformanceShare(share), [](const LocaleBlock& block) {
-                               CaseBuffers buffers;
-                               std::int32_t n = 0;
-                               for (const DoubleCase& c : doubleCases()) {
-                                 runCase(block, ++n, c, buffers);
-                               }
-                             });
+void runDoubleCases(const LocaleBlock& block) {
+  CaseBuffers buffers;
+  std::int32_t n = 0;
+  for (const DoubleCase& c : doubleCases()) runCase(block, ++n, c, buffers);
 }
+
+// These suites send no empty line before a locale's first step.
+constexpr ShareFamily kDoubleSuites{
+    {U"zqtest/src/zqvnlo1", U"zqtest/src/zqvnlo2", U"zqtest/src/zqvnlo3", U"zqtest/src/zqvnlo4"},
+    {U"LocDoubleFormat", false},
+    runDoubleCases,
+};
 
 }  // namespace
 
-extern "C" {
-
-std::int64_t doubleTest1(TestServices* s, Word ctx, SuiteState* state, Journal* j,
-                         KernelHandle* k) {
-  return runDoubleSuite(s, ctx, state, j, k, U"zqtest/src/zqvnlo1", 1);
-}
-std::int64_t doubleTest2(TestServices* s, Word ctx, SuiteState* state, Journal* j,
-                         KernelHandle* k) {
-  return runDoubleSuite(s, ctx, state, j, k, U"zqtest/src/zqvnlo2", 2);
-}
-std::int64_t doubleTest3(TestServices* s, Word ctx, SuiteState* state, Journal* j,
-                         KernelHandle* k) {
-  return runDoubleSuite(s, ctx, state, j, k, U"zqtest/src/zqvnlo3", 3);
-}
-std::int64_t doubleTest4(TestServices* s, Word ctx, SuiteState* state, Journal* j,
-                         KernelHandle* k) {
-  return runDoubleSuite(s, ctx, state, j, k, U"zqtest/src/zqvnlo4", 4);
-}
-
-}  // extern "C"
+ZQ_SHARE_SUITE_ENTRY(doubleTest1, kDoubleSuites, 1)
+ZQ_SHARE_SUITE_ENTRY(doubleTest2, kDoubleSuites, 2)
+ZQ_SHARE_SUITE_ENTRY(doubleTest3, kDoubleSuites, 3)
+ZQ_SHARE_SUITE_ENTRY(doubleTest4, kDoubleSuites, 4)

@@ -27,18 +27,6 @@ constexpr ZQChar kJaJp[] = {'j', 'a', '_', 'J', 'P', 0};
 constexpr ZQChar kRuRu[] = {'r', 'u', '_', 'R', 'U', 0};
 constexpr std::int64_t kLocaleLength = 5;
 
-// "NN     text": the expected length in two digits, five blanks, the expected text.
-constexpr CheckText checkTextOf(const FormatEntry& text) {
-  CheckText c{};
-  c.fmtbuf[0] = static_cast<ZQChar>('0' + text.length / 10);
-  c.fmtbuf[1] = static_cast<ZQChar>('0' + text.length % 10);
-  std::int64_t n = 2;
-  for (int i = 0; i < 5; ++i) c.fmtbuf[n++] = ' ';
-  for (std::int64_t i = 0; i < text.length; ++i) c.fmtbuf[n++] = text.fmtbuf[i];
-  c.length = n;
-  return c;
-}
-
 template <class Record>
 constexpr void expect(Record& r, const char32_t* expected, std::int64_t capacity,
                       Status status) {

@@ -2,7 +2,6 @@
 #include "suites/sanity/sanity1_dates.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstdint>
 #include <type_traits>
 
@@ -16,26 +15,10 @@ using suite::checkedInt32;
 using suite::checkInt;
 using suite::clampUnits;
 using suite::journalLine;
-using suite::noteStep;
 using suite::report;
 
 // Units of the buffer a datetime text is parsed from.
 constexpr std::int64_t kDatetimeInputUnits = 1024;
-
-// The date and time families differ in their call, their texts, the units their
-// buffer check covers and whether a failed one dumps the units.
-struct ClockFamilyTexts {
-  const char32_t* step;
-  const char32_t* create_failed;  // test number, locale name
-  const char32_t* status_message;
-  const char32_t* status_detail;  // test number, returned status, expected status
-  const char32_t* length_message;
-  const char32_t* length_detail;  // test number, returned length, expected length
-  const char32_t* buffer_message;
-  const char32_t* buffer_detail;        // test number, returned text, expected text
-  const char32_t* expected_expression;  // names the expected text in the buffer check
-  CrossCheckTexts cross;
-};
 
 Status formatRecord(LocaleHandle* locale, const DateFormatRecord& r, ZQChar* buffer,
                     std::int64_t capacity, std::int64_t* cnvL) {
@@ -50,77 +33,52 @@ Status formatRecord(LocaleHandle* locale, const TimeFormatRecord& r, ZQChar* buf
   return suite::formatTime(locale, seconds, r.style, buffer, capacity, cnvL);
 }
 
+// The date and time families differ in their call, their texts, the units their buffer
+// check covers and whether a failed one dumps the units.
 template <class Record>
-void runClockFamily(const Sanity1Run& run, const ClockFamilyTexts& texts,
+void runClockFamily(const Sanity1Run& run, const FormatFamilyTexts& texts,
                     std::span<const Record> table) {
   // The date family compares as many units as the call reported and, on a mismatch,
   // journals them one by one; the time family compares the expected length.
   constexpr bool kDate = std::is_same_v<Record, DateFormatRecord>;
-  noteStep(run.frame, texts.step);
-  OutputBuffer fmtbuf;
-  int test = 0;
-  for (const Record& record : table) {
-    ++test;
-    LocaleHandle* locale = openRecordLocale(run, record.locale, record.locale_length,
-                                            texts.create_failed, test);
-    if (locale == nullptr) continue;
-
-    fmtbuf.clear();
+  const auto check = [&](LocaleHandle* locale, const Record& record, int test) {
+    OutputBuffer fmtbuf;
     std::int64_t cnvL = 0;
     const Status status =
         formatRecord(locale, record, fmtbuf.units, recordCapacity(record.capacity), &cnvL);
-    checkRecordStatus(run, record.status, status, texts.status_message, texts.status_detail,
-                      test);
+    checkRecordStatus(run, record.status, status, texts.status, test);
 
     // A truncated text is compared too; only rows that expect no text skip these.
     const FormatEntry& expected = record.formats[1];
-    if (expected.length > 0) {
-      if (!checkInt(run.frame, checkedInt32(expected.length), checkedInt32(cnvL),
-                    U"(int)cnvL")) {
-        report(run.frame, texts.length_message, SEVERITY_ERROR);
-        journalLine(run.frame, JNL_LEVEL_DETAIL, texts.length_detail, test, cnvL,
-                    expected.length);
-      }
-      const std::int64_t units = clampUnits(kDate ? cnvL : expected.length, kEntryUnits);
-      if (!checkBuffer(run.frame, fmtbuf.units, expected.fmtbuf, units, U"&fmtbuf",
-                       texts.expected_expression)) {
-        report(run.frame, texts.buffer_message, SEVERITY_ERROR);
-        journalLine(run.frame, JNL_LEVEL_DETAIL, texts.buffer_detail, test, fmtbuf.units,
-                    expected.fmtbuf);
-        if constexpr (kDate) {
-          for (std::int64_t j = 0; j < units; ++j) {
-            journalLine(run.frame, JNL_LEVEL_INFO,
-                        U"expected[%2i]: %.4x     returned[%2i]: %.4x", j, expected.fmtbuf[j], j,
-                        fmtbuf.units[j]);
-          }
+    if (expected.length <= 0) return;
+    const std::int64_t units = clampUnits(kDate ? cnvL : expected.length, kEntryUnits);
+    const auto dump = [&] {
+      if constexpr (kDate) {
+        for (std::int64_t j = 0; j < units; ++j) {
+          journalLine(run.frame, JNL_LEVEL_INFO, U"expected[%2i]: %.4x     returned[%2i]: %.4x",
+                      j, expected.fmtbuf[j], j, fmtbuf.units[j]);
         }
       }
-      crossCheckLength(run, locale, record.checktext, cnvL, texts.cross, test);
-    }
-    closeRecordLocale(run, locale, test);
-  }
-}
-
-// A returned time as the whole seconds the journal prints; a NaN prints as 0 and a
-// value beyond any day saturates, so the conversion is always defined.
-std::int64_t wholeSeconds(double seconds) {
-  if (std::isnan(seconds)) return 0;
-  return static_cast<std::int64_t>(std::clamp(seconds, -1e15, 1e15));
+    };
+    checkExpectedText(run, locale, texts, record.locale, expected, record.checktext, fmtbuf,
+                      cnvL, units, test, dump);
+  };
+  forEachRecord(run, texts.step, texts.create_failed, table, check);
 }
 
 }  // namespace
 
 void runDateFormatFamily(const Sanity1Run& run) {
-  static constexpr ClockFamilyTexts texts{
+  static constexpr FormatFamilyTexts texts{
       U"zqnlsLocaleDateFormat testing",
       U"zqnlsLocaleDateFormat TEST %d: Failed to create handle for locale %s",
-      U"zqnlsLocaleDateFormat: incorrect status returned",
-      U"zqnlsLocaleDateFormat TEST %d: status was '%*s' but should have been '%*s'",
-      U"zqnlsLocaleDateFormat: incorrect converted length for date format",
-      U"zqnlsLocaleDateFormat: Test %d: LocaleDateformat converted length was %d when %d was "
-      U"expected",
-      U"zqnlsLocaleDateFormat: incorrect formatted string for date format",
-      U"zqnlsLocaleDateFormat: Test %d: LocaleDateformat buffer was %s when %s expected",
+      {U"zqnlsLocaleDateFormat: incorrect status returned",
+       U"zqnlsLocaleDateFormat TEST %d: status was '%*s' but should have been '%*s'"},
+      {U"zqnlsLocaleDateFormat: incorrect converted length for date format",
+       U"zqnlsLocaleDateFormat: Test %d: LocaleDateformat converted length was %d when %d was "
+       U"expected"},
+      {U"zqnlsLocaleDateFormat: incorrect formatted string for date format",
+       U"zqnlsLocaleDateFormat: Test %d: LocaleDateformat buffer was %s when %s expected"},
       U"&locale_date_format[i].formats[1].fmtbuf",
       {U"zqnlsLocaleDateFormat: incorrect converted length for date format and intfast "
        U"comparison",
@@ -131,16 +89,16 @@ void runDateFormatFamily(const Sanity1Run& run) {
 }
 
 void runTimeFormatFamily(const Sanity1Run& run) {
-  static constexpr ClockFamilyTexts texts{
+  static constexpr FormatFamilyTexts texts{
       U"zqnlsLocaleTimeFormat testing",
       U"zqnlsLocaleTimeFormat TEST %d: Failed to create handle for locale %s",
-      U"zqnlsLocaleTimeFormat: incorrect status returned",
-      U"zqnlsLocaleTimeFormat TEST %d: status was '%*s' but should have been '%*s'",
-      U"zqnlsLocaleTimeFormat: incorrect converted length for time format",
-      U"zqnlsLocaleTimeFormat: Test %d: LocaleTimeformat converted length was %d when %d was "
-      U"expected",
-      U"zqnlsLocaleTimeFormat: incorrect formatted string for time format",
-      U"zqnlsLocaleTimeFormat: Test %d: LocaleTimeformat buffer was %s when %s expected",
+      {U"zqnlsLocaleTimeFormat: incorrect status returned",
+       U"zqnlsLocaleTimeFormat TEST %d: status was '%*s' but should have been '%*s'"},
+      {U"zqnlsLocaleTimeFormat: incorrect converted length for time format",
+       U"zqnlsLocaleTimeFormat: Test %d: LocaleTimeformat converted length was %d when %d was "
+       U"expected"},
+      {U"zqnlsLocaleTimeFormat: incorrect formatted string for time format",
+       U"zqnlsLocaleTimeFormat: Test %d: LocaleTimeformat buffer was %s when %s expected"},
       U"&locale_time_format[i].formats[1].fmtbuf",
       {U"zqnlsLocaleTimeFormat: incorrect converted length for time format and intfast "
        U"comparison",
@@ -152,16 +110,7 @@ void runTimeFormatFamily(const Sanity1Run& run) {
 
 void runDatetimeRoundtripFamily(const Sanity1Run& run) {
   const suite::Frame& f = run.frame;
-  noteStep(f, U"zqnlsLocaleBufferToDatetime and zqnlsLocaleDatetimeFormat testing");
-  OutputBuffer fmtbuf;
-  int test = 0;
-  for (const BufferToDatetimeRecord& record : bufferToDatetimeTable()) {
-    ++test;
-    LocaleHandle* locale = openRecordLocale(
-        run, record.locale, record.locale_length,
-        U"zqnlsLocaleBufferToDatetime TEST %d: Failed to create handle for locale %s", test);
-    if (locale == nullptr) continue;
-
+  const auto check = [&](LocaleHandle* locale, const BufferToDatetimeRecord& record, int test) {
     // The whole text is parsed: its units up to the first zero, within the field.
     ZQChar input[kDatetimeInputUnits] = {};
     const auto* text_end = std::find(std::begin(record.inputbuf), std::end(record.inputbuf), 0);
@@ -172,8 +121,9 @@ void runDatetimeRoundtripFamily(const Sanity1Run& run) {
     const Status parse_status =
         suite::parseDatetime(locale, input, n, record.options, &datetime, &consumed);
     checkRecordStatus(
-        run, record.status, parse_status, U"zqnlsLocaleBufferToDatetime: incorrect status returned",
-        U"zqnlsLocaleBufferToDatetime TEST %d: status was '%*s' but should have been '%*s'",
+        run, record.status, parse_status,
+        {U"zqnlsLocaleBufferToDatetime: incorrect status returned",
+         U"zqnlsLocaleBufferToDatetime TEST %d: status was '%*s' but should have been '%*s'"},
         test);
 
     // Value and count are judged only for a parse that succeeded; a NaN never equals.
@@ -197,13 +147,15 @@ void runDatetimeRoundtripFamily(const Sanity1Run& run) {
     }
 
     // Whatever the parse gave is formatted back and must reproduce the input.
-    fmtbuf.clear();
+    OutputBuffer fmtbuf;
     std::int64_t cnvL = 0;
     const Status format_status =
         suite::formatDatetime(locale, datetime, record.options, fmtbuf.units, kOutputUnits, &cnvL);
     checkRecordStatus(
-        run, record.status, format_status, U"zqnlsLocaleDatetimeFormat: incorrect status returned",
-        U"zqnlsLocaleDatetimeFormat TEST %d: status was '%*s' but should have been '%*s'", test);
+        run, record.status, format_status,
+        {U"zqnlsLocaleDatetimeFormat: incorrect status returned",
+         U"zqnlsLocaleDatetimeFormat TEST %d: status was '%*s' but should have been '%*s'"},
+        test);
     if (!checkInt(f, checkedInt32(record.input_length), checkedInt32(cnvL), U"(int)cnvL")) {
       report(f, U"zqnlsLocaleDatetimeFormat: incorrect converted length for datetime format",
              SEVERITY_ERROR);
@@ -224,52 +176,10 @@ void runDatetimeRoundtripFamily(const Sanity1Run& run) {
                   U"%s expected",
                   test, fmtbuf.units, record.inputbuf);
     }
-    closeRecordLocale(run, locale, test);
-  }
-}
-
-void runBufferToTimeFamily(const Sanity1Run& run) {
-  const suite::Frame& f = run.frame;
-  noteStep(f, U"zqnlsLocaleBufferToTime testing");
-  int test = 0;
-  for (const BufferToTimeRecord& record : bufferToTimeTable()) {
-    ++test;
-    LocaleHandle* locale = openRecordLocale(
-        run, record.locale, record.locale_length,
-        U"zqnlsLocaleBufferToTime TEST %d: Failed to create handle for locale %s", test);
-    if (locale == nullptr) continue;
-
-    // Only the first input_length units are passed; the rest of the buffer is zero.
-    ZQChar buffer[kOutputUnits] = {};
-    const std::int64_t length = clampUnits(record.input_length, kEntryUnits);
-    std::copy_n(record.inputbuf, length, buffer);
-    double seconds = 0.0;
-    std::int64_t consumed = 0;
-    const Status status =
-        suite::parseTime(locale, buffer, length, record.options, &seconds, &consumed);
-
-    checkRecordStatus(
-        run, record.status, status, U"zqnlsLocaleBufferToTime did not return expected status",
-        U"zqnlsLocaleBufferToTime: Test %d: status was '%*s' but should have been '%*s'", test);
-    if (!checkInt(f, checkedInt32(consumed), checkedInt32(record.expected_length),
-                  U"(int)locale_buffer_to_time[i].expected_length")) {
-      report(f, U"zqnlsLocaleBufferToTime: incorrect number of characters read", SEVERITY_ERROR);
-      journalLine(f, JNL_LEVEL_DETAIL,
-                  U"zqnlsLocaleBufferToTime: Test %d: number of characters read was %d when %d "
-                  U"was expected",
-                  test, consumed, record.expected_length);
-    }
-    // Compared exactly as doubles, so a NaN (a missing value) never passes.
-    if (seconds != static_cast<double>(record.expected_value)) {
-      checkInt(f, 1, 0, U"0");
-      report(f, U"zqnlsLocaleBufferToTime: incorrect value returned", SEVERITY_ERROR);
-      journalLine(f, JNL_LEVEL_DETAIL,
-                  U"zqnlsLocaleBufferToTime: Test %d: integer returned was %d when %d was "
-                  U"expected",
-                  test, wholeSeconds(seconds), record.expected_value);
-    }
-    closeRecordLocale(run, locale, test);
-  }
+  };
+  forEachRecord(run, U"zqnlsLocaleBufferToDatetime and zqnlsLocaleDatetimeFormat testing",
+                U"zqnlsLocaleBufferToDatetime TEST %d: Failed to create handle for locale %s",
+                bufferToDatetimeTable(), check);
 }
 
 }  // namespace zq::sanity

@@ -1,5 +1,5 @@
-// zqvnleSanity1's date and time families: date and time formats (1, 2), the datetime
-// round trip (3) and the time parser (18).
+// zqvnleSanity1's date and time families: date and time formats (1, 2) and the datetime
+// round trip (3).
 #pragma once
 
 #include "suites/sanity/sanity1_family.h"
@@ -10,6 +10,5 @@ namespace zq::sanity {
 void runDateFormatFamily(const Sanity1Run& run);
 void runTimeFormatFamily(const Sanity1Run& run);
 void runDatetimeRoundtripFamily(const Sanity1Run& run);
-void runBufferToTimeFamily(const Sanity1Run& run);
 
 }  // namespace zq::sanity

@@ -14,77 +14,44 @@ using suite::checkedInt32;
 using suite::checkInt;
 using suite::clampUnits;
 using suite::journalLine;
-using suite::noteStep;
 using suite::report;
 
 // The percent and currency families differ in their call, their texts, and in what a
-// failed buffer check adds: the currency family names the locale and dumps the units.
+// failed buffer check adds: the currency family's line names the locale, and it dumps
+// the units of the returned text.
 struct AmountFamily {
-  const char32_t* step;
-  const char32_t* create_failed;
+  FormatFamilyTexts texts;
   Status (*format)(LocaleHandle*, double, std::int32_t, std::int32_t, std::uint32_t, ZQChar*,
                    std::int64_t, std::int64_t*);
-  const char32_t* status_message;
-  const char32_t* status_detail;
-  const char32_t* length_message;
-  const char32_t* length_detail;
-  const char32_t* buffer_message;
-  const char32_t* buffer_detail;
-  const char32_t* expected_expression;
-  CrossCheckTexts cross;
   bool currency;
 };
 
 void runAmountFamily(const Sanity1Run& run, const AmountFamily& family,
                      std::span<const AmountFormatRecord> table) {
-  noteStep(run.frame, family.step);
-  OutputBuffer fmtbuf;
-  int test = 0;
-  for (const AmountFormatRecord& record : table) {
-    ++test;
-    LocaleHandle* locale = openRecordLocale(run, record.locale, record.locale_length,
-                                            family.create_failed, test);
-    if (locale == nullptr) continue;
-
-    fmtbuf.clear();
+  const FormatFamilyTexts& texts = family.texts;
+  const auto check = [&](LocaleHandle* locale, const AmountFormatRecord& record, int test) {
+    OutputBuffer fmtbuf;
     std::int64_t cnvL = 0;
     const Status status =
         family.format(locale, record.value, record.width, record.precision,
                       static_cast<std::uint32_t>(record.options), fmtbuf.units, kOutputUnits,
                       &cnvL);
-    checkRecordStatus(run, record.status, status, family.status_message, family.status_detail,
-                      test);
-
+    checkRecordStatus(run, record.status, status, texts.status, test);
     const FormatEntry& expected = record.formats[1];
-    if (expected.length > 0) {
-      if (!checkInt(run.frame, checkedInt32(expected.length), checkedInt32(cnvL), U"(int)cnvL")) {
-        report(run.frame, family.length_message, SEVERITY_ERROR);
-        journalLine(run.frame, JNL_LEVEL_DETAIL, family.length_detail, test, cnvL,
-                    expected.length);
+    if (expected.length <= 0) return;
+    const auto dump = [&] {
+      if (!family.currency) return;
+      // Unit by unit over the returned text, within both buffers.
+      const std::int64_t units = clampUnits(cnvL, kEntryUnits);
+      for (std::int64_t j = 0; j < units; ++j) {
+        journalLine(run.frame, JNL_LEVEL_INFO, U"returned[%2i] == 0x%2x   expected[%2i] = 0x%2x",
+                    j, fmtbuf.units[j], j, expected.fmtbuf[j]);
       }
-      if (!checkBuffer(run.frame, fmtbuf.units, expected.fmtbuf,
-                       clampUnits(expected.length, kEntryUnits), U"&fmtbuf",
-                       family.expected_expression)) {
-        report(run.frame, family.buffer_message, SEVERITY_ERROR);
-        if (!family.currency) {
-          journalLine(run.frame, JNL_LEVEL_DETAIL, family.buffer_detail, test, fmtbuf.units,
-                      expected.fmtbuf);
-        } else {
-          journalLine(run.frame, JNL_LEVEL_DETAIL, family.buffer_detail, test, fmtbuf.units,
-                      expected.fmtbuf, record.locale);
-          // Unit by unit over the returned text, within both buffers.
-          const std::int64_t units = clampUnits(cnvL, kEntryUnits);
-          for (std::int64_t j = 0; j < units; ++j) {
-            journalLine(run.frame, JNL_LEVEL_INFO,
-                        U"returned[%2i] == 0x%2x   expected[%2i] = 0x%2x", j, fmtbuf.units[j], j,
-                        expected.fmtbuf[j]);
-          }
-        }
-      }
-      crossCheckLength(run, locale, record.checktext, cnvL, family.cross, test);
-    }
-    closeRecordLocale(run, locale, test);
-  }
+    };
+    checkExpectedText(run, locale, texts, record.locale, expected, record.checktext, fmtbuf,
+                      cnvL, clampUnits(expected.length, kEntryUnits), test, dump);
+  };
+  forEachRecord(run, texts.step, texts.create_failed, table, check);
 }
 
 // The double family's comparison of zqnlsLocaleDoubleFormatWithExOpts, without extended
@@ -94,14 +61,14 @@ void compareWithExOpts(const Sanity1Run& run, LocaleHandle* locale,
                        const DoubleFormatRecord& record, std::int64_t capacity,
                        const OutputBuffer& fmtbuf, std::int64_t cnvL, int test) {
   OutputBuffer fmtbufwo;
-  fmtbufwo.clear();
   std::int64_t cnvLwo = 0;
   const Status status = suite::formatDoubleExOpts(
       locale, record.value, record.width, record.precision,
       static_cast<std::uint32_t>(record.options), fmtbufwo.units, capacity, &cnvLwo, nullptr);
   checkRecordStatus(
-      run, record.status, status, U"LocDoubleFormat and LocDoubleFormatWithExOpts status do not match",
-      U"zqnlsLocaleDoubleFormatWithExOpts Test %d: status was '%*s' but should have been '%*s'",
+      run, record.status, status,
+      {U"LocDoubleFormat and LocDoubleFormatWithExOpts status do not match",
+       U"zqnlsLocaleDoubleFormatWithExOpts Test %d: status was '%*s' but should have been '%*s'"},
       test);
   if (!checkInt(run.frame, checkedInt32(cnvL), checkedInt32(cnvLwo), U"(int)cnvLwo")) {
     report(run.frame, U"zqnlsLocaleDoubleFormatWithExOpts: converted length does not match",
@@ -122,28 +89,25 @@ void compareWithExOpts(const Sanity1Run& run, LocaleHandle* locale,
   }
 }
 
-// The entry of `formats` the double family compares, as its lines print it.
-constexpr std::int64_t kFormatType = 1;
-
 }  // namespace
 
 void runPercentFormatFamily(const Sanity1Run& run) {
   static constexpr AmountFamily family{
-      U"zqnlsLocalePercentFormat testing",
-      U"zqnlsLocalePercentFormat TEST %d: Failed to create handle for locale %s",
+      {U"zqnlsLocalePercentFormat testing",
+       U"zqnlsLocalePercentFormat TEST %d: Failed to create handle for locale %s",
+       {U"zqnlsLocalePercentFormat: incorrect status returned",
+        U"zqnlsLocalePercentFormat TEST %d: status was '%*s' but should have been '%*s'"},
+       {U"zqnlsLocalePercentFormat: incorrect converted length for percent format",
+        U"zqnlsLocalePercentFormat: Test %d: LocalePercentFormat converted length was %d when %d "
+        U"was expected"},
+       {U"zqnlsLocalePercentFormat: incorrect formatted string for percent format",
+        U"zqnlsLocalePercentFormat: Test %d: LocalePercentFormat buffer was %s when %s expected"},
+       U"&locale_percent_format[i].formats[1].fmtbuf",
+       {U"zqnlsLocalePercentFormat: incorrect converted length for percent format and intfast "
+        U"comparison",
+        U"zqnlsLocalePercentFormat: Test %d: LocalePercentFormat converted length was %d while "
+        U"IntFast was %d"}},
       suite::formatPercent,
-      U"zqnlsLocalePercentFormat: incorrect status returned",
-      U"zqnlsLocalePercentFormat TEST %d: status was '%*s' but should have been '%*s'",
-      U"zqnlsLocalePercentFormat: incorrect converted length for percent format",
-      U"zqnlsLocalePercentFormat: Test %d: LocalePercentFormat converted length was %d when %d "
-      U"was expected",
-      U"zqnlsLocalePercentFormat: incorrect formatted string for percent format",
-      U"zqnlsLocalePercentFormat: Test %d: LocalePercentFormat buffer was %s when %s expected",
-      U"&locale_percent_format[i].formats[1].fmtbuf",
-      {U"zqnlsLocalePercentFormat: incorrect converted length for percent format and intfast "
-       U"comparison",
-       U"zqnlsLocalePercentFormat: Test %d: LocalePercentFormat converted length was %d while "
-       U"IntFast was %d"},
       false,
   };
   runAmountFamily(run, family, percentFormatTable());
@@ -151,98 +115,76 @@ void runPercentFormatFamily(const Sanity1Run& run) {
 
 void runCurrencyFormatFamily(const Sanity1Run& run) {
   static constexpr AmountFamily family{
-      U"zqnlsLocaleCurrencyFormat testing",
-      U"zqnlsLocaleCurrencyFormat TEST %d: Failed to create handle for locale %s",
+      {U"zqnlsLocaleCurrencyFormat testing",
+       U"zqnlsLocaleCurrencyFormat TEST %d: Failed to create handle for locale %s",
+       {U"zqnlsLocaleCurrencyFormat: incorrect status returned",
+        U"zqnlsLocaleCurrencyFormat TEST %d: status was '%*s' but should have been '%*s'"},
+       {U"zqnlsLocaleCurrencyFormat: incorrect converted length for currency format",
+        U"zqnlsLocaleCurrencyFormat: Test %d: LocaleCurrencyFormat converted length was %d when "
+        U"%d was expected"},
+       {U"zqnlsLocaleCurrencyFormat: incorrect formatted string for currency format",
+        U"zqnlsLocaleCurrencyFormat: Test %d: LocaleCurrencyFormat buffer was %s when %s "
+        U"expected for locale %s"},
+       U"&locale_currency_format[i].formats[1].fmtbuf",
+       {U"zqnlsLocaleCurrencyFormat: incorrect converted length for currency format and "
+        U"intfast comparison",
+        U"zqnlsLocaleCurrencyFormat: Test %d: LocaleCurrencyFormat converted length was %d while "
+        U"IntFast was %d"}},
       suite::formatCurrency,
-      U"zqnlsLocaleCurrencyFormat: incorrect status returned",
-      U"zqnlsLocaleCurrencyFormat TEST %d: status was '%*s' but should have been '%*s'",
-      U"zqnlsLocaleCurrencyFormat: incorrect converted length for currency format",
-      U"zqnlsLocaleCurrencyFormat: Test %d: LocaleCurrencyFormat converted length was %d when %d "
-      U"was expected",
-      U"zqnlsLocaleCurrencyFormat: incorrect formatted string for currency format",
-      U"zqnlsLocaleCurrencyFormat: Test %d: LocaleCurrencyFormat buffer was %s when %s expected "
-      U"for locale %s",
-      U"&locale_currency_format[i].formats[1].fmtbuf",
-      {U"zqnlsLocaleCurrencyFormat: incorrect converted length for currency format and intfast "
-       U"comparison",
-       U"zqnlsLocaleCurrencyFormat: Test %d: LocaleCurrencyFormat converted length was %d while "
-       U"IntFast was %d"},
       true,
   };
   runAmountFamily(run, family, currencyFormatTable());
 }
 
 void runDoubleFormatFamily(const Sanity1Run& run) {
-  noteStep(run.frame, U"zqnlsLocaleDoubleFormat testing");
-  OutputBuffer fmtbuf;
-  int test = 0;
-  for (const DoubleFormatRecord& record : doubleFormatTable()) {
-    ++test;
-    LocaleHandle* locale = openRecordLocale(
-        run, record.locale, record.locale_length,
-        U"zqnlsLocaleDoubleFormat TEST %d: Failed to create handle for locale %s", test);
-    if (locale == nullptr) continue;
-
-    fmtbuf.clear();
+  static constexpr FormatFamilyTexts texts{
+      U"zqnlsLocaleDoubleFormat testing",
+      U"zqnlsLocaleDoubleFormat TEST %d: Failed to create handle for locale %s",
+      {U"zqnlsLocaleDoubleFormat: incorrect status returned",
+       U"zqnlsLocaleDoubleFormat TEST %d: status was '%*s' but should have been '%*s'"},
+      {U"incorrect converted length for double format",
+       U"zqnlsLocaleDoubleFormat: Test %d: LocaleDoubleFormat converted length was %d when %d "
+       U"was expected for format type of %d"},
+      {U"zqnlsLocaleDoubleFormat: incorrect formatted string for double format",
+       U"zqnlsLocaleDoubleFormat: Test %d: LocaleDoubleFormat buffer was unexpected"},
+      U"&locale_double_format[i].formats[1].fmtbuf",
+      {U"zqnlsLocaleDoubleFormat: incorrect converted length for double format and intfast "
+       U"comparison",
+       U"zqnlsLocaleDoubleFormat: Test %d: LocaleDoubleFormat converted length was %d while "
+       U"IntFast was %d for format type of %d"},
+  };
+  const auto check = [&](LocaleHandle* locale, const DoubleFormatRecord& record, int test) {
+    OutputBuffer fmtbuf;
     std::int64_t cnvL = 0;
     const std::int64_t capacity = recordCapacity(record.capacity);
     const Status status = suite::formatDouble(locale, record.value, record.width,
                                               record.precision,
                                               static_cast<std::uint32_t>(record.options),
                                               fmtbuf.units, capacity, &cnvL);
-    checkRecordStatus(
-        run, record.status, status, U"zqnlsLocaleDoubleFormat: incorrect status returned",
-        U"zqnlsLocaleDoubleFormat TEST %d: status was '%*s' but should have been '%*s'", test);
+    checkRecordStatus(run, record.status, status, texts.status, test);
 
     const FormatEntry& expected = record.formats[1];
     if (expected.length > 0 && record.status == ZQ_OK) {
-      if (!checkInt(run.frame, checkedInt32(expected.length), checkedInt32(cnvL), U"(int)cnvL")) {
-        report(run.frame, U"incorrect converted length for double format", SEVERITY_ERROR);
-        journalLine(run.frame, JNL_LEVEL_DETAIL,
-                    U"zqnlsLocaleDoubleFormat: Test %d: LocaleDoubleFormat converted length was "
-                    U"%d when %d was expected for format type of %d",
-                    test, cnvL, expected.length, kFormatType);
-      }
       const std::int64_t units = clampUnits(expected.length, kEntryUnits);
-      if (!checkBuffer(run.frame, fmtbuf.units, expected.fmtbuf, units, U"&fmtbuf",
-                       U"&locale_double_format[i].formats[1].fmtbuf")) {
-        report(run.frame, U"zqnlsLocaleDoubleFormat: incorrect formatted string for double format",
-               SEVERITY_ERROR);
-        journalLine(run.frame, JNL_LEVEL_DETAIL,
-                    U"zqnlsLocaleDoubleFormat: Test %d: LocaleDoubleFormat buffer was unexpected",
-                    test);
+      const auto dump = [&] {
         for (std::int64_t j = 0; j < units; ++j) {
           journalLine(run.frame, JNL_LEVEL_INFO,
                       U"    ReturnedBuf[%d]==%c(%2x)       ExpectedBuf[%d]==%c(%2x)", j,
                       fmtbuf.units[j], fmtbuf.units[j], j, expected.fmtbuf[j],
                       expected.fmtbuf[j]);
         }
-      }
-      static constexpr CrossCheckTexts cross{
-          U"zqnlsLocaleDoubleFormat: incorrect converted length for double format and intfast "
-          U"comparison",
-          U"zqnlsLocaleDoubleFormat: Test %d: LocaleDoubleFormat converted length was %d while "
-          U"IntFast was %d for format type of %d"};
-      crossCheckLength(run, locale, record.checktext[1], cnvL, cross, test);
+      };
+      checkExpectedText(run, locale, texts, record.locale, expected, record.checktext[1],
+                        fmtbuf, cnvL, units, test, dump);
     }
-
     compareWithExOpts(run, locale, record, capacity, fmtbuf, cnvL, test);
-    closeRecordLocale(run, locale, test);
-  }
+  };
+  forEachRecord(run, texts.step, texts.create_failed, doubleFormatTable(), check);
 }
 
 void runDoubleExOptsFamily(const Sanity1Run& run) {
-  noteStep(run.frame, U"zqnlsLocaleDoubleFormatWithExOpts testing");
-  OutputBuffer fmtbuf;
-  int test = 0;
-  for (const DoubleExOptsRecord& record : doubleExOptsTable()) {
-    ++test;
-    LocaleHandle* locale = openRecordLocale(
-        run, record.locale, record.locale_length,
-        U"zqnlsLocaleDoubleFormatWithExOpts TEST %d: Failed to create handle for locale %s", test);
-    if (locale == nullptr) continue;
-
-    fmtbuf.clear();
+  const auto check = [&](LocaleHandle* locale, const DoubleExOptsRecord& record, int test) {
+    OutputBuffer fmtbuf;
     std::int64_t cnvL = 0;
     const double value = record.missing != 0 ? vdMissVal('.') : record.value;
     const ExOpts ex_opts = record.ex_opts;
@@ -250,36 +192,38 @@ void runDoubleExOptsFamily(const Sanity1Run& run) {
         locale, value, record.width, record.precision, static_cast<std::uint32_t>(record.options),
         fmtbuf.units, kOutputUnits, &cnvL, &ex_opts);
     checkRecordStatus(run, record.status, status,
-                      U"LocDoubleFormatWithExOpts did not return expected status",
-                      U"zqnlsLocaleDoubleFormatWithExOpts: Test %d: status was '%*s' but should "
-                      U"have been '%*s'",
+                      {U"LocDoubleFormatWithExOpts did not return expected status",
+                       U"zqnlsLocaleDoubleFormatWithExOpts: Test %d: status was '%*s' but should "
+                       U"have been '%*s'"},
                       test);
-    if (status == ZQ_OK) {
-      if (!checkInt(run.frame, checkedInt32(record.expected_length), checkedInt32(cnvL),
-                    U"(int)cnvL")) {
-        report(run.frame, U"LocDoubleFormatWithExOpts did not return expected converted string length",
-               SEVERITY_ERROR);
-        journalLine(run.frame, JNL_LEVEL_DETAIL,
-                    U"zqnlsLocaleDoubleFormatWithExOpts: Test %d: converted length was %d when %d "
-                    U"was expected",
-                    test, cnvL, record.expected_length);
-      }
-      const FormatEntry& expected = record.formats[1];
-      if (!checkBuffer(run.frame, fmtbuf.units, expected.fmtbuf,
-                       clampUnits(record.expected_length, kEntryUnits), U"&fmtbuf",
-                       U"locale_double_format_exopts[i].formats[1].fmtbuf")) {
-        report(run.frame,
-               U"zqnlsLocaleDoubleFormatWithExOpts: formatted string does not match expected "
-               U"string",
-               SEVERITY_ERROR);
-        journalLine(run.frame, JNL_LEVEL_DETAIL,
-                    U"zqnlsLocaleDoubleFormatWithExOpts: Test %d: formatted string was %s when %s "
-                    U"was expected",
-                    test, fmtbuf.units, expected.fmtbuf);
-      }
+    if (status != ZQ_OK) return;
+    if (!checkInt(run.frame, checkedInt32(record.expected_length), checkedInt32(cnvL),
+                  U"(int)cnvL")) {
+      report(run.frame,
+             U"LocDoubleFormatWithExOpts did not return expected converted string length",
+             SEVERITY_ERROR);
+      journalLine(run.frame, JNL_LEVEL_DETAIL,
+                  U"zqnlsLocaleDoubleFormatWithExOpts: Test %d: converted length was %d when %d "
+                  U"was expected",
+                  test, cnvL, record.expected_length);
     }
-    closeRecordLocale(run, locale, test);
-  }
+    const FormatEntry& expected = record.formats[1];
+    if (!checkBuffer(run.frame, fmtbuf.units, expected.fmtbuf,
+                     clampUnits(record.expected_length, kEntryUnits), U"&fmtbuf",
+                     U"locale_double_format_exopts[i].formats[1].fmtbuf")) {
+      report(run.frame,
+             U"zqnlsLocaleDoubleFormatWithExOpts: formatted string does not match expected "
+             U"string",
+             SEVERITY_ERROR);
+      journalLine(run.frame, JNL_LEVEL_DETAIL,
+                  U"zqnlsLocaleDoubleFormatWithExOpts: Test %d: formatted string was %s when %s "
+                  U"was expected",
+                  test, fmtbuf.units, expected.fmtbuf);
+    }
+  };
+  forEachRecord(run, U"zqnlsLocaleDoubleFormatWithExOpts testing",
+                U"zqnlsLocaleDoubleFormatWithExOpts TEST %d: Failed to create handle for locale %s",
+                doubleExOptsTable(), check);
 }
 
 }  // namespace zq::sanity

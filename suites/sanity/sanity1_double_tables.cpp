@@ -22,19 +22,6 @@ namespace {
 
 constexpr ZQChar kArSy[] = {'a', 'r', '_', 'S', 'Y', 0};
 
-// "NN     text": the expected length in two digits, five blanks, the expected text.
-constexpr CheckText checkTextOf(const char32_t* expected) {
-  const FormatEntry text = entry(expected);
-  CheckText c{};
-  c.fmtbuf[0] = static_cast<ZQChar>('0' + text.length / 10);
-  c.fmtbuf[1] = static_cast<ZQChar>('0' + text.length % 10);
-  std::int64_t n = 2;
-  for (int i = 0; i < 5; ++i) c.fmtbuf[n++] = ' ';
-  for (std::int64_t i = 0; i < text.length; ++i) c.fmtbuf[n++] = text.fmtbuf[i];
-  c.length = n;
-  return c;
-}
-
 template <class Record>
 constexpr void fillFormats(Record& r, const char32_t* expected) {
   for (FormatEntry& f : r.formats) f = entry(expected);
@@ -50,7 +37,7 @@ constexpr AmountFormatRecord amountRow(double value, std::int32_t width, std::in
   r.width = width;
   r.precision = precision;
   r.options = static_cast<std::int32_t>(options);
-  r.checktext = checkTextOf(expected);
+  r.checktext = checkTextOf(entry(expected));
   fillFormats(r, expected);
   r.spare_length = r.formats[1].length;
   r.status = ZQ_OK;
@@ -68,7 +55,7 @@ constexpr DoubleFormatRecord doubleRow(double value, std::int32_t width, std::in
   r.width = width;
   r.precision = precision;
   r.options = static_cast<std::int32_t>(options);
-  for (CheckText& c : r.checktext) c = checkTextOf(expected);
+  for (CheckText& c : r.checktext) c = checkTextOf(entry(expected));
   fillFormats(r, expected);
   r.capacity = capacity;
   r.spare_length = r.formats[1].length;

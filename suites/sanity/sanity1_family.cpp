@@ -12,8 +12,6 @@ using suite::clampUnits;
 using suite::journalLine;
 using suite::report;
 
-void OutputBuffer::clear() { std::fill(std::begin(units), std::end(units), ZQChar{0}); }
-
 LocaleHandle* openRecordLocale(const Sanity1Run& run, const ZQChar* locale,
                                std::int64_t locale_length, const char32_t* create_failed_format,
                                int test) {
@@ -33,15 +31,25 @@ void closeRecordLocale(const Sanity1Run& run, LocaleHandle* locale, int test) {
 }
 
 bool checkRecordStatus(const Sanity1Run& run, Status expected, Status returned,
-                       const char32_t* message, const char32_t* detail_format, int test,
-                       std::int64_t line) {
+                       const FailureTexts& texts, int test, std::int64_t line) {
   if (checkStatus(run.frame, expected, returned, U"status", line)) return true;
   const auto returned_text = suite::statusText<kStatusUnits>(run.frame, returned);
   const auto expected_text = suite::statusText<kStatusUnits>(run.frame, expected);
-  report(run.frame, message, SEVERITY_ERROR);
-  journalLine(run.frame, JNL_LEVEL_DETAIL, detail_format, test, returned_text.length,
+  report(run.frame, texts.message, SEVERITY_ERROR);
+  journalLine(run.frame, JNL_LEVEL_DETAIL, texts.detail, test, returned_text.length,
               returned_text.text, expected_text.length, expected_text.text);
   return false;
+}
+
+void checkConsumed(const Sanity1Run& run, std::int64_t consumed, std::int64_t expected,
+                   const char32_t* expression, const FailureTexts& texts, int test,
+                   std::int64_t line) {
+  if (checkInt(run.frame, suite::checkedInt32(consumed), suite::checkedInt32(expected),
+               expression, line)) {
+    return;
+  }
+  report(run.frame, texts.message, SEVERITY_ERROR);
+  journalLine(run.frame, JNL_LEVEL_DETAIL, texts.detail, test, consumed, expected);
 }
 
 std::int64_t recordCapacity(std::int64_t stored) {
@@ -50,7 +58,7 @@ std::int64_t recordCapacity(std::int64_t stored) {
 }
 
 void crossCheckLength(const Sanity1Run& run, LocaleHandle* locale, const CheckText& checktext,
-                      std::int64_t cnvL, const CrossCheckTexts& texts, int test) {
+                      std::int64_t cnvL, const FailureTexts& texts, int test) {
   // The copy stays within both the record's text field and the local buffer.
   ZQChar buffer[kCheckTextUnits] = {};
   const std::int64_t length = clampUnits(checktext.length, kEntryUnits);
@@ -61,10 +69,9 @@ void crossCheckLength(const Sanity1Run& run, LocaleHandle* locale, const CheckTe
   locale->zqnlsLocaleBufferToIntfast(locale, buffer, length, 0, &intfast, &consumed);
   if (checkInt(run.frame, intfast, suite::checkedInt32(cnvL), U"(int)cnvL")) return;
   report(run.frame, texts.message, SEVERITY_ERROR);
-  // The double family's line ends "for format type of %d": the index of the formats entry
-  // in use, 1. The other families' lines have no fourth conversion and ignore it.
-  constexpr int kFormatEntryInUse = 1;
-  journalLine(run.frame, JNL_LEVEL_DETAIL, texts.detail_format, test, cnvL, intfast,
+  // The double family's line ends "for format type of %d"; the others have no fourth
+  // conversion and ignore it.
+  journalLine(run.frame, JNL_LEVEL_DETAIL, texts.detail, test, cnvL, intfast,
               kFormatEntryInUse);
 }
 

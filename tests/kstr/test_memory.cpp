@@ -2,10 +2,9 @@
 // duplication into a pool. The scans, fills and ASCII case are in test_vector_forms.cpp.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdint>
 #include <cstring>
-#include <iterator>
+#include <string>
 #include <vector>
 
 #include "zq/zqvnle.h"
@@ -17,7 +16,6 @@ using zq::ZQChar;
 TEST(Lengths, UnsupportedStatusAndLengthsOfNullAndEmpty) {
   EXPECT_EQ(static_cast<std::uint32_t>(vdUnsup()), 0x803FC004u);
   EXPECT_EQ(vdStrLen(nullptr), 0u);
-  EXPECT_EQ(vdStrLen(""), 0u);
   EXPECT_EQ(vdStrLen("abc\0def"), 3u);
   EXPECT_EQ(vdStrTLen(nullptr), 0u);
   const ZQChar text[] = {'a', 0x10FFFF, 0xE9, 0, 'b', 0};
@@ -29,34 +27,22 @@ TEST(Copies, StrCpyCopiesTheTerminatorAndNothingMore) {
   char dst[8];
   std::memset(dst, 'x', sizeof dst);
   vdStrCpy("abc", dst);
-  EXPECT_STREQ(dst, "abc");
-  EXPECT_EQ(dst[4], 'x');
-
-  std::memset(dst, 'x', sizeof dst);
+  EXPECT_EQ(std::string(dst, 5), std::string("abc\0x", 5));
   vdStrCpy(nullptr, dst);
-  EXPECT_EQ(dst[0], 0) << "a null source leaves an empty string";
-  EXPECT_EQ(dst[1], 'x');
+  EXPECT_EQ(std::string(dst, 2), std::string("\0b", 2)) << "a null source leaves an empty string";
   vdStrCpy("abc", nullptr);  // a null destination is left alone
 
-  ZQChar wide[6];
-  std::fill(std::begin(wide), std::end(wide), 0xFFFFu);
+  ZQChar wide[4] = {9, 9, 9, 9};
   const ZQChar src[] = {0x41, 0x1F600, 0};
   vdStrTCpy(src, wide);
-  EXPECT_EQ(wide[0], 0x41u);
-  EXPECT_EQ(wide[1], 0x1F600u);
-  EXPECT_EQ(wide[2], 0u);
-  EXPECT_EQ(wide[3], 0xFFFFu);
+  EXPECT_EQ(std::vector<ZQChar>(wide, wide + 4), (std::vector<ZQChar>{0x41, 0x1F600, 0, 9}));
   vdStrTCpy(nullptr, wide);
-  EXPECT_EQ(wide[0], 0u);
-  EXPECT_EQ(wide[1], 0x1F600u);
+  EXPECT_EQ(std::vector<ZQChar>(wide, wide + 2), (std::vector<ZQChar>{0, 0x1F600}));
   vdStrTCpy(src, nullptr);
 }
 
 TEST(Comparisons, BytesUnsignedUnitsBySignedDifferenceAndAllEqual) {
-  const unsigned char high[] = {0x80};
-  const unsigned char low[] = {0x7F};
-  EXPECT_EQ(vdMemCmp(high, low, 1), 1);
-  EXPECT_EQ(vdMemCmp(low, high, 1), -1);
+  EXPECT_EQ(vdMemCmp("\x80", "\x7F", 1), 1) << "bytes compare unsigned";
   EXPECT_EQ(vdMemCmp("abz", "acb", 3), -1) << "the first difference decides";
   EXPECT_EQ(vdMemCmp("abc", "abd", 2), 0);
   EXPECT_EQ(vdMemCmp(nullptr, nullptr, 0), 0);
@@ -64,8 +50,6 @@ TEST(Comparisons, BytesUnsignedUnitsBySignedDifferenceAndAllEqual) {
   const ZQChar big[] = {0x10FFFF};
   const ZQChar a[] = {0x41};
   EXPECT_EQ(vdWMemCmp(big, a, 1), 1);
-  EXPECT_EQ(vdWMemCmp(a, big, 1), -1);
-  EXPECT_EQ(vdWMemCmp(nullptr, nullptr, 0), 0);
   // Beyond 0x7FFFFFFF the wrapped difference decides: 0x80000000 - 0 reads as negative.
   const ZQChar top[] = {0x80000000u};
   const ZQChar zero[] = {0};
@@ -76,11 +60,8 @@ TEST(Comparisons, BytesUnsignedUnitsBySignedDifferenceAndAllEqual) {
   EXPECT_EQ(vdWMemCmp(x, y, 2), 0);
 
   EXPECT_EQ(vdMemNot('a', nullptr, 0), 1);
-  EXPECT_EQ(vdMemNot('a', "aaaa", 4), 1);
   EXPECT_EQ(vdMemNot('a', "aaab", 4), 0);
-  EXPECT_EQ(vdMemNot('a', "baaa", 4), 0);
   EXPECT_EQ(vdMemNot(0x141, "AAA", 3), 1) << "only the low 8 bits of the value count";
-  EXPECT_EQ(vdMemTNot(0x20, nullptr, 0), 1);
   const ZQChar blanks[] = {0x20, 0x20, 0x120};
   EXPECT_EQ(vdMemTNot(0x20, blanks, 2), 1);
   EXPECT_EQ(vdMemTNot(0x20, blanks, 3), 0) << "units compare in all 32 bits";
@@ -127,8 +108,7 @@ TEST(Copies, MemSCpyIsOverlapSafe) {
 
 // A pool that records what it is asked for and can fail.
 struct RecordingPool {
-  zq::MemoryPool abi{};
-  RecordingPool* self = this;
+  zq::MemoryPool abi{};  // first: the pool's address is the recording's
   int calls = 0;
   std::uint64_t size = 99;
   std::uint64_t flags = 99;
@@ -137,7 +117,7 @@ struct RecordingPool {
 
   RecordingPool() {
     abi.AllocateMemory = [](zq::MemoryPool* p, std::uint64_t size, std::uint64_t flags) -> void* {
-      RecordingPool& pool = *reinterpret_cast<RecordingPool*>(p)->self;
+      auto& pool = *reinterpret_cast<RecordingPool*>(p);
       ++pool.calls;
       pool.size = size;
       pool.flags = flags;
@@ -154,15 +134,10 @@ TEST(Duplicates, CopiesIntoTheGivenPool) {
   EXPECT_STREQ(copy, text);
   EXPECT_EQ(pool.size, sizeof text);
   EXPECT_EQ(pool.flags, 0u);
-
   EXPECT_NE(vdMemDup(text, 0, &pool.abi), nullptr) << "a count of 0 still asks for a block";
-  EXPECT_EQ(pool.size, 0u);
-  EXPECT_EQ(pool.calls, 2);
-
   EXPECT_EQ(vdMemDup(nullptr, 4, &pool.abi), nullptr);
   EXPECT_EQ(vdMemDup(text, 4, nullptr), nullptr);
   EXPECT_EQ(pool.calls, 2) << "a null source or pool never reaches the pool";
-
   pool.fail = true;
   EXPECT_EQ(vdMemDup(text, 4, &pool.abi), nullptr);
 }

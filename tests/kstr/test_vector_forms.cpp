@@ -271,19 +271,11 @@ TEST_P(VectorFormTest, AsciiCaseChangesLettersOnly) {
 // Units from the scripts and edges that matter: ASCII, Latin, Greek, Cyrillic, the
 // full-width block, CJK, surrogates, other planes and values that are no code point.
 ZQChar mixedUnit(std::mt19937& random) {
-  static constexpr ZQChar kRanges[][2] = {{0x0, 0x7F},
-                                          {0x80, 0x24F},
-                                          {0x370, 0x3FF},
-                                          {0x400, 0x52F},
-                                          {0x1E00, 0x1FFF},
-                                          {0x2100, 0x24FF},
-                                          {0xA640, 0xA7FF},
-                                          {0xFF00, 0xFFFF},
-                                          {0x4E00, 0x9FFF},
-                                          {0xD800, 0xDFFF},
-                                          {0x10400, 0x1044F},
-                                          {0x10FFFF, 0x110001},
-                                          {0xFFFFFF80, 0xFFFFFFFF}};
+  static constexpr ZQChar kRanges[][2] = {
+      {0x0, 0x7F},         {0x80, 0x24F},       {0x370, 0x3FF},         {0x400, 0x52F},
+      {0x1E00, 0x1FFF},    {0x2100, 0x24FF},    {0xA640, 0xA7FF},       {0xFF00, 0xFFFF},
+      {0x4E00, 0x9FFF},    {0xD800, 0xDFFF},    {0x10400, 0x1044F},     {0x10FFFF, 0x110001},
+      {0xFFFFFF80, 0xFFFFFFFF}};
   const auto& range = kRanges[random() % std::size(kRanges)];
   return range[0] + static_cast<ZQChar>(random() % (range[1] - range[0] + 1));
 }

@@ -1,5 +1,6 @@
 // Double parsing through the locale handle's words 50 and 91.
 #include <bit>
+#include <random>
 #include <string>
 #include <tuple>
 
@@ -73,6 +74,37 @@ TEST_F(DoubleParseTest, RulesHardValuesLongTextsAndRefusals) {
   EXPECT_EQ(l->zqnlsLocaleBufferToDouble(l, nullptr, 1, nullptr, nullptr), ZQ_NLS_INVALID_VALUE);
   EXPECT_EQ(l->zqnlsLocaleBufferToDoubleWithOpts(l, units(U"1"), -1, 0, nullptr, nullptr),
             ZQ_NLS_INVALID_VALUE);
+}
+
+// Random short texts of digits, signs, blanks and separators that end with a digit
+// or the decimal separator read alike with and without "e0" after them, which only
+// the general path reads.
+TEST_F(DoubleParseTest, TextsReadAlikeWithAnExponentOfZero) {
+  const std::u32string alphabet = std::u32string(U"0123456789 -+.,") + kNbsp;
+  const std::pair<const char32_t*, char32_t> kStyles[] = {
+      {U"en_US", U'.'}, {U"fr_FR", U','}, {U"de_DE", U','}};
+  std::mt19937_64 random(9);
+  for (const auto& [name, point] : kStyles) {
+    LocaleHandle* l = locale(name);
+    const auto parse = [l](const std::u32string& text, std::int32_t options) {
+      double value = 0;
+      std::int64_t used = 0;
+      const Status status = l->zqnlsLocaleBufferToDoubleWithOpts(
+          l, units(text), static_cast<std::int64_t>(text.size()), options, &value, &used);
+      return Parsed(status, used, of(value));
+    };
+    for (int i = 0; i < 20000; ++i) {
+      std::u32string text;
+      for (auto n = 1 + random() % 12; n-- > 0;) text += alphabet[random() % alphabet.size()];
+      if (text.find_first_of(U"0123456789") == std::u32string::npos) continue;
+      if ((text.back() < U'0' || text.back() > U'9') && text.back() != point) continue;
+      const auto options = static_cast<std::int32_t>(random() % 2 * LOCALE_CVT_SPACEGROUPING);
+      auto [status, used, bits] = parse(text + U"e0", options);
+      if (status == ZQ_OK) used -= 2;
+      EXPECT_EQ(parse(text, options), Parsed(status, used, bits))
+          << readable(name) << " \"" << readable(text) << "\" " << options;
+    }
+  }
 }
 
 }  // namespace

@@ -72,30 +72,21 @@ class IntegerParseTest : public NlsTest {
   }
 };
 
-// Rows beyond the cases the conformance and sanity suites check (their cases run
-// against this host in the suites' own tests).
-TEST_F(IntegerParseTest, BlanksSignsAndStrayCharacters) {
+// Rows beyond the cases the conformance and sanity suites check.
+TEST_F(IntegerParseTest, BlanksSignsStrayCharactersAndHexadecimal) {
   expectRows(U"en_US", {
       {kIntfast, U"-0", 0, {ZQ_OK, 2, 0}},
       {kIntfast, U"12a", 0, {kBad, 2, 12}},
       {kIntfast, U"  x", 0, {kBad, 0, 0}},
       {kIntfast, U"+-5", 0, {kBad, 0, 0}},
       {kIntfast, U"1,234", 0, {kBad, 1, 1}},
-      {kIntfast, U"12\t", 0, {kBad, 2, 12}},
       {kIntfast, U"\u00A012", 0, {kBad, 0, 0}},
       {kIntfast, U"111 x", kNoSpace, {kBad, 4, 111}},
-  });
-}
-
-TEST_F(IntegerParseTest, HexadecimalWithAndWithoutPrefix) {
-  expectRows(U"en_US", {
       {kUintmax, U"0X1f", kHex, {ZQ_OK, 4, 31}},
       {kUintmax, U"0x", kHex, {kBad, 1, 0}},
       {kUintmax, U"x12", kHex, {kBad, 0, 0}},
       {kUintmax, U"10000000000000000", kHex, {kOverflow, 17, 0}},
-      {kIntfast, U"7fffffff", kHex, {ZQ_OK, 8, 2147483647}},
       {kIntfast, U"80000000", kHex, {kOverflow, 8, 0}},
-      {kIntfast, U"-80000000", kHex, {ZQ_OK, 9, bits(INT32_MIN)}},
       {kLong, U"7FFFFFFFFFFFFFFF", kHex, {ZQ_OK, 16, INT64_MAX}},
       {kLong, U"8000000000000000", kHex, {kOverflow, 16, 0}},
       {kIntmax, U"-8000000000000000", kHex, {ZQ_OK, 17, bits(INT64_MIN)}},
@@ -115,22 +106,15 @@ TEST_F(IntegerParseTest, DecimalPartIsDroppedOnlyOnRequest) {
   // A comma-decimal locale: the point is just a stray character there.
   expectRows(U"de_DE", {
       {kIntfast, U"1234.", 0, {kBad, 4, 1234}},
-      {kInt, U"123,01", kIgnoreDecimal, {kTruncate, 6, 123}},
       {kInt, U"123.01", kIgnoreDecimal, {kBad, 3, 123}},
   });
 }
 
 TEST_F(IntegerParseTest, SpaceGroupingInBlankGroupingLocales) {
-  const std::u32string nul(1, U'\0');
   expectRows(U"cs_CZ", {
-      {kInt, U"123 456", kSpaceGroups, {ZQ_OK, 7, 123456}},
-      {kInt, U"123 ", kSpaceGroups, {ZQ_OK, 4, 123}},
-      {kInt, U"123,456" + nul, kSpaceGroups, {kBad, 3, 123}},
-      {kInt, U"\u00A0123", kSpaceGroups, {kBad, 0, 0}},
       {kLong, U"1 234\u00A0567", kSpaceGroups, {ZQ_OK, 9, 1234567}},
       {kInt, U"123  456", kSpaceGroups, {ZQ_OK, 4, 123}},
       {kInt, U"123  456", kSpaceGroups | kNoSpace, {kBad, 5, 123}},
-      {kInt, U"2 147 483 648", kSpaceGroups, {kOverflow, 13, 0}},
       {kInt, U"-2 147 483 648", kSpaceGroups, {ZQ_OK, 14, bits(INT32_MIN)}},
       {kInt, U"123 456,7", kSpaceGroups | kIgnoreDecimal, {kTruncate, 9, 123456}},
       {kInt, U"123\u00A0456", 0, {kBad, 3, 123}},

@@ -1,19 +1,26 @@
-// A TestServices table that records every call, for driving suites inside a test.
+// A TestServices table and a Journal that record every call, for driving suites inside a test.
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdarg>
 #include <cstdint>
 #include <string>
 #include <vector>
 
+#include "host/journal.h"
+#include "host/message_format.h"
+#include "host/status_text.h"
 #include "zq/harness.h"
+#include "zq/host_objects.h"
 
 namespace zq::testing {
 
 struct RecordedCheck {
-  std::string kind;        // "handle", "status", "int", "int64", "uint64", "buffer"
+  std::string kind;  // "handle", "status", "int", "int64", "uint64", "buffer"
   std::u32string expression;
   std::u32string file;
-  std::int64_t line = 0;
   bool passed = false;
   std::int64_t expected = 0;  // status, int, int64 and uint64 checks
   std::int64_t actual = 0;
@@ -33,15 +40,12 @@ struct Recorder {
   std::vector<RecordedMessage> messages;
 
   std::size_t failures() const {
-    std::size_t n = 0;
-    for (const RecordedCheck& c : checks) n += c.passed ? 0 : 1;
-    return n;
+    return static_cast<std::size_t>(
+        std::count_if(checks.begin(), checks.end(), [](const auto& c) { return !c.passed; }));
   }
   bool hasMessage(const std::u32string& text) const {
-    for (const RecordedMessage& m : messages) {
-      if (m.text == text) return true;
-    }
-    return false;
+    return std::any_of(messages.begin(), messages.end(),
+                       [&](const RecordedMessage& m) { return m.text == text; });
   }
 };
 
@@ -57,12 +61,13 @@ inline std::u32string textOf(const ZQChar* p) {
   return s;
 }
 
-inline void recordCheck(const char* kind, bool passed, const ZQChar* expression,
-                        const ZQChar* file, std::int64_t line, std::int64_t expected,
-                        std::int64_t actual) {
+// Records a check; returns the service's result for a check that passes when `passed`.
+inline std::int64_t recordCheck(const char* kind, bool passed, const ZQChar* expression,
+                                const ZQChar* file, std::int64_t expected, std::int64_t actual) {
   Recorder* recorder = activeRecorder();
-  recorder->checks.push_back({kind, textOf(expression), textOf(file), line, passed, expected,
-                              actual, recorder->steps.size()});
+  recorder->checks.push_back({kind, textOf(expression), textOf(file), passed, expected, actual,
+                              recorder->steps.size()});
+  return passed ? 1 : 0;
 }
 
 // Builds a services table wired to `recorder`; keep the recorder alive while used.
@@ -75,44 +80,79 @@ inline TestServices recordingServices(Recorder& recorder) {
   s.NoteStep = [](const ZQChar* text, Word, Word) {
     activeRecorder()->steps.push_back(textOf(text));
   };
-  s.CheckHandle = [](const void* p, const ZQChar* e, const ZQChar* f, std::int64_t l, Word,
+  // CheckHandle is the one service whose non-zero result means failure.
+  s.CheckHandle = [](const void* p, const ZQChar* e, const ZQChar* f, std::int64_t, Word,
                      Word) -> std::int64_t {
-    recordCheck("handle", p != nullptr, e, f, l, 0, 0);
-    return p == nullptr ? 1 : 0;
+    return 1 - recordCheck("handle", p != nullptr, e, f, 0, 0);
   };
-  s.CheckStatus = [](Status x, Status a, const ZQChar* e, const ZQChar* f, std::int64_t l, Word,
-                     Word) -> std::int64_t {
-    recordCheck("status", x == a, e, f, l, x, a);
-    return x == a ? 1 : 0;
-  };
+  s.CheckStatus = [](Status x, Status a, const ZQChar* e, const ZQChar* f, std::int64_t, Word,
+                     Word) { return recordCheck("status", x == a, e, f, x, a); };
   s.CheckInt = [](std::int32_t x, std::int32_t a, const ZQChar* e, const ZQChar* f,
-                  std::int64_t l, Word, Word) -> std::int64_t {
-    recordCheck("int", x == a, e, f, l, x, a);
-    return x == a ? 1 : 0;
-  };
+                  std::int64_t, Word, Word) { return recordCheck("int", x == a, e, f, x, a); };
   s.CheckBuffer = [](const ZQChar* a, const ZQChar* x, std::int64_t bytes, const ZQChar* at,
-                     const ZQChar*, const ZQChar* f, std::int64_t l, Word,
-                     Word) -> std::int64_t {
-    bool same = true;
-    for (std::int64_t i = 0; i < bytes / 4; ++i) same = same && a[i] == x[i];
-    recordCheck("buffer", same, at, f, l, 0, 0);
-    return same ? 1 : 0;
+                     const ZQChar*, const ZQChar* f, std::int64_t, Word, Word) {
+    return recordCheck("buffer", std::equal(a, a + bytes / 4, x), at, f, 0, 0);
   };
   s.CheckUint64 = [](std::uint64_t x, std::uint64_t a, const ZQChar* e, const ZQChar* f,
-                     std::int64_t l, Word, Word) -> std::int64_t {
-    recordCheck("uint64", x == a, e, f, l, static_cast<std::int64_t>(x),
-                static_cast<std::int64_t>(a));
-    return x == a ? 1 : 0;
+                     std::int64_t, Word, Word) {
+    return recordCheck("uint64", x == a, e, f, static_cast<std::int64_t>(x),
+                       static_cast<std::int64_t>(a));
   };
   s.CheckInt64 = [](std::int64_t x, std::int64_t a, const ZQChar* e, const ZQChar* f,
-                    std::int64_t l, Word, Word) -> std::int64_t {
-    recordCheck("int64", x == a, e, f, l, x, a);
-    return x == a ? 1 : 0;
-  };
+                    std::int64_t, Word, Word) { return recordCheck("int64", x == a, e, f, x, a); };
   s.ReportMessage = [](const ZQChar* text, std::int64_t severity, Word) {
     activeRecorder()->messages.push_back({textOf(text), severity});
   };
   return s;
 }
+
+struct JournalLine {
+  std::int64_t level = 0;
+  std::u32string text;
+};
+
+// A Journal that keeps every line with its level, rendered by the host's own code, and
+// counts flushes.
+struct RecordingJournal {
+  Journal abi{};
+  std::vector<JournalLine> lines;
+  int flushes = 0;
+  std::size_t lines_at_first_flush = 0;
+
+  RecordingJournal() {
+    abi.reserved0[0] = this;
+    abi.FlushJournal = [](Journal* j) -> std::int64_t {
+      RecordingJournal* self = of(j);
+      if (self->flushes++ == 0) self->lines_at_first_flush = self->lines.size();
+      return 0;
+    };
+    abi.MessageToJnl = [](Journal* j, std::int64_t level, const ZQChar* format,
+                          std::int64_t length, std::va_list* args) -> std::int64_t {
+      EXPECT_EQ(format[length], 0u);  // a format passed with its exact length ends there
+      of(j)->lines.push_back(
+          {level, host::formatMessage(format, length, args, host::kJournalLineUnits)});
+      return 0;
+    };
+    abi.StatusToBuf = [](Journal*, std::int64_t status, ZQChar* buffer, std::int64_t capacity,
+                         std::int64_t* length, std::va_list*) -> std::int64_t {
+      const std::u32string text = host::statusText(status);
+      *length = std::min<std::int64_t>(capacity, static_cast<std::int64_t>(text.size()));
+      std::copy_n(text.begin(), *length, buffer);
+      return 0;
+    };
+  }
+  static RecordingJournal* of(Journal* j) {
+    return static_cast<RecordingJournal*>(j->reserved0[0]);
+  }
+  Journal* handle() { return &abi; }
+  bool has(std::int64_t level, const std::u32string& text) const {
+    return std::any_of(lines.begin(), lines.end(),
+                       [&](const JournalLine& l) { return l.level == level && l.text == text; });
+  }
+  std::size_t countStartingWith(const std::u32string& head) const {
+    return static_cast<std::size_t>(std::count_if(
+        lines.begin(), lines.end(), [&](auto& l) { return l.text.starts_with(head); }));
+  }
+};
 
 }  // namespace zq::testing

@@ -1,72 +1,16 @@
-// A recording journal and a scripted NLS service whose number operations answer as told.
-//
-// The stand-in host answers rightly; these let a test make a suite's checks fail and
-// read the exact lines it writes. Lines and statuses are rendered by the host's own code.
+// A kernel whose NLS service hands out one scripted locale: its number operations answer as
+// told, so a test can make a suite's checks fail and read the exact lines it writes.
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
-#include <cstdarg>
 #include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
 
-#include "host/journal.h"
-#include "host/message_format.h"
-#include "host/status_text.h"
 #include "zq/host_objects.h"
 
 namespace zq::testing {
-
-struct JournalLine {
-  std::int64_t level = 0;
-  std::u32string text;
-};
-
-// A Journal that keeps every line with its level and counts flushes.
-struct RecordingJournal {
-  Journal abi{};
-  std::vector<JournalLine> lines;
-  int flushes = 0;
-  std::size_t lines_at_first_flush = 0;
-
-  RecordingJournal() {
-    abi.reserved0[0] = this;
-    abi.FlushJournal = [](Journal* j) -> std::int64_t {
-      RecordingJournal* self = of(j);
-      if (self->flushes++ == 0) self->lines_at_first_flush = self->lines.size();
-      return 0;
-    };
-    abi.MessageToJnl = [](Journal* j, std::int64_t level, const ZQChar* format,
-                          std::int64_t length, std::va_list* args) -> std::int64_t {
-      EXPECT_EQ(format[length], 0u);  // a format passed with its exact length ends there
-      of(j)->lines.push_back({level, host::formatMessage(format, length, args, host::kJournalLineUnits)});
-      return 0;
-    };
-    abi.StatusToBuf = [](Journal*, std::int64_t status, ZQChar* buffer, std::int64_t capacity,
-                         std::int64_t* length, std::va_list*) -> std::int64_t {
-      const std::u32string text = host::statusText(status);
-      *length = std::min<std::int64_t>(capacity, static_cast<std::int64_t>(text.size()));
-      std::copy_n(text.begin(), *length, buffer);
-      return 0;
-    };
-  }
-  static RecordingJournal* of(Journal* j) {
-    return static_cast<RecordingJournal*>(j->reserved0[0]);
-  }
-  Journal* handle() { return &abi; }
-  bool has(std::int64_t level, const std::u32string& text) const {
-    return std::any_of(lines.begin(), lines.end(),
-                       [&](const JournalLine& l) { return l.level == level && l.text == text; });
-  }
-  std::size_t countStartingWith(const std::u32string& head) const {
-    return static_cast<std::size_t>(std::count_if(lines.begin(), lines.end(), [&](auto& l) {
-      return l.text.starts_with(head);
-    }));
-  }
-};
 
 enum class Op { Format, BufferToIntfast, BufferToIntmax, BufferToUintfast, BufferToUintmax,
                 BufferToInt, BufferToUInt, BufferToLong, BufferToULong, BufferToDouble,
@@ -86,6 +30,7 @@ struct ScriptedCall {
 // at the capacity and report `length` (the text's own length when negative). Integer
 // parsers answer `value` (cut to their result type) and `used` whatever they are given;
 // double parsers answer `real` of their call (0 when unset), `used` and `parse_status`.
+// The date and time words answer no script: they record the call and fail.
 struct Script {
   bool decimal = true;
   Status format_status = ZQ_OK;
@@ -99,7 +44,6 @@ struct Script {
   std::int64_t locales_left = -1;  // creations that succeed; negative: all of them
 };
 
-// A kernel whose NLS service hands out one scripted locale, whatever its name.
 struct ScriptedHost {
   KernelHandle kernel{};
   NlsHandle nls{};
@@ -126,6 +70,9 @@ struct ScriptedHost {
     std::copy_n(out.begin(), std::clamp<std::int64_t>(capacity, 0, size), buffer);
     return script.format_status;
   }
+  void record(Op op, std::int32_t options, const ZQChar* text, std::int64_t length) {
+    calls.push_back({op, locale_name, options, 0, std::u32string(text, text + length)});
+  }
 };
 
 template <class Value>
@@ -135,8 +82,7 @@ Status scriptedNumber(LocaleHandle* l, Value value, std::int32_t, std::int32_t,
   return ScriptedHost::of(l)->format(std::to_string(value), options, buffer, capacity, length);
 }
 
-// Both double formats, with or without extended options: the value in plain decimal
-// (or the script's text), and the mode word the call found.
+// Both double formats, with or without extended options, also record the mode word.
 template <class... ExOptsArgument>
 Status scriptedDouble(LocaleHandle* l, double value, std::int32_t, std::int32_t,
                       std::int32_t options, ZQChar* buffer, std::int64_t capacity,
@@ -151,7 +97,7 @@ template <Op op, class Value>
 Status scriptedParse(LocaleHandle* l, const ZQChar* text, std::int64_t length,
                      std::int32_t options, Value* value, std::int64_t* used) {
   ScriptedHost* host = ScriptedHost::of(l);
-  host->calls.push_back({op, host->locale_name, options, 0, std::u32string(text, text + length)});
+  host->record(op, options, text, length);
   *value = static_cast<Value>(host->script.value);
   *used = host->script.used;
   return ZQ_OK;
@@ -161,48 +107,24 @@ template <Op op>
 Status scriptedDoubleParse(LocaleHandle* l, const ZQChar* text, std::int64_t length,
                            std::int32_t options, double* value, std::int64_t* used) {
   ScriptedHost* host = ScriptedHost::of(l);
-  host->calls.push_back({op, host->locale_name, options, 0, std::u32string(text, text + length)});
+  host->record(op, options, text, length);
   *value = host->script.real ? host->script.real(host->calls.back()) : 0.0;
   *used = host->script.used;
   return host->script.parse_status;
 }
 
-// The words no script answers: each records its call and fails without writing.
 template <class... Args>
 Status unscripted(LocaleHandle* l, Args...) {
   ScriptedHost* host = ScriptedHost::of(l);
   host->calls.push_back({Op::Unscripted, host->locale_name, 0, 0, U""});
   return ZQ_NLS_INVALID_VALUE;
 }
-inline void answerUnscripted(LocaleHandle& t) {
-  t.zqnlsLocaleDateFormat = unscripted<std::int32_t, std::int32_t, std::int32_t, std::int32_t,
-                                       ZQChar*, std::int64_t, std::int64_t*>;
-  t.zqnlsLocaleTimeFormat = unscripted<double, std::int32_t, ZQChar*, std::int64_t, std::int64_t*>;
-  t.zqnlsLocaleDatetimeFormat =
-      unscripted<double, std::int32_t, ZQChar*, std::int64_t, std::int64_t*>;
-  using NumberFormat = Status (*)(LocaleHandle*, double, std::int32_t, std::int32_t,
-                                  std::int32_t, ZQChar*, std::int64_t, std::int64_t*);
-  const NumberFormat number = unscripted<double, std::int32_t, std::int32_t, std::int32_t,
-                                         ZQChar*, std::int64_t, std::int64_t*>;
-  t.zqnlsLocaleDoubleFormat = number;
-  t.zqnlsLocaleCurrencyFormat = number;
-  t.zqnlsLocalePercentFormat = number;
-  t.zqnlsLocaleDoubleFormatWithExOpts =
-      unscripted<double, std::int32_t, std::int32_t, std::int32_t, ZQChar*, std::int64_t,
-                 std::int64_t*, const ExOpts*>;
-  using DoubleParse = Status (*)(LocaleHandle*, const ZQChar*, std::int64_t, std::int32_t,
-                                 double*, std::int64_t*);
-  const DoubleParse parse = unscripted<const ZQChar*, std::int64_t, std::int32_t, double*,
-                                       std::int64_t*>;
-  t.zqnlsLocaleBufferToDatetime = parse;
-  t.zqnlsLocaleBufferToTime = parse;
-  t.zqnlsLocaleBufferToDate =
-      unscripted<const ZQChar*, std::int64_t, std::int32_t, std::int32_t*, std::int32_t*,
-                 std::int32_t*, std::int64_t*>;
+template <class... Args>
+void answerUnscripted(Status (*&word)(LocaleHandle*, Args...)) {
+  word = unscripted<Args...>;
 }
 
 inline ScriptedHost::ScriptedHost() {
-  answerUnscripted(locale);
   kernel.nls = &nls;
   kernel.conversion = &conversion;
   conversion.options = &conversion_options;
@@ -217,6 +139,12 @@ inline ScriptedHost::ScriptedHost() {
     return &host->locale;
   };
   locale.zqnlsLocaleDestroy = [](LocaleHandle* l) { return of(l)->script.destroy_status; };
+  answerUnscripted(locale.zqnlsLocaleDateFormat);
+  answerUnscripted(locale.zqnlsLocaleTimeFormat);
+  answerUnscripted(locale.zqnlsLocaleDatetimeFormat);
+  answerUnscripted(locale.zqnlsLocaleBufferToDatetime);
+  answerUnscripted(locale.zqnlsLocaleBufferToTime);
+  answerUnscripted(locale.zqnlsLocaleBufferToDate);
   locale.zqnlsLocaleDoubleFormat = scriptedDouble<>;
   locale.zqnlsLocaleDoubleFormatWithExOpts = scriptedDouble<const ExOpts*>;
   locale.zqnlsLocaleCurrencyFormat = scriptedDouble<>;
