@@ -54,6 +54,39 @@ void require(bool holds, const char* what) {
   std::abort();
 }
 
+ParserText parserText(const Input<ParseInput>& in) {
+  if (in.header.length < 0) return {{}, in.header.length};
+  const std::int64_t units = std::min<std::int64_t>(in.header.length, std::ssize(in.text));
+  return {std::vector<ZQChar>(in.text.begin(), in.text.begin() + units), units};
+}
+
+Bytes parseSeed(std::uint32_t locale, std::uint8_t parser, std::uint32_t options,
+                std::span<const ZQChar> text) {
+  return encodeInput(
+      ParseInput{static_cast<std::uint8_t>(locale), parser, static_cast<std::int16_t>(text.size()),
+                 options},
+      text);
+}
+
+Bytes parseSeed(std::uint32_t locale, std::uint8_t parser, std::uint32_t options,
+                std::u32string_view text) {
+  const std::vector<ZQChar> units(text.begin(), text.end());
+  return parseSeed(locale, parser, options, units);
+}
+
+Formatted keepWritten(const std::vector<ZQChar>& block, Formatted f) {
+  const auto canary = [](ZQChar unit) { return unit == kCanary; };
+  require(std::all_of(block.begin(), block.begin() + kGuardUnits, canary) &&
+              std::all_of(block.end() - kGuardUnits, block.end(), canary),
+          "nothing is written outside the buffer");
+  const auto capacity = std::ssize(block) - 2 * static_cast<std::int64_t>(kGuardUnits);
+  const auto first = block.begin() + kGuardUnits;
+  f.text.assign(first, first + std::clamp<std::int64_t>(f.length, 0, capacity));
+  return f;
+}
+
+KernelHandle* fuzzKernel() { return fuzzHost().kernel; }
+
 LocaleHandle* fuzzLocale(std::uint32_t index) {
   const std::vector<LocaleHandle*>& locales = fuzzHost().locales;
   return locales[index % locales.size()];
@@ -65,6 +98,11 @@ std::uint32_t fuzzLocaleIndex(const ZQChar* name) {
     if (std::equal(name, name + 5, rows[i].name)) return static_cast<std::uint32_t>(i);
   }
   return 0;
+}
+
+std::uint32_t fuzzLocaleIndex(std::u32string_view name) {
+  const std::vector<ZQChar> units(name.begin(), name.end());
+  return units.size() == 5 ? fuzzLocaleIndex(units.data()) : 0;
 }
 
 }  // namespace zq::fuzz

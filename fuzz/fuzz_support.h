@@ -1,5 +1,6 @@
-// What the fuzz targets share: a fixed header read from the input, guarded output
-// buffers, a fatal check, seed inputs, and one stand-in host with every locale's handle.
+// What the fuzz targets share: a fixed header read from the input, the parser targets'
+// texts, guarded format calls, a fatal check, seed inputs, and one stand-in host with
+// every locale's handle.
 //
 // A target is one file, NAME_fuzz.cpp: its LLVMFuzzerTestOneInput and its seedInputs().
 // Run with ZQ_FUZZ_SEEDS=DIR, a target writes its seeds into DIR and exits.
@@ -10,7 +11,9 @@
 #include <cstdint>
 #include <cstring>
 #include <span>
+#include <string_view>
 #include <type_traits>
+#include <utility>
 #include <vector>
 
 #include "zq/host_objects.h"
@@ -54,33 +57,71 @@ Bytes encodeInput(const Header& header, std::span<const ZQChar> text = {}) {
   return bytes;
 }
 
-// An output buffer of `capacity` units between two runs of canary units.
-class GuardedBuffer {
- public:
-  static constexpr std::size_t kGuardUnits = 16;
-  static constexpr ZQChar kCanary = 0xFDFDFDFD;
+// The ordinary missing value's bits, which every failed double parse leaves.
+constexpr std::uint64_t kMissingBits = 0xFFFFFE0000000000;
 
-  explicit GuardedBuffer(std::size_t capacity)
-      : units_(capacity + 2 * kGuardUnits, kCanary) {}
-  ZQChar* data() { return units_.data() + kGuardUnits; }
-  std::span<const ZQChar> written(std::int64_t length) const {
-    return {units_.data() + kGuardUnits, static_cast<std::size_t>(length)};
-  }
-  // True when no unit outside the capacity changed.
-  bool guardsIntact() const {
-    const auto canary = [](ZQChar unit) { return unit == kCanary; };
-    return std::all_of(units_.begin(), units_.begin() + kGuardUnits, canary) &&
-           std::all_of(units_.end() - kGuardUnits, units_.end(), canary);
-  }
-
- private:
-  std::vector<ZQChar> units_;
+// The header of the parser targets, followed by the text.
+struct ParseInput {
+  std::uint8_t locale;
+  std::uint8_t parser;  // modulo the target's number of parsers
+  std::int16_t length;  // negative: passed as it is; else at most the text's units
+  std::uint32_t options;
 };
+
+// The text a parser is given: exactly `length` units of the input's text (fewer when it
+// has fewer) in a block of their own, so that a read past them is caught. A negative
+// length is passed on as it is, with no text.
+struct ParserText {
+  std::vector<ZQChar> units;
+  std::int64_t length;
+};
+ParserText parserText(const Input<ParseInput>& in);
+
+// A parser target's seed: the header and `text`, all of it read.
+Bytes parseSeed(std::uint32_t locale, std::uint8_t parser, std::uint32_t options,
+                std::span<const ZQChar> text);
+Bytes parseSeed(std::uint32_t locale, std::uint8_t parser, std::uint32_t options,
+                std::u32string_view text);
+
+// What a format wrote: its status, the length it reported and the units it wrote
+// within its capacity.
+struct Formatted {
+  Status status;
+  std::int64_t length;
+  std::vector<ZQChar> text;
+};
+
+// Units of canaries on each side of a format's buffer.
+constexpr std::size_t kGuardUnits = 16;
+constexpr ZQChar kCanary = 0xFDFDFDFD;
+
+// Stops the run when a canary of `block` changed; otherwise keeps in `f` the units
+// written within the capacity.
+Formatted keepWritten(const std::vector<ZQChar>& block, Formatted f);
+
+// Calls format(buffer, capacity, &length) on `capacity` units between canaries, and
+// stops the run when a unit outside them changed.
+template <class Format>
+Formatted formatGuarded(std::int64_t capacity, Format format) {
+  std::vector<ZQChar> block(static_cast<std::size_t>(capacity) + 2 * kGuardUnits, kCanary);
+  Formatted f{ZQ_OK, -1, {}};
+  f.status = format(block.data() + kGuardUnits, capacity, &f.length);
+  return keepWritten(block, std::move(f));
+}
+
+// True when `whole` starts with `part`.
+inline bool startsWith(const std::vector<ZQChar>& whole, const std::vector<ZQChar>& part) {
+  return part.size() <= whole.size() && std::equal(part.begin(), part.end(), whole.begin());
+}
+
+// The stand-in host the handles below belong to.
+KernelHandle* fuzzKernel();
 
 // A handle of the stand-in host for one of its locales, chosen by `index` modulo their
 // number; the host and its handles are made once and live for the whole run.
 LocaleHandle* fuzzLocale(std::uint32_t index);
 // The index of the locale named `name` (five units).
 std::uint32_t fuzzLocaleIndex(const ZQChar* name);
+std::uint32_t fuzzLocaleIndex(std::u32string_view name);
 
 }  // namespace zq::fuzz

@@ -25,31 +25,31 @@ constexpr std::uint16_t kCapacities = 1024;
 constexpr std::int32_t kReferenceField = 4096;
 constexpr std::int64_t kReferenceUnits = 2 * kReferenceField + 64;
 
-Status format(const FormatInput& in, ZQChar* buffer, std::int64_t capacity,
-              std::int64_t* length) {
+Formatted format(const FormatInput& in, std::int64_t capacity) {
   LocaleHandle* l = fuzzLocale(in.locale);
   const std::int32_t w = in.width;
   const std::int32_t p = in.precision;
   const auto o = static_cast<std::int32_t>(in.options);
-  switch (in.operation % kOperations) {
-    case kIntfast:
-      return l->zqnlsLocaleIntfastFormat(l, static_cast<std::int32_t>(in.value), w, p, o, buffer,
-                                         capacity, length);
-    case kIntmax:
-      return l->zqnlsLocaleIntmaxFormat(l, static_cast<std::int64_t>(in.value), w, p, o, buffer,
-                                        capacity, length);
-    case kUintfast:
-      return l->zqnlsLocaleUintfastFormat(l, static_cast<std::uint32_t>(in.value), w, p, o,
-                                          buffer, capacity, length);
-    case kUintmax:
-      return l->zqnlsLocaleUintmaxFormat(l, in.value, w, p, o, buffer, capacity, length);
-    default:
-      return l->zqnlsLocalePointerFormat(l, in.value, w, o, buffer, capacity, length);
-  }
+  return formatGuarded(capacity, [&](ZQChar* buffer, std::int64_t room, std::int64_t* length) {
+    switch (in.operation % kOperations) {
+      case kIntfast:
+        return l->zqnlsLocaleIntfastFormat(l, static_cast<std::int32_t>(in.value), w, p, o,
+                                           buffer, room, length);
+      case kIntmax:
+        return l->zqnlsLocaleIntmaxFormat(l, static_cast<std::int64_t>(in.value), w, p, o,
+                                          buffer, room, length);
+      case kUintfast:
+        return l->zqnlsLocaleUintfastFormat(l, static_cast<std::uint32_t>(in.value), w, p, o,
+                                            buffer, room, length);
+      case kUintmax:
+        return l->zqnlsLocaleUintmaxFormat(l, in.value, w, p, o, buffer, room, length);
+    }
+    return l->zqnlsLocalePointerFormat(l, in.value, w, o, buffer, room, length);
+  });
 }
 
 // A decimal text without group separators parses back, whole, to the value it shows.
-void parsesBack(const FormatInput& in, std::span<const ZQChar> text) {
+void parsesBack(const FormatInput& in, const std::vector<ZQChar>& text) {
   const std::uint32_t radix_or_group =
       LOCALE_NFMT_HEX | LOCALE_NFMT_HEXBIG | LOCALE_NFMT_OCTAL | LOCALE_NFMT_GROUP;
   const Operation op = static_cast<Operation>(in.operation % kOperations);
@@ -115,22 +115,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   using namespace zq::fuzz;
   const FormatInput in = readInput<FormatInput>(data, size).header;
   const std::int64_t capacity = in.capacity % kCapacities;
-  GuardedBuffer out(static_cast<std::size_t>(capacity));
-  std::int64_t length = -1;
-  const Status status = format(in, out.data(), capacity, &length);
-  require(out.guardsIntact(), "nothing is written outside the buffer");
-  require(status == ZQ_OK || status == ZQ_NLS_FMT_TRUNCATE, "a usable buffer is OK or cut");
-  require(length >= 0 && length <= capacity, "the length stays within the capacity");
+  const Formatted cut = format(in, capacity);
+  require(cut.status == ZQ_OK || cut.status == ZQ_NLS_FMT_TRUNCATE, "a usable buffer is OK or cut");
+  require(cut.length >= 0 && cut.length <= capacity, "the length stays within the capacity");
   if (in.width > kReferenceField || in.precision > kReferenceField) return 0;
 
-  GuardedBuffer whole(kReferenceUnits);
-  std::int64_t whole_length = -1;
-  require(format(in, whole.data(), kReferenceUnits, &whole_length) == ZQ_OK,
-          "the reference buffer holds the whole text");
-  require((status == ZQ_OK) == (whole_length <= capacity), "cut exactly when too long");
-  const auto written = out.written(length);
-  require(std::equal(written.begin(), written.end(), whole.written(whole_length).begin()),
-          "a cut text is the start of the whole one");
-  parsesBack(in, whole.written(whole_length));
+  const Formatted whole = format(in, kReferenceUnits);
+  require(whole.status == ZQ_OK, "the reference buffer holds the whole text");
+  require((cut.status == ZQ_OK) == (whole.length <= capacity), "cut exactly when too long");
+  require(startsWith(whole.text, cut.text), "a cut text is the start of the whole one");
+  parsesBack(in, whole.text);
   return 0;
 }

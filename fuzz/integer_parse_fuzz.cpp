@@ -11,13 +11,6 @@ namespace {
 // The parsers in word order: Intfast, Intmax, Uintfast, Uintmax, Int, UInt, Long, ULong.
 constexpr int kParsers = 8;
 
-struct ParseInput {
-  std::uint8_t locale;
-  std::uint8_t parser;  // modulo kParsers
-  std::int16_t length;  // negative: passed as it is; else at most the text's units
-  std::uint32_t options;
-};
-
 struct Parsed {
   Status status;
   std::int64_t value;  // the result's bits, widened
@@ -49,21 +42,14 @@ Parsed parse(int parser, LocaleHandle* l, const ZQChar* text, std::int64_t lengt
   }
 }
 
-Bytes seed(const ZQChar* locale, int parser, std::uint32_t options, const ZQChar* text,
-           std::int64_t length) {
-  const ParseInput in{static_cast<std::uint8_t>(fuzzLocaleIndex(locale)),
-                      static_cast<std::uint8_t>(parser), static_cast<std::int16_t>(length),
-                      options};
-  return encodeInput(in, std::span<const ZQChar>(text, static_cast<std::size_t>(length)));
-}
-
 }  // namespace
 
 std::vector<Bytes> seedInputs() {
   std::vector<Bytes> seeds;
-  const auto add = [&](const auto& table, int parser, auto optionsOf) {
+  const auto add = [&](const auto& table, std::uint8_t parser, auto optionsOf) {
     for (const auto& r : table) {
-      seeds.push_back(seed(r.locale, parser, optionsOf(r), r.inputbuf, r.input_length));
+      seeds.push_back(parseSeed(fuzzLocaleIndex(r.locale), parser, optionsOf(r),
+                                {r.inputbuf, static_cast<std::size_t>(r.input_length)}));
     }
   };
   const auto none = [](const auto&) { return 0u; };
@@ -73,14 +59,14 @@ std::vector<Bytes> seedInputs() {
   add(sanity::bufferToUintfastTable(), 2, own);
   add(sanity::bufferToUintmaxTable(), 3, own);
   // The option vectors run in every locale; here each once, in fr_FR's separators.
-  const ZQChar fr_FR[] = {'f', 'r', '_', 'F', 'R'};
   // function code 10 + i -> parser: Intfast, Intmax, Int, Long, Uintfast, Uintmax, UInt, ULong
   constexpr int kParserOfCode[kParsers] = {0, 1, 4, 6, 2, 3, 5, 7};
   for (const sanity::LocaleBufferRecord& r : sanity::localeBufferList()) {
     if (r.function < 10 || r.function >= 10 + kParsers) continue;
-    const int parser = kParserOfCode[r.function - 10];
-    seeds.push_back(seed(fr_FR, parser, static_cast<std::uint32_t>(r.options), r.input,
-                         static_cast<std::int64_t>(r.input_length)));
+    const auto parser = static_cast<std::uint8_t>(kParserOfCode[r.function - 10]);
+    seeds.push_back(parseSeed(fuzzLocaleIndex(U"fr_FR"), parser,
+                              static_cast<std::uint32_t>(r.options),
+                              {r.input, static_cast<std::size_t>(r.input_length)}));
   }
   return seeds;
 }
@@ -91,14 +77,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   using namespace zq;
   using namespace zq::fuzz;
   const Input<ParseInput> in = readInput<ParseInput>(data, size);
-  const std::int64_t units = std::ssize(in.text);
-  const std::int64_t length = in.header.length < 0 ? in.header.length
-                                                   : std::min<std::int64_t>(in.header.length, units);
-  // Exactly the units the parser may read, in a block of their own.
-  const std::vector<ZQChar> text(in.text.begin(), in.text.begin() + std::max<std::int64_t>(length, 0));
+  const ParserText text = parserText(in);
   const Parsed parsed = parse(in.header.parser % kParsers, fuzzLocale(in.header.locale),
-                              text.data(), length, in.header.options);
-  require(parsed.consumed >= 0 && parsed.consumed <= std::max<std::int64_t>(length, 0),
+                              text.units.data(), text.length, in.header.options);
+  require(parsed.consumed >= 0 && parsed.consumed <= std::ssize(text.units),
           "the consumed count stays within the text");
   require(parsed.status != ZQ_NLS_OVERFLOW || parsed.value == 0, "an overflow gives 0");
   return 0;

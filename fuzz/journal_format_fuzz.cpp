@@ -129,35 +129,29 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const Input<JournalInput> in = readInput<JournalInput>(data, size);
   Arguments arguments(in.text, Numbers{in.header.seed});
   Journal* journal = newJournal();
-  const auto toBuffer = [&](std::int64_t capacity, GuardedBuffer& out, std::int64_t& length) {
-    std::va_list list;
-    arguments.start(list);
-    return journal->MessageToBuf(journal, reinterpret_cast<Word>(out.data()),
-                                 static_cast<Word>(capacity), reinterpret_cast<Word>(&length),
-                                 reinterpret_cast<Word>(in.text.data()), in.text.size(), &list);
+  const auto toBuffer = [&](std::int64_t capacity) {
+    return formatGuarded(capacity, [&](ZQChar* out, std::int64_t room, std::int64_t* length) {
+      std::va_list list;
+      arguments.start(list);
+      return static_cast<Status>(journal->MessageToBuf(
+          journal, reinterpret_cast<Word>(out), static_cast<Word>(room),
+          reinterpret_cast<Word>(length), reinterpret_cast<Word>(in.text.data()),
+          in.text.size(), &list));
+    });
   };
-  GuardedBuffer cut(in.header.capacity);
-  std::int64_t cut_length = -1;
-  const std::int64_t cut_status = toBuffer(in.header.capacity, cut, cut_length);
-  require(cut.guardsIntact(), "nothing is written outside the buffer");
-  require(cut_length >= 0 && cut_length <= in.header.capacity, "the length fits the capacity");
-
+  const Formatted cut = toBuffer(in.header.capacity);
+  require(cut.length >= 0 && cut.length <= in.header.capacity, "the length fits the capacity");
   const auto limit = static_cast<std::int64_t>(host::kJournalLineUnits);
-  GuardedBuffer whole(limit + 1);
-  std::int64_t whole_length = -1;
-  const std::int64_t whole_status = toBuffer(limit, whole, whole_length);
-  require(whole.guardsIntact() && whole_length <= limit, "the line limit holds");
-  require((cut_status == ZQ_OK) == (whole_status == ZQ_OK && whole_length <= in.header.capacity),
+  const Formatted whole = toBuffer(limit);
+  require(whole.length <= limit, "the line limit holds");
+  require((cut.status == ZQ_OK) == (whole.status == ZQ_OK && whole.length <= in.header.capacity),
           "cut exactly when too long");
-  const auto cut_text = cut.written(cut_length);
-  const auto whole_text = whole.written(whole_length);
-  require(std::equal(cut_text.begin(), cut_text.end(), whole_text.begin()),
-          "a cut text is the start of the whole one");
+  require(startsWith(whole.text, cut.text), "a cut text is the start of the whole one");
 
   std::va_list list;
   arguments.start(list);
   journal->MessageToJnl(journal, JNL_LEVEL_INFO, in.text.data(), std::ssize(in.text), &list);
-  std::u32string expected(whole_text.begin(), whole_text.end());
+  std::u32string expected(whole.text.begin(), whole.text.end());
   if (expected.empty() || expected.back() != U'\n') expected += U'\n';
   require(host::journalText(journal) == expected, "the journal line is the whole text");
   journal->Destroy(journal);

@@ -6,6 +6,7 @@
 #include "harness/catalog.h"
 #include "harness/options.h"
 #include "harness/runner.h"
+#include "harness/self_check.h"
 
 int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 1, argv + argc);
@@ -23,5 +24,6 @@ int main(int argc, char** argv) {
     std::fputs(zq::harness::listText().c_str(), stdout);
     return zq::harness::kExitPassed;
   }
+  if (parsed.options.self_check) return zq::harness::runSelfCheck(parsed.options, stdout, stderr);
   return zq::harness::runHarness(parsed.options, stdout, stderr);
 }

@@ -182,7 +182,8 @@ ParsedOptions parseOptions(const std::vector<std::string>& args) {
       value = name.substr(equals + 1);
       name.resize(equals);
     }
-    if (name == "--help" || name == "--verbose" || name == "--no-verify" || name == "--list") {
+    if (name == "--help" || name == "--verbose" || name == "--no-verify" || name == "--list" ||
+        name == "--self-check") {
       if (value) {
         parsed.error = name + " takes no value";
         return parsed;
@@ -191,6 +192,7 @@ ParsedOptions parseOptions(const std::vector<std::string>& args) {
       if (name == "--verbose") o.verbose = true;
       if (name == "--no-verify") o.no_verify = true;
       if (name == "--list") o.list = true;
+      if (name == "--self-check") o.self_check = true;
       continue;
     }
     if (!takesValue(name)) {
@@ -237,6 +239,8 @@ std::string usageText() {
          "  --color auto|always|never  colour the terminal report (auto: when it is a terminal)\n"
          "  --list                 print the suites, their record words, conformance suites and "
          "locales\n"
+         "  --self-check           run every suite against a host that gives one class of result "
+         "wrongly at a time, and show which suites notice\n"
          "  --help                 print this text\n"
          "exit status: 0 all checks passed (or failed as expected), 1 a check or suite failed "
          "or an expected failure passed, 2 usage, load or output error\n";

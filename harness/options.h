@@ -35,6 +35,7 @@ struct HarnessOptions {
   std::string write_expect;            // --write-expect FILE
   ColorMode color = ColorMode::Auto;
   bool list = false;                   // --list: print the suites and do nothing else
+  bool self_check = false;             // --self-check: run every suite against wrong results
   bool help = false;                   // --help: print the usage and do nothing else
 };
 

@@ -461,45 +461,39 @@ void finishRun(Session& s) {
   std::fflush(s.out);
 }
 
-}  // namespace
-
-std::string defaultLibraryPath() {
-  std::error_code error;
-  const fs::path self = fs::read_symlink("/proc/self/exe", error);
-  if (error) return "";
-  return (self.parent_path() / "libzqvnle.so").string();
-}
-
-int runHarness(const HarnessOptions& options, std::FILE* out, std::FILE* err) {
+// The library to load, or "" after saying on `err` why there is none.
+std::string libraryToLoad(const HarnessOptions& options, std::FILE* err) {
   std::string path = options.library_path.empty() ? defaultLibraryPath() : options.library_path;
   if (path.empty()) {
     std::fprintf(err, "zqtest: cannot find the directory of zqtest; give the library with --lib\n");
-    return kExitUsage;
+    return "";
   }
   // A bare file name would make the loader search the library path instead.
   if (path.find('/') == std::string::npos) path = "./" + path;
   std::error_code error;
   if (!fs::is_regular_file(path, error)) {
     std::fprintf(err, "zqtest: library not found: %s\n", path.c_str());
-    return kExitUsage;
+    return "";
   }
-  if (options.perf_iterations > kMaxPerfIterations) {
-    std::fprintf(err, "zqtest: --perf-iterations %d is capped at %d\n", options.perf_iterations,
-                 kMaxPerfIterations);
-  }
-  Session s(options, out, err);
-  if (!prepareFiles(s)) return kExitUsage;
+  return path;
+}
+
+// Runs the suites against a new host that gives results of the class `corruption`
+// wrongly, then destroys the host. False when the host or the extension could not be
+// had.
+bool runOnNewHost(Session& s, const std::string& path, std::int32_t corruption) {
   void* host = zqhostCreate();
   if (host == nullptr) {
-    std::fprintf(err, "zqtest: the host could not be created\n");
-    return kExitUsage;
+    std::fprintf(s.err, "zqtest: the host could not be created\n");
+    return false;
   }
-  if (!options.output_dir.empty()) zqhostSetOutputDir(host, options.output_dir.c_str());
-  if (options.decimal_conversion) {
-    zqhostSetDecimalConversionMode(host, *options.decimal_conversion);
+  zqhostCorruptResults(host, corruption);
+  if (!s.options.output_dir.empty()) zqhostSetOutputDir(host, s.options.output_dir.c_str());
+  if (s.options.decimal_conversion) {
+    zqhostSetDecimalConversionMode(host, *s.options.decimal_conversion);
   }
   RunInfo& info = s.results.info;
-  info.run_code = options.run_code;
+  info.run_code = s.options.run_code;
   info.date = utcNow();
   info.decimal_conversion =
       zqhostGetDecimalConversionMode(host) != 0 ? "COMPATIBLE" : "STDIEEE";
@@ -514,15 +508,45 @@ int runHarness(const HarnessOptions& options, std::FILE* out, std::FILE* err) {
   zqhostSetObserver(host, nullptr);
   const std::int64_t live_pools = zqhostLivePools(host);
   const std::int64_t leaked_blocks = zqhostDestroy(host);
-  if (s.load_error) return kExitUsage;
+  if (s.load_error) return false;
   s.results.leaked = live_pools > 0 || leaked_blocks > 0;
   if (s.results.leaked) {
-    std::fprintf(out,
+    std::fprintf(s.out,
                  "zqtest: leak: the host still held %lld pool(s) with %lld block(s) at shutdown\n",
                  static_cast<long long>(live_pools), static_cast<long long>(leaked_blocks));
   }
+  return true;
+}
+
+}  // namespace
+
+std::string defaultLibraryPath() {
+  std::error_code error;
+  const fs::path self = fs::read_symlink("/proc/self/exe", error);
+  if (error) return "";
+  return (self.parent_path() / "libzqvnle.so").string();
+}
+
+int runHarness(const HarnessOptions& options, std::FILE* out, std::FILE* err) {
+  const std::string path = libraryToLoad(options, err);
+  if (path.empty()) return kExitUsage;
+  if (options.perf_iterations > kMaxPerfIterations) {
+    std::fprintf(err, "zqtest: --perf-iterations %d is capped at %d\n", options.perf_iterations,
+                 kMaxPerfIterations);
+  }
+  Session s(options, out, err);
+  if (!prepareFiles(s) || !runOnNewHost(s, path, ZQHOST_CORRUPT_NONE)) return kExitUsage;
   finishRun(s);
   return exitCodeOf(s);
+}
+
+std::optional<RunResults> runCorrupted(const HarnessOptions& options, std::int32_t corruption,
+                                       std::FILE* out, std::FILE* err) {
+  const std::string path = libraryToLoad(options, err);
+  if (path.empty()) return std::nullopt;
+  Session s(options, out, err);
+  if (!prepareFiles(s) || !runOnNewHost(s, path, corruption)) return std::nullopt;
+  return std::move(s.results);
 }
 
 }  // namespace zq::harness

@@ -1,10 +1,13 @@
 // A whole zqtest run: load the extension as the toolkit would, run its suites, report.
 #pragma once
 
+#include <cstdint>
 #include <cstdio>
+#include <optional>
 #include <string>
 
 #include "harness/options.h"
+#include "harness/results.h"
 
 namespace zq::harness {
 
@@ -15,6 +18,12 @@ inline constexpr int kExitUsage = 2;   // bad usage or the extension could not b
 // Runs the suites the options select and returns the exit status above. The report
 // goes to `out`; load errors and warnings go to `err`.
 int runHarness(const HarnessOptions& options, std::FILE* out, std::FILE* err);
+
+// The suites the options select, run once against a new host that gives the results
+// of the class `corruption` wrongly (zqhostCorruptResults); their reports go to `out`.
+// Nothing when the extension or the host could not be had (`err` says why).
+std::optional<RunResults> runCorrupted(const HarnessOptions& options, std::int32_t corruption,
+                                       std::FILE* out, std::FILE* err);
 
 // libzqvnle.so in the directory of the running executable, or "" when that
 // directory cannot be found.

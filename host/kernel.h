@@ -47,6 +47,7 @@ struct Kernel {
   // Fault countdowns by ZqhostFault value; 0 means disarmed or fired.
   std::array<std::int32_t, kFaultPoints> fault_countdown{};
   ZqhostObserver observer{};  // all callbacks null: nobody watches
+  ZqhostCorruption corruption = ZQHOST_CORRUPT_NONE;  // results given wrongly on purpose
 };
 
 inline Kernel& kernelOf(KernelHandle* handle) { return *ownerOf<Kernel>(handle); }

@@ -5,6 +5,7 @@
 #include <new>
 
 #include "host/observer.h"
+#include "host/nls/result_corruption.h"
 #include "host/nls/string_manager.h"
 #include "host/udb/character_db.h"
 
@@ -34,10 +35,8 @@ LocaleHandle* newLocale(NlsService& service, const ZQChar* name, std::int64_t le
   locale->data = data;
   locale->service = &service;
   locale->abi.zqnlsLocaleDestroy = localeDestroy;
-  installIntegerOperations(locale->abi);
-  installDateOperations(locale->abi);
-  installDoubleOperations(locale->abi);
-  installDoubleParseOperations(locale->abi);
+  installLocaleOperations(locale->abi);
+  if (service.kernel->corruption != ZQHOST_CORRUPT_NONE) installResultCorruption(locale->abi);
   service.locales.insert(locale);
   return &locale->abi;
 }
@@ -51,6 +50,13 @@ LocaleHandle* localeCreate(NlsHandle* nls, const ZQChar* name, std::int64_t leng
 }
 
 }  // namespace
+
+void installLocaleOperations(LocaleHandle& table) {
+  installIntegerOperations(table);
+  installDateOperations(table);
+  installDoubleOperations(table);
+  installDoubleParseOperations(table);
+}
 
 NlsHandle* createNlsService(Kernel& kernel) {
   auto* service = new (std::nothrow) NlsService{};

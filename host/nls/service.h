@@ -35,7 +35,9 @@ inline const LocaleData& localeDataOf(LocaleHandle* handle) {
 inline NlsService& serviceOf(NlsHandle* nls) { return *ownerOf<NlsService>(nls); }
 inline Kernel& kernelOf(LocaleHandle* handle) { return *ownerOf<Locale>(handle)->service->kernel; }
 
-// Each group of locale operations fills its own words of a new handle's table.
+// Fills every conversion word of a new handle's table; each group of operations
+// fills its own words.
+void installLocaleOperations(LocaleHandle& table);
 void installIntegerOperations(LocaleHandle& table);
 void installDateOperations(LocaleHandle& table);
 void installDoubleOperations(LocaleHandle& table);

@@ -11,6 +11,7 @@
 #include "host/nls/double_format.h"
 #include "host/nls/double_parse.h"
 #include "host/nls/encodings.h"
+#include "host/nls/result_corruption.h"
 #include "host/nls/service.h"
 
 namespace zq::host {
@@ -127,6 +128,11 @@ Status stringToDouble(StringManager* manager, LocaleHandle* locale, const char* 
 
 }  // namespace
 
+void installStringConversions(StringManager& table) {
+  table.zqnlsStringFromDouble = stringFromDouble;
+  table.zqnlsStringToDouble = stringToDouble;
+}
+
 Status getEncodingProperties(NlsHandle* nls, std::int32_t encoding, EncodingProperties* out) {
   if (out == nullptr) return ZQ_NLS_INVALID_VALUE;
   *out = EncodingProperties{};
@@ -160,8 +166,8 @@ Status stringManagerCreate(NlsHandle* nls, std::int32_t encoding, Word /*reserve
   manager->service = &service;
   manager->encoding = info;
   manager->abi.zqnlsSMDestroy = stringManagerDestroy;
-  manager->abi.zqnlsStringFromDouble = stringFromDouble;
-  manager->abi.zqnlsStringToDouble = stringToDouble;
+  installStringConversions(manager->abi);
+  if (service.kernel->corruption != ZQHOST_CORRUPT_NONE) installResultCorruption(manager->abi);
   service.string_managers.insert(manager);
   *out = &manager->abi;
   return ZQ_OK;

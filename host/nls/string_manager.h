@@ -43,6 +43,9 @@ Status getEncodingProperties(NlsHandle* nls, std::int32_t encoding, EncodingProp
 Status stringManagerCreate(NlsHandle* nls, std::int32_t encoding, Word reserved,
                            StringManager** out);
 
+// Fills the conversion words 29 and 31 of a manager's table.
+void installStringConversions(StringManager& table);
+
 // Frees a manager as its word 2 does, without a status (for the NLS service's end).
 void freeStringManager(StringManagerState* manager);
 

@@ -80,4 +80,24 @@ ZQHOST_API void zqhostSetObserver(void* kernel, const ZqhostObserver* observer);
 // point is not armed.
 ZQHOST_API std::int32_t zqhostFaultPending(void* kernel, std::int32_t fault);
 
+// Wrong results on purpose, one class at a time, to show which checks notice them.
+// Locale handles and string managers created while a class is set give every
+// conversion's result of the class set at the time of the call wrongly (those created
+// before give right results):
+//   TEXT    the first unit (byte) a format writes is changed, when it writes one
+//   LENGTH  a format's converted length, or a parser's consumed count, is one more
+//   STATUS  ZQ_OK becomes ZQ_NLS_INVALID_VALUE and every other status ZQ_OK
+//   VALUE   a parsed number, time or datetime has the lowest bit of its value flipped
+//   DATE    a parsed date, or the date of a parsed datetime, is one day later
+// Creation and destruction are never affected. NONE stops it; other values are ignored.
+enum ZqhostCorruption : std::int32_t {
+  ZQHOST_CORRUPT_NONE = 0,
+  ZQHOST_CORRUPT_TEXT = 1,
+  ZQHOST_CORRUPT_LENGTH = 2,
+  ZQHOST_CORRUPT_STATUS = 3,
+  ZQHOST_CORRUPT_VALUE = 4,
+  ZQHOST_CORRUPT_DATE = 5,
+};
+ZQHOST_API void zqhostCorruptResults(void* kernel, std::int32_t corruption);
+
 }  // extern "C"

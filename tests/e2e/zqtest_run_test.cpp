@@ -304,4 +304,27 @@ TEST_F(ZqtestRun, RealExtensionRunsEverySuiteWithoutFailures) {
       << run.lines.back();
 }
 
+// The self-check's table, row by row in run order: each row reports every class of
+// wrong result its checks can see ('x') and none it cannot ('-'); the classes are
+// text, length, status, value and date.
+TEST_F(ZqtestRun, SelfCheckEveryRowReportsTheWrongResultsItCanSee) {
+  const RunResult run = zqtest({"--self-check", "--out", (dir_ / "listings").string()});
+  EXPECT_EQ(run.exit_code, 0) << run.out << run.err;
+  std::string table;
+  for (std::size_t i = 2; i < std::min<std::size_t>(17, run.lines.size()); ++i) {
+    std::istringstream cells(run.lines[i]);
+    std::string row;
+    cells >> row;
+    table += row + " ";
+    for (long long caught = 0; cells >> caught;) table += caught > 0 ? "x" : "-";
+    table += " ";
+  }
+  EXPECT_EQ(table,
+            "sanity1 xxxxx sanity2 -xxxx function1 ----- doubleTest1 xxx-- doubleTest2 xxx-- "
+            "doubleTest3 xxx-- doubleTest4 xxx-- buftodblTest1 -xx-- dateTest1 xxxxx "
+            "integerTest1 xxxx- integerTest2 xxxx- integerTest3 xxxx- integerTest4 xxxx- "
+            "perf xxxx- ieeeconv xxx-- ")
+      << run.out;
+}
+
 }  // namespace

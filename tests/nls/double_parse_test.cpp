@@ -1,6 +1,5 @@
 // Double parsing through the locale handle's words 50 and 91.
 #include <bit>
-#include <cmath>
 #include <random>
 #include <string>
 #include <tuple>
@@ -75,33 +74,6 @@ TEST_F(DoubleParseTest, RulesHardValuesLongTextsAndRefusals) {
   EXPECT_EQ(l->zqnlsLocaleBufferToDouble(l, nullptr, 1, nullptr, nullptr), ZQ_NLS_INVALID_VALUE);
   EXPECT_EQ(l->zqnlsLocaleBufferToDoubleWithOpts(l, units(U"1"), -1, 0, nullptr, nullptr),
             ZQ_NLS_INVALID_VALUE);
-}
-
-// Random doubles formatted by the host with exact digits (17 significant in E
-// notation; grouped fixed notation with 17 decimals, for values of 1 and above)
-// parse back to themselves in each separator style.
-TEST_F(DoubleParseTest, HostFormattedDoublesParseBack) {
-  zqhostSetDecimalConversionMode(kernel_, 0);
-  std::mt19937_64 random(8);
-  for (const char32_t* name : {U"en_US", U"fr_FR", U"de_DE"}) {
-    LocaleHandle* l = locale(name);
-    for (int i = 0; i < 3000; ++i) {
-      const bool fixed = i % 2 == 1;
-      const auto mantissa = static_cast<double>(random() >> 11 | std::uint64_t{1} << 52);
-      const double value = fixed ? std::ldexp(mantissa, -static_cast<int>(random() % 53))
-                                 : std::bit_cast<double>(random());
-      if (!std::isnormal(value)) continue;
-      ZQChar text[400];
-      std::int64_t length = 0, consumed = 0;
-      l->zqnlsLocaleDoubleFormat(l, value, 0, fixed ? 17 : 16,
-                                 fixed ? LOCALE_NFMT_DECIMAL | LOCALE_NFMT_GROUP : LOCALE_NFMT_SNOTE,
-                                 text, 400, &length);
-      double parsed = 0;
-      const Status status = l->zqnlsLocaleBufferToDouble(l, text, length, &parsed, &consumed);
-      EXPECT_EQ(Parsed(status, consumed, of(parsed)), Parsed(ZQ_OK, length, of(value)))
-          << readable(std::u32string(text, text + length));
-    }
-  }
 }
 
 // Random short texts of digits, signs, blanks and separators that end with a digit

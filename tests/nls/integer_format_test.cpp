@@ -109,29 +109,6 @@ TEST_F(IntegerFormatTest, FlagsCombineAsDocumented) {
   }
 }
 
-TEST_F(IntegerFormatTest, TruncationKeepsTheLeadingUnitsAtEveryCapacity) {
-  const Row kTexts[] = {
-      {kIntfast, bits(-2147483647), 14, 16, LOCALE_NFMT_GROUP, U"-0002,147,483,647"},
-      {kUintfast, 4294967295, 12, 2, 0x820080, U"  0xffffffff"},
-      {kIntmax, 2468, 6, 2, LOCALE_NFMT_LEFTJUSTIFY, U"2468  "},
-      {kUintmax, UINT64_MAX, 0, 0, LOCALE_NFMT_GROUP, U"18,446,744,073,709,551,615"},
-  };
-  for (const Row& row : kTexts) {
-    const auto full = static_cast<std::int64_t>(row.expected.size());
-    for (std::int64_t capacity = 0; capacity <= full + 1; ++capacity) {
-      const Formatted expected = capacity < full
-                                     ? truncated(row.expected.substr(0, capacity))
-                                     : ok(row.expected);
-      EXPECT_EQ(format(en_, row, capacity), expected) << "capacity " << capacity;
-    }
-  }
-  for (std::int64_t capacity = 0; capacity <= 4; ++capacity) {
-    const Formatted expected = capacity < 3 ? truncated(std::u32string(U"NIL").substr(0, capacity))
-                                            : ok(U"NIL");
-    EXPECT_EQ(pointer(0, 10, 1, capacity), expected);
-  }
-}
-
 TEST_F(IntegerFormatTest, HugeOrNegativeWidthAndPrecisionStayBounded) {
   const Row wide{kIntfast, 42, INT_MAX, 0, 0, U""};
   EXPECT_EQ(format(en_, wide, 72), truncated(std::u32string(72, U' ')));

@@ -1,0 +1,82 @@
+// The date, time and datetime formatters: value, style or option word and capacity from
+// the input. Nothing is written past the capacity and the length never exceeds it: a
+// text longer than the capacity is cut to it (ZQ_NLS_FMT_TRUNCATE, the capacity as its
+// length); a refused value writes nothing.
+#include "fuzz/fuzz_support.h"
+#include "suites/sanity/sanity1_date_tables.h"
+
+namespace zq::fuzz {
+namespace {
+
+enum Operation : std::uint8_t { kDate, kTime, kDatetime, kOperations };
+
+struct FormatInput {
+  std::uint8_t locale;
+  std::uint8_t operation;  // modulo kOperations
+  std::uint16_t capacity;  // output units, modulo 128: no date text is longer than 64
+  std::int32_t style;      // the datetime format's option word
+  std::int32_t month;
+  std::int32_t day;
+  std::int32_t year;
+  double seconds;  // since midnight, or since 1960-01-01 for a datetime
+};
+
+constexpr std::int64_t kWholeUnits = 256;
+
+Formatted format(const FormatInput& in, std::int64_t capacity) {
+  LocaleHandle* l = fuzzLocale(in.locale);
+  return formatGuarded(capacity, [&](ZQChar* out, std::int64_t room, std::int64_t* length) {
+    switch (in.operation % kOperations) {
+      case kDate:
+        return l->zqnlsLocaleDateFormat(l, in.month, in.day, in.year, in.style, out, room, length);
+      case kTime:
+        return l->zqnlsLocaleTimeFormat(l, in.seconds, in.style, out, room, length);
+    }
+    return l->zqnlsLocaleDatetimeFormat(l, in.seconds, in.style, out, room, length);
+  });
+}
+
+}  // namespace
+
+std::vector<Bytes> seedInputs() {
+  std::vector<Bytes> seeds;
+  const auto add = [&](const ZQChar* locale, FormatInput in) {
+    in.locale = static_cast<std::uint8_t>(fuzzLocaleIndex(locale));
+    in.capacity = 100;
+    seeds.push_back(encodeInput(in));
+  };
+  for (const sanity::DateFormatRecord& r : sanity::dateFormatTable()) {
+    add(r.locale, {.operation = kDate, .style = r.style, .month = r.month, .day = r.day,
+                   .year = r.year});
+  }
+  for (const sanity::TimeFormatRecord& r : sanity::timeFormatTable()) {
+    add(r.locale, {.operation = kTime, .style = r.style, .seconds = r.seconds});
+  }
+  for (const sanity::BufferToDatetimeRecord& r : sanity::bufferToDatetimeTable()) {
+    add(r.locale, {.operation = kDatetime, .style = r.options, .seconds = r.expected_datetime});
+  }
+  return seeds;
+}
+
+}  // namespace zq::fuzz
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  using namespace zq;
+  using namespace zq::fuzz;
+  const FormatInput in = readInput<FormatInput>(data, size).header;
+  const std::int64_t capacity = in.capacity % 128;
+  const Formatted cut = format(in, capacity);
+  require(cut.length >= 0 && cut.length <= capacity, "the length stays within the capacity");
+  if (cut.status != ZQ_OK && cut.status != ZQ_NLS_FMT_TRUNCATE) {
+    require(cut.status == ZQ_NLS_INVALID_VALUE || cut.status == ZQ_NLS_MISSING_VALUE,
+            "a value that cannot be written is INVALID_VALUE or MISSING_VALUE");
+    require(cut.length == 0, "a refusal writes nothing");
+    return 0;
+  }
+  const Formatted whole = format(in, kWholeUnits);
+  require(whole.status == ZQ_OK, "the whole text fits its buffer");
+  require((cut.status == ZQ_NLS_FMT_TRUNCATE) == (whole.length > capacity) &&
+              cut.length == std::min(whole.length, capacity) && startsWith(whole.text, cut.text),
+          "a text is cut exactly when it is longer than the capacity, to its start");
+  return 0;
+}

@@ -1,0 +1,132 @@
+// The double, percent and currency formatters: value, width, precision, option word,
+// ExOpts record and capacity from the input, in either decimal-conversion mode. Nothing
+// is written past the capacity. A text longer than the capacity gives
+// ZQ_NLS_FMT_TRUNCATE, the length the whole text needs and asterisks: the one way the
+// length exceeds the capacity. Where the capacity holds the width, a bigger one writes
+// the same text, whole where the first was cut. Texts of 17 significant digits written
+// in STDIEEE mode read back to the very value.
+#include <bit>
+#include <cmath>
+
+#include "fuzz/fuzz_support.h"
+#include "suites/conformance/double_cases.h"
+#include "suites/ieeeconv/ieeeconv_table.h"
+#include "suites/sanity/sanity1_double_tables.h"
+#include "zq/host.h"
+
+namespace zq::fuzz {
+namespace {
+
+enum Operation : std::uint8_t { kDouble, kPercent, kCurrency, kExOpts, kOperations };
+
+struct FormatInput {
+  std::uint8_t locale;
+  std::uint8_t operation;  // modulo kOperations
+  std::uint16_t capacity;  // output units, modulo 1024: the suites' buffers hold 72 and 100
+  std::int32_t width;
+  std::int32_t precision;
+  std::uint32_t options;
+  std::uint32_t compatible;  // odd: the COMPATIBLE decimal-conversion mode
+  double value;
+  ExOpts ex_opts;  // word 70's record
+};
+
+constexpr std::int64_t kWholeUnits = 16384;
+
+Formatted format(const FormatInput& in, std::int64_t capacity) {
+  using L = LocaleHandle;
+  constexpr DoubleFormatFn L::*kWords[] = {&L::zqnlsLocaleDoubleFormat,
+                                           &L::zqnlsLocalePercentFormat,
+                                           &L::zqnlsLocaleCurrencyFormat};
+  LocaleHandle* l = fuzzLocale(in.locale);
+  const auto o = static_cast<std::int32_t>(in.options);
+  return formatGuarded(capacity, [&](ZQChar* out, std::int64_t room, std::int64_t* length) {
+    const unsigned op = in.operation % kOperations;
+    if (op == kExOpts) {
+      return l->zqnlsLocaleDoubleFormatWithExOpts(l, in.value, in.width, in.precision, o, out,
+                                                  room, length, &in.ex_opts);
+    }
+    return (l->*kWords[op])(l, in.value, in.width, in.precision, o, out, room, length);
+  });
+}
+
+// "%.16e", and for values of 1 and above grouped "%.17f", show 17 significant digits
+// or more, which name one double: the parser reads a normal number back to it.
+void readsBack(LocaleHandle* l, double value) {
+  if (!std::isnormal(value)) return;
+  for (const std::uint32_t options : {LOCALE_NFMT_SNOTE, LOCALE_NFMT_DECIMAL | LOCALE_NFMT_GROUP}) {
+    if (options != LOCALE_NFMT_SNOTE && std::fabs(value) < 1) return;
+    ZQChar text[512];
+    std::int64_t length = 0, consumed = -1;
+    l->zqnlsLocaleDoubleFormat(l, value, 0, options == LOCALE_NFMT_SNOTE ? 16 : 17, options, text,
+                               512, &length);
+    double back = 0;
+    require(l->zqnlsLocaleBufferToDouble(l, text, length, &back, &consumed) == ZQ_OK &&
+                consumed == length &&
+                std::bit_cast<std::uint64_t>(back) == std::bit_cast<std::uint64_t>(value),
+            "17 significant digits read back to their value");
+  }
+}
+
+}  // namespace
+
+std::vector<Bytes> seedInputs() {
+  std::vector<Bytes> seeds;
+  const auto add = [&](std::uint32_t locale, Operation op, double value, std::int32_t width,
+                       std::int32_t precision, std::uint32_t options, std::int64_t capacity,
+                       std::uint32_t compatible = 0) {
+    const auto room = static_cast<std::uint16_t>(capacity > 0 ? capacity : 100);
+    seeds.push_back(encodeInput(FormatInput{static_cast<std::uint8_t>(locale), op, room, width,
+                                            precision, options, compatible, value, {}}));
+  };
+  // The sanity double vectors for the percent and currency formats as well.
+  for (const sanity::DoubleFormatRecord& r : sanity::doubleFormatTable()) {
+    for (const Operation op : {kDouble, kPercent, kCurrency}) {
+      add(fuzzLocaleIndex(r.locale), op, r.value, r.width, r.precision,
+          static_cast<std::uint32_t>(r.options), r.capacity);
+    }
+  }
+  for (const conformance::DoubleCase& c : conformance::doubleCases()) {
+    add(fuzzLocaleIndex(U"de_DE"), kDouble, c.value, c.width, c.precision, c.options, c.capacity);
+  }
+  for (const ieeeconv::FormatVector& v : ieeeconv::formatVectors()) {
+    for (const std::uint32_t compatible : {0u, 1u}) {
+      add(fuzzLocaleIndex(U"fr_FR"), kDouble, v.value, v.width, v.precision,
+          static_cast<std::uint32_t>(v.options), v.buffer_length, compatible);
+    }
+  }
+  return seeds;
+}
+
+}  // namespace zq::fuzz
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  using namespace zq;
+  using namespace zq::fuzz;
+  const FormatInput in = readInput<FormatInput>(data, size).header;
+  zqhostSetDecimalConversionMode(fuzzKernel(), static_cast<std::int32_t>(in.compatible & 1));
+  if ((in.compatible & 1) == 0) readsBack(fuzzLocale(in.locale), in.value);
+  const std::int64_t capacity = in.capacity % 1024;
+  const Formatted cut = format(in, capacity);
+  const bool truncated = cut.status == ZQ_NLS_FMT_TRUNCATE;
+  require(cut.status == ZQ_OK || truncated || cut.status == ZQ_NLS_FMT_REVERT ||
+              (cut.status == ZQ_NLS_FMT_INVALID_MISSCHAR && in.operation % kOperations == kExOpts),
+          "a buffer gives OK, TRUNCATE, REVERT or, with ExOpts, INVALID_MISSCHAR");
+  require(cut.length >= 0 && (cut.length <= capacity || truncated),
+          "only a cut text reports more units than the capacity");
+  require(!truncated || std::ranges::all_of(cut.text, [](ZQChar unit) { return unit == '*'; }),
+          "a cut text is asterisks");
+  // The field is the width cut to the capacity: where the capacity holds the width, a
+  // bigger one changes nothing else.
+  if (in.width > capacity || cut.length > kWholeUnits) return 0;
+  const Formatted whole = format(in, kWholeUnits);
+  require(whole.length == cut.length, "the capacity does not change the length");
+  if (truncated && cut.length > capacity) {
+    require(whole.status == ZQ_OK || whole.status == ZQ_NLS_FMT_REVERT,
+            "a text cut for its capacity is whole in a bigger one");
+    return 0;
+  }
+  require(whole.status == cut.status && whole.text == cut.text,
+          "a text that fits is the same in a bigger buffer");
+  return 0;
+}

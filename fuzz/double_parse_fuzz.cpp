@@ -1,0 +1,71 @@
+// The double parsers, words 50 and 91: locale, parser, option word, length and text from
+// the input, the text a block of exactly `length` units. The consumed count stays within
+// the text, every failure leaves the ordinary missing value, and an option word without
+// LOCALE_CVT_SPACEGROUPING reads as word 50 does.
+#include <bit>
+#include <tuple>
+
+#include "fuzz/fuzz_support.h"
+#include "suites/conformance/buftodbl_cases.h"
+#include "suites/sanity/sanity1_double_parse_table.h"
+#include "suites/sanity/sanity2_tables.h"
+
+namespace zq::fuzz {
+namespace {
+
+// The status, the value's bits and the consumed count.
+using Parsed = std::tuple<Status, std::uint64_t, std::int64_t>;
+
+// Word 91 with the options for an odd parser, word 50 for an even one.
+Parsed parse(LocaleHandle* l, const ParserText& text, unsigned parser, std::uint32_t options) {
+  double value = 0;
+  std::int64_t consumed = -1;
+  const Status status =
+      parser % 2 != 0 ? l->zqnlsLocaleBufferToDoubleWithOpts(l, text.units.data(), text.length,
+                                                              static_cast<std::int32_t>(options),
+                                                              &value, &consumed)
+                      : l->zqnlsLocaleBufferToDouble(l, text.units.data(), text.length, &value,
+                                                     &consumed);
+  return {status, std::bit_cast<std::uint64_t>(value), consumed};
+}
+
+}  // namespace
+
+std::vector<Bytes> seedInputs() {
+  std::vector<Bytes> seeds;
+  for (const sanity::BufferToDoubleRecord& r : sanity::bufferToDoubleTable()) {
+    seeds.push_back(parseSeed(fuzzLocaleIndex(r.locale), 0, 0,
+                              {r.inputbuf, static_cast<std::size_t>(r.input_length)}));
+  }
+  for (const sanity::SpaceGroupingRecord& r : sanity::spaceGroupingList()) {
+    seeds.push_back(parseSeed(fuzzLocaleIndex(r.locale), 1, static_cast<std::uint32_t>(r.options),
+                              {r.input, static_cast<std::size_t>(r.input_length)}));
+  }
+  for (const conformance::BufToDoubleCase& c : conformance::bufToDoubleCases()) {
+    seeds.push_back(parseSeed(fuzzLocaleIndex(U"en_US"), 0, 0, c.input));
+  }
+  return seeds;
+}
+
+}  // namespace zq::fuzz
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  using namespace zq;
+  using namespace zq::fuzz;
+  const Input<ParseInput> in = readInput<ParseInput>(data, size);
+  const ParserText text = parserText(in);
+  LocaleHandle* l = fuzzLocale(in.header.locale);
+  const Parsed parsed = parse(l, text, in.header.parser, in.header.options);
+  const auto& [status, bits, consumed] = parsed;
+  require(consumed >= 0 && consumed <= std::ssize(text.units),
+          "the consumed count stays within the text");
+  require(status == ZQ_OK || status == ZQ_NLS_BAD_NUM || status == ZQ_NLS_OVERFLOW ||
+              status == ZQ_NLS_UNDERFLOW || (status == ZQ_NLS_INVALID_VALUE && text.length < 0),
+          "a text gives OK, BAD_NUM, OVERFLOW or UNDERFLOW");
+  require(status == ZQ_OK || bits == kMissingBits, "a failure leaves the missing value");
+  if ((in.header.options & LOCALE_CVT_SPACEGROUPING) == 0) {
+    require(parse(l, text, in.header.parser + 1u, in.header.options) == parsed,
+            "options other than SPACEGROUPING change nothing");
+  }
+  return 0;
+}
