@@ -1,8 +1,12 @@
 // The double parsers, words 50 and 91: locale, parser, option word, length and text from
 // the input, the text a block of exactly `length` units. The consumed count stays within
 // the text, every failure leaves the ordinary missing value, and an option word without
-// LOCALE_CVT_SPACEGROUPING reads as word 50 does.
+// LOCALE_CVT_SPACEGROUPING reads as word 50 does. A text of characters below U+0100,
+// written in ISO-8859-1 (a byte each, of the character's value), reads through a string
+// manager's zqnlsStringToDouble as word 91 reads its units.
 #include <bit>
+#include <algorithm>
+#include <optional>
 #include <tuple>
 
 #include "fuzz/fuzz_support.h"
@@ -27,6 +31,29 @@ Parsed parse(LocaleHandle* l, const ParserText& text, unsigned parser, std::uint
                       : l->zqnlsLocaleBufferToDouble(l, text.units.data(), text.length, &value,
                                                      &consumed);
   return {status, std::bit_cast<std::uint64_t>(value), consumed};
+}
+
+// zqnlsStringToDouble on text's units written as ISO-8859-1 bytes, if each has one, in a
+// block of their own.
+std::optional<Parsed> parseLatin1(LocaleHandle* l, const ParserText& text,
+                                  std::uint32_t options) {
+  static StringManager* const latin1 = [] {
+    StringManager* made = nullptr;
+    NlsHandle* nls = fuzzKernel()->nls;
+    require(nls->zqnlsSMCreate(nls, 28, 0, &made) == ZQ_OK, "an ISO-8859-1 string manager");
+    return made;
+  }();
+  if (text.length < 0) return std::nullopt;
+  if (std::ranges::any_of(text.units, [](ZQChar unit) { return unit > 0xFF; })) {
+    return std::nullopt;
+  }
+  const std::vector<char> bytes(text.units.begin(), text.units.end());
+  double value = 0;
+  std::int64_t consumed = -1;
+  const Status status = latin1->zqnlsStringToDouble(latin1, l, bytes.data(), text.length,
+                                                     static_cast<std::int32_t>(options),
+                                                     &value, &consumed);
+  return Parsed{status, std::bit_cast<std::uint64_t>(value), consumed};
 }
 
 }  // namespace
@@ -66,6 +93,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if ((in.header.options & LOCALE_CVT_SPACEGROUPING) == 0) {
     require(parse(l, text, in.header.parser + 1u, in.header.options) == parsed,
             "options other than SPACEGROUPING change nothing");
+  }
+  if (const std::optional<Parsed> latin1 = parseLatin1(l, text, in.header.options)) {
+    require(*latin1 == parse(l, text, 1, in.header.options),
+            "ISO-8859-1 bytes read as their characters do");
   }
   return 0;
 }

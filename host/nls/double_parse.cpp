@@ -9,6 +9,7 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <type_traits>
 
 #include "host/nls/service.h"
 
@@ -129,22 +130,28 @@ struct GroupSeparator {
 // kPlainUnits units. One pass checks and narrows them ("1 234,5" to "1234.5") for
 // std::from_chars; with no exponent and few digits their value is normal and
 // finite, or 0. Sets `value` to the magnitude and returns true; false leaves any
-// other text to the general path, which reads it from the start.
-bool parsePlain(const ZQChar* at, const ZQChar* end, ZQChar decimal_separator,
+// other text to the general path, which reads it from the start. `unit_of` gives
+// the character of a unit of the text: the unit itself, or an 8-bit text's byte
+// decoded through its encoding's table.
+template <typename Unit, typename UnitOf>
+bool parsePlain(const Unit* at, const Unit* end, UnitOf unit_of, ZQChar decimal_separator,
                 GroupSeparator is_group_separator, double& value) {
   if (end - at > kPlainUnits) return false;
   char chars[kPlainUnits];
   char* out = chars;
   bool point = false;
-  for (const ZQChar* unit = at;; ++unit) {
-    const ZQChar* const run = unit;
-    while (unit != end && isDigit(*unit)) *out++ = static_cast<char>(*unit++);
+  for (const Unit* unit = at;; ++unit) {
+    const Unit* const run = unit;
+    for (; unit != end && isDigit(unit_of(*unit)); ++unit) {
+      *out++ = static_cast<char>(unit_of(*unit));
+    }
     if (unit == end) break;
-    if (!point && is_group_separator(*unit)) {
+    const ZQChar character = unit_of(*unit);
+    if (!point && is_group_separator(character)) {
       // As the general path reads it: a separator with no digit after it ends the
       // number, and one with no digit before it is not part of it.
-      if (unit == run || unit + 1 == end || !isDigit(unit[1])) return false;
-    } else if (!point && *unit == decimal_separator) {
+      if (unit == run || unit + 1 == end || !isDigit(unit_of(unit[1]))) return false;
+    } else if (!point && character == decimal_separator) {
       *out++ = '.';
       point = true;
     } else {
@@ -223,28 +230,40 @@ ParsedDouble endedAt(ParsedDouble parsed, const ZQChar* text, const ZQChar* stop
 }
 
 // parseDouble's work, inlined into the handle's words so that its result stays in
-// registers.
-[[gnu::always_inline]] inline ParsedDouble parse(const LocaleData& locale, const ZQChar* text,
-                                                 std::int64_t length, std::uint32_t options) {
+// registers; also the plain path of 8-bit text, whose units are bytes read through
+// `unit_of`. Sets `parsed` and returns true, or for 8-bit text returns false,
+// having set nothing, where it needs more than the plain path: an empty field, a
+// missing value or the general path.
+template <typename Unit, typename UnitOf>
+[[gnu::always_inline]] inline bool parse(const LocaleData& locale, const Unit* text,
+                                         std::int64_t length, std::uint32_t options,
+                                         UnitOf unit_of, ParsedDouble& parsed) {
+  constexpr bool kUnits = std::is_same_v<Unit, ZQChar>;
   assert(length >= 0 && (text != nullptr || length == 0));
-  const ZQChar* const end = text + length;
-  const ZQChar* at = text;
-  while (at != end && *at == kBlank) ++at;
-  if (at == end) return ParsedDouble{ZQ_OK, kMissing, length};
-
-  if (*at == '.' && (at + 1 == end || !isDigit(at[1]))) {
+  const Unit* const end = text + length;
+  const Unit* at = text;
+  while (at != end && unit_of(*at) == kBlank) ++at;
+  const bool missing =
+      at == end || (unit_of(*at) == '.' && (at + 1 == end || !isDigit(unit_of(at[1]))));
+  if constexpr (!kUnits) {
+    if (missing) return false;
+  } else if (at == end) {
+    parsed = ParsedDouble{ZQ_OK, kMissing, length};
+    return true;
+  } else if (missing) {
     ++at;
     ZQChar code = '.';
     if (at != end && isMissingCode(*at)) code = *at++;
-    return endedAt(ParsedDouble{ZQ_OK, missingValue(code), 0}, text, at, end);
+    parsed = endedAt(ParsedDouble{ZQ_OK, missingValue(code), 0}, text, at, end);
+    return true;
   }
 
   const NumberSymbols& symbols = locale.number;
   bool negative = false;
-  if (*at == symbols.minus_sign) {
+  if (unit_of(*at) == symbols.minus_sign) {
     negative = true;
     ++at;
-  } else if (*at == symbols.plus_sign) {
+  } else if (unit_of(*at) == symbols.plus_sign) {
     ++at;
   }
 
@@ -253,17 +272,41 @@ ParsedDouble endedAt(ParsedDouble parsed, const ZQChar* text, const ZQChar* stop
       (options & LOCALE_CVT_SPACEGROUPING) != 0 &&
           (symbols.group_separator == kBlank || symbols.group_separator == kNoBreakSpace)};
   double magnitude = 0;
-  if (parsePlain(at, end, symbols.decimal_separator, is_group_separator, magnitude)) {
-    return ParsedDouble{ZQ_OK, negative ? -magnitude : magnitude, length};
+  if (parsePlain(at, end, unit_of, symbols.decimal_separator, is_group_separator, magnitude)) {
+    parsed = ParsedDouble{ZQ_OK, negative ? -magnitude : magnitude, length};
+    return true;
   }
-  return parseNumber(symbols, is_group_separator, text, at, end, negative);
+  if constexpr (!kUnits) {
+    return false;
+  } else {
+    parsed = parseNumber(symbols, is_group_separator, text, at, end, negative);
+    return true;
+  }
+}
+
+ZQChar sameUnit(ZQChar unit) { return unit; }
+
+// Word 91 and parseDouble: the text's units are its characters.
+[[gnu::always_inline]] inline ParsedDouble parseUnits(const LocaleData& locale,
+                                                      const ZQChar* text, std::int64_t length,
+                                                      std::uint32_t options) {
+  ParsedDouble parsed;
+  parse(locale, text, length, options, sameUnit, parsed);
+  return parsed;
 }
 
 }  // namespace
 
 ParsedDouble parseDouble(const LocaleData& locale, const ZQChar* text, std::int64_t length,
                          std::uint32_t options) {
-  return parse(locale, text, length, options);
+  return parseUnits(locale, text, length, options);
+}
+
+bool parsePlainBytes(const LocaleData& locale, const unsigned char* text, std::int64_t length,
+                     const ByteCharacters& characters, std::uint32_t options,
+                     ParsedDouble& parsed) {
+  return parse(locale, text, length, options,
+               [&characters](unsigned char byte) { return characters[byte]; }, parsed);
 }
 
 namespace {
@@ -273,7 +316,7 @@ Status bufferToDoubleWithOptions(LocaleHandle* handle, const ZQChar* text, std::
                                  std::int32_t options, double* value, std::int64_t* consumed) {
   ParsedDouble parsed{ZQ_NLS_INVALID_VALUE, kMissing, 0};
   if (handle != nullptr && length >= 0 && (text != nullptr || length == 0)) {
-    parsed = parse(localeDataOf(handle), text, length, static_cast<std::uint32_t>(options));
+    parsed = parseUnits(localeDataOf(handle), text, length, static_cast<std::uint32_t>(options));
   }
   if (value != nullptr) *value = parsed.value;
   if (consumed != nullptr) *consumed = parsed.consumed;

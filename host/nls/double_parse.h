@@ -47,6 +47,7 @@
 // handle, a negative length, or a null text with a positive length.
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 #include "host/nls/locale_data.h"
@@ -64,5 +65,18 @@ struct ParsedDouble {
 // length > 0. No unit at or past text[length] is read.
 ParsedDouble parseDouble(const LocaleData& locale, const ZQChar* text, std::int64_t length,
                          std::uint32_t options);
+
+// The character each byte stands for alone in an 8-bit encoding.
+using ByteCharacters = std::array<ZQChar, 256>;
+
+// Parses 8-bit text[0, length), whose byte b stands for characters[b], when it is a
+// plain number: blanks, a sign, then digits and the locale's separators only (no
+// exponent, nothing after it), 40 bytes at most after the sign. `parsed` is then
+// parseDouble's result for the decoded text, which has a unit for each byte. Any
+// other text returns false and leaves `parsed` alone. Precondition: a byte that is
+// no whole character alone (a part of a longer one) stands for U+FFFD.
+bool parsePlainBytes(const LocaleData& locale, const unsigned char* text, std::int64_t length,
+                     const ByteCharacters& characters, std::uint32_t options,
+                     ParsedDouble& parsed);
 
 }  // namespace zq::host

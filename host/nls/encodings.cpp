@@ -82,6 +82,7 @@ bool EncodingConverter::open(const EncodingInfo& encoding) {
 // A byte that is only the start of a longer character makes the encoding multi-byte.
 void EncodingConverter::learnSingleBytes() {
   single_byte_ = true;
+  low_unit_bytes_.fill(-1);
   for (unsigned byte = 0; byte < byte_units_.size(); ++byte) {
     const char in = static_cast<char>(byte);
     ZQChar unit = 0;
@@ -97,8 +98,8 @@ void EncodingConverter::learnSingleBytes() {
         convert(to_bytes_, &unit, sizeof unit, encoded, encoded_bytes) == Outcome::kDone &&
         encoded_bytes == 1 && encoded[0] == in;
     if (!round_trip) continue;
-    if (byte < same_ascii_.size() && unit == byte) {
-      same_ascii_[byte] = true;  // not 0x5C or 0x7E in every Japanese encoding
+    if (unit < low_unit_bytes_.size()) {
+      low_unit_bytes_[unit] = static_cast<std::int16_t>(byte);
     } else {
       unit_bytes_.emplace_back(unit, static_cast<unsigned char>(byte));
     }
@@ -112,24 +113,18 @@ void EncodingConverter::close() {
   if (from_bytes_ != kClosed) iconv_close(from_bytes_);
   to_bytes_ = kClosed;
   from_bytes_ = kClosed;
-  same_ascii_.fill(false);
+  low_unit_bytes_.fill(-1);
   single_byte_ = false;
   unit_bytes_.clear();
-}
-
-bool EncodingConverter::plainAscii(const ZQChar* units, std::int64_t count) const {
-  for (std::int64_t i = 0; i < count; ++i) {
-    if (units[i] >= same_ascii_.size() || !same_ascii_[units[i]]) return false;
-  }
-  return true;
 }
 
 std::int64_t EncodingConverter::encode(const ZQChar* units, std::int64_t count, char* out) {
   if (single_byte_) {
     for (std::int64_t i = 0; i < count; ++i) {
       const ZQChar unit = units[i];
-      if (unit < same_ascii_.size() && same_ascii_[unit]) {
-        out[i] = static_cast<char>(unit);
+      if (unit < low_unit_bytes_.size()) {
+        if (low_unit_bytes_[unit] < 0) return -1;
+        out[i] = static_cast<char>(low_unit_bytes_[unit]);
         continue;
       }
       const auto found = std::lower_bound(unit_bytes_.begin(), unit_bytes_.end(),
@@ -157,7 +152,7 @@ std::int64_t EncodingConverter::decode(const char* bytes, std::int64_t length, Z
   std::int64_t count = 0;
   for (; count < length; ++count) {
     const auto byte = static_cast<unsigned char>(bytes[count]);
-    if (byte >= same_ascii_.size() || !same_ascii_[byte]) break;
+    if (!sameAscii(byte)) break;
     units[count] = byte;
   }
   // The rest in as few calls as its bytes allow: each byte that starts no character
@@ -184,8 +179,7 @@ std::int64_t EncodingConverter::bytesOf(const char* bytes, std::int64_t length,
                                         std::int64_t units) {
   if (single_byte_) return units;
   std::int64_t at = 0;
-  while (at < units && static_cast<unsigned char>(bytes[at]) < same_ascii_.size() &&
-         same_ascii_[static_cast<unsigned char>(bytes[at])]) {
+  while (at < units && sameAscii(static_cast<unsigned char>(bytes[at]))) {
     ++at;
   }
   // One character at a time from the first that is not plain ASCII: iconv stops with

@@ -38,9 +38,18 @@ class EncodingConverter {
   bool open(const EncodingInfo& encoding);
   void close();
 
-  // Whether every unit is an ASCII character that this encoding writes as the byte of
-  // the same value, so that the text's bytes are its units.
-  bool plainAscii(const ZQChar* units, std::int64_t count) const;
+  // Writes units[0, count) to `out` and returns true when every unit is a character
+  // below U+0100 that the encoding writes as one byte: the common text, converted
+  // without a call into iconv. Otherwise returns false having written nothing.
+  bool narrow(const ZQChar* units, std::int64_t count, char* out) const {
+    for (std::int64_t i = 0; i < count; ++i) {
+      if (units[i] >= low_unit_bytes_.size() || low_unit_bytes_[units[i]] < 0) return false;
+    }
+    for (std::int64_t i = 0; i < count; ++i) {
+      out[i] = static_cast<char>(low_unit_bytes_[units[i]]);
+    }
+    return true;
+  }
 
   // Writes units[0, count) in the encoding to `out`, which has room for
   // kMaxBytesPerUnit * count bytes, and returns the bytes written; -1 when a unit is
@@ -52,6 +61,10 @@ class EncodingConverter {
   // one at the end, decodes alone as U+FFFD.
   std::int64_t decode(const char* bytes, std::int64_t length, ZQChar* units);
 
+  // The character each byte is alone, U+FFFD for one that starts or continues a
+  // longer character or starts none.
+  const std::array<ZQChar, 256>& byteCharacters() const { return byte_units_; }
+
   // The bytes from which decode() takes the first `units` units of bytes[0, length).
   std::int64_t bytesOf(const char* bytes, std::int64_t length, std::int64_t units);
 
@@ -60,14 +73,21 @@ class EncodingConverter {
 
  private:
   void learnSingleBytes();
+  // Whether byte b and code point b are one character (not 0x5C or 0x7E in every
+  // Japanese encoding).
+  bool sameAscii(unsigned byte) const {
+    return byte < 0x80 && low_unit_bytes_[byte] == static_cast<std::int16_t>(byte);
+  }
 
   iconv_t to_bytes_ = reinterpret_cast<iconv_t>(-1);
   iconv_t from_bytes_ = reinterpret_cast<iconv_t>(-1);
-  std::array<bool, 128> same_ascii_{};  // byte b and code point b are one character
+  // The byte of each character below U+0100 that has a form of one byte; -1 for
+  // the others.
+  std::array<std::int16_t, 256> low_unit_bytes_{};
   // Every byte is a whole character (or none): the Latin sets, windows-1256.
   bool single_byte_ = false;
-  std::array<ZQChar, 256> byte_units_{};  // single-byte: each byte's character
-  // Single-byte: the byte of each character outside the plain ASCII ones, by character.
+  std::array<ZQChar, 256> byte_units_{};  // each byte's character alone
+  // Single-byte: the byte of each character from U+0100 on that has one, by character.
   std::vector<std::pair<ZQChar, unsigned char>> unit_bytes_;
 };
 

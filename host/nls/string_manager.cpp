@@ -77,8 +77,8 @@ Status stringFromDouble(StringManager* manager, LocaleHandle* locale, std::int32
     format(length, &length);
   }
   EncodingConverter& converter = stateOf(manager).converter;
-  if (status != ZQ_NLS_FMT_TRUNCATE && converter.plainAscii(units, length)) {
-    std::copy_n(units, length, out);  // `length` <= `room` <= `capacity`
+  // `length` <= `room` <= `capacity`
+  if (status != ZQ_NLS_FMT_TRUNCATE && converter.narrow(units, length, out)) {
     if (out_length != nullptr) *out_length = length;
     return status;
   }
@@ -118,8 +118,14 @@ Status stringToDouble(StringManager* manager, LocaleHandle* locale, const char* 
   ParsedDouble parsed{ZQ_NLS_INVALID_VALUE, kMissing, 0};
   if (manager != nullptr && locale != nullptr && length >= 0 &&
       (text != nullptr || length == 0)) {
-    parsed = parseEncoded(stateOf(manager).converter, localeDataOf(locale), text, length,
-                          static_cast<std::uint32_t>(options));
+    // A plain number is read from the bytes; any other text is decoded first.
+    EncodingConverter& converter = stateOf(manager).converter;
+    const LocaleData& data = localeDataOf(locale);
+    const auto flags = static_cast<std::uint32_t>(options);
+    if (!parsePlainBytes(data, reinterpret_cast<const unsigned char*>(text), length,
+                         converter.byteCharacters(), flags, parsed)) {
+      parsed = parseEncoded(converter, data, text, length, flags);
+    }
   }
   if (value != nullptr) *value = parsed.value;
   if (used != nullptr) *used = parsed.consumed;

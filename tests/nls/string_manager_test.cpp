@@ -87,6 +87,7 @@ TEST_F(StringManagerTest, ReadsTextInTheEncodingCountingBytes) {
   } rows[] = {
       {20, "1\xC2\xA0" "234,5", ZQ_OK, 1234.5, 8},
       {28, "-12\xA0" "345 ", ZQ_OK, -12345, 7},
+      {60, "-12\xA0" "345,5", ZQ_OK, -12345.5, 9},  // read in place: a byte a character
       {20, "1\xC2\xA0" "2x", ZQ_NLS_BAD_NUM, 0, 4},  // the unit at 3 is byte 4
       {20, "7\xFF", ZQ_NLS_BAD_NUM, 0, 1},           // no character starts at 0xFF
       {138, "908123", ZQ_OK, 908123, 6},
