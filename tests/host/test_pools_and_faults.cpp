@@ -62,26 +62,17 @@ TEST(KernelPools, DestroyReportsAndFreesEveryObjectStillAlive) {
   }
 }
 
-TEST(KernelFaults, CountdownFiresOnceOnTheNamedCall) {
+// A fault fires on the named call and only then: the suites' fault rows count on it
+// (Sanity2Host's one failure, PerfSuiteRun's start and end times). Here the switches.
+TEST(KernelFaults, ZeroDisarmsAndUnknownFaultsAreIgnored) {
   zq::KernelHandle* kernel = makeKernel();
   const zq::PoolParms parms{};
-  zqhostInjectFault(kernel, ZQHOST_FAULT_CREATE_POOL, 2);
-  zq::MemoryPool* first = kernel->CreatePool(kernel, &parms, 0, "1");
-  EXPECT_NE(first, nullptr);
-  EXPECT_EQ(kernel->CreatePool(kernel, &parms, 0, "2"), nullptr);
-  zq::MemoryPool* third = kernel->CreatePool(kernel, &parms, 0, "3");
-  EXPECT_NE(third, nullptr) << "a fault fires once";
-
-  zqhostInjectFault(kernel, ZQHOST_FAULT_ALLOCATE_MEMORY, 1);
-  EXPECT_EQ(first->AllocateMemory(first, 4, 0), nullptr);
-  EXPECT_NE(first->AllocateMemory(first, 4, 0), nullptr);
-  zqhostInjectFault(kernel, ZQHOST_FAULT_ALLOCATE_MEMORY, 1);
-  zqhostInjectFault(kernel, ZQHOST_FAULT_ALLOCATE_MEMORY, 0);
-  EXPECT_NE(first->AllocateMemory(first, 4, 0), nullptr) << "0 disarms";
-  zqhostInjectFault(kernel, 99, 1);  // unknown faults are ignored
-
-  first->DestroyPool(first);
-  third->DestroyPool(third);
+  zqhostInjectFault(kernel, ZQHOST_FAULT_CREATE_POOL, 1);
+  zqhostInjectFault(kernel, ZQHOST_FAULT_CREATE_POOL, 0);
+  zqhostInjectFault(kernel, 99, 1);
+  zq::MemoryPool* pool = kernel->CreatePool(kernel, &parms, 0, "1");
+  ASSERT_NE(pool, nullptr) << "0 disarms";
+  pool->DestroyPool(pool);
   EXPECT_EQ(zqhostDestroy(kernel), 0);
 }
 
