@@ -1,4 +1,4 @@
-// A kernel of the test's own making: pools that count, and switchable failures.
+// A kernel of the test's own making: pools that count.
 #pragma once
 
 #include <cstdint>
@@ -15,16 +15,11 @@ struct FakePool {
   MemoryPool abi{};
   struct FakeKernel* owner = nullptr;
   std::vector<void*> blocks;
-  bool destroyed = false;
 };
 
 struct FakeKernel {
   KernelHandle abi{};
-  bool fail_create_pool = false;
-  bool fail_allocate = false;
-  int pools_created = 0;
   int pools_destroyed = 0;
-  int allocations = 0;
   std::string last_pool_name;
   std::vector<FakePool*> pools;
 
@@ -33,21 +28,17 @@ struct FakeKernel {
                         const char* name) -> MemoryPool* {
       auto* self = reinterpret_cast<FakeKernel*>(k);
       self->last_pool_name = name != nullptr ? name : "";
-      if (self->fail_create_pool) return nullptr;
       auto* pool = new FakePool;
       pool->owner = self;
       pool->abi.DestroyPool = [](MemoryPool* p) -> std::int64_t {
         auto* fp = reinterpret_cast<FakePool*>(p);
         for (void* b : fp->blocks) std::free(b);
         fp->blocks.clear();
-        fp->destroyed = true;
         ++fp->owner->pools_destroyed;
         return 0;
       };
       pool->abi.AllocateMemory = [](MemoryPool* p, std::uint64_t size, std::uint64_t) -> void* {
         auto* fp = reinterpret_cast<FakePool*>(p);
-        ++fp->owner->allocations;
-        if (fp->owner->fail_allocate) return nullptr;
         // Garbage-filled, so a factory that forgets to zero its record is caught.
         void* block = std::malloc(size == 0 ? 1 : size);
         auto* bytes = static_cast<unsigned char*>(block);
@@ -56,7 +47,6 @@ struct FakeKernel {
         return block;
       };
       self->pools.push_back(pool);
-      ++self->pools_created;
       return &pool->abi;
     };
   }

@@ -9,34 +9,20 @@
 namespace zq::harness {
 namespace {
 
-TEST(Options, DefaultsRunEverySuiteWithoutAPerfLocale) {
-  const ParsedOptions parsed = parseOptions({});
-  ASSERT_EQ(parsed.error, "");
-  EXPECT_EQ(parsed.options.run_code, "01");
-  EXPECT_EQ(suitesToRun(parsed.options).size(), 5u);
-  EXPECT_EQ(suiteStateFor(parsed.options).perf_locale_given, 0);
-}
-
 TEST(Options, EveryOptionReachesTheStateInBothSpellings) {
   const ParsedOptions parsed = parseOptions(
       {"--lib", "/x/libe.so", "--suite=perf", "--mask", "0x1F", "--verbose", "--no-verify",
        "--run-code=Q7", "--out", "out/d", "--perf-iterations", "-3", "--perf-routine=5",
        "--perf-encoding", "60", "--perf-locale", "fr_FR", "--decimal-conversion=compatible"});
   ASSERT_EQ(parsed.error, "");
+  // The fixture's checks in the ZqtestRun cases see the library, output directory, suite,
+  // mask, run code, no-verify flag and perf selectors arrive; here what they cannot see.
   const HarnessOptions& o = parsed.options;
-  EXPECT_EQ(o.library_path, "/x/libe.so");
-  EXPECT_EQ(suitesToRun(o), std::vector<SuiteSlot>{SuiteSlot::Perf});
   EXPECT_EQ(o.run_code, "Q7");
-  EXPECT_EQ(o.output_dir, "out/d");
   EXPECT_EQ(o.decimal_conversion, 1);
   const SuiteState state = suiteStateFor(o);
-  EXPECT_EQ(state.selection_mask, 0x1Fu);
   EXPECT_EQ(state.verbose, 1);
-  EXPECT_EQ(state.no_verify, 1);
   EXPECT_EQ(state.perf_iterations, -3);
-  EXPECT_EQ(state.perf_routine, 5);
-  EXPECT_EQ(state.perf_encoding, 60);
-  EXPECT_EQ(std::u32string(state.perf_locale, state.perf_locale + 5), U"fr_FR");
   // Each flag sets its own word only.
   EXPECT_EQ(suiteStateFor(parseOptions({"--verbose"}).options).no_verify, 0);
   EXPECT_EQ(suiteStateFor(parseOptions({"--no-verify"}).options).verbose, 0);
@@ -47,7 +33,6 @@ TEST(Options, EveryOptionReachesTheStateInBothSpellings) {
 
 TEST(Options, BadUsageIsRejectedWithAMessageNamingTheProblem) {
   const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
-      {{"--frobnicate"}, "unknown option '--frobnicate'"},
       {{"--mask"}, "--mask needs a value"},
       {{"--lib", "--verbose"}, "--lib needs a value"},
       {{"--verbose=1"}, "--verbose takes no value"},

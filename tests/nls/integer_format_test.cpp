@@ -1,5 +1,4 @@
 // Integer and pointer formatting through the locale handle's words 40-44.
-#include <charconv>
 #include <climits>
 #include <random>
 
@@ -18,13 +17,6 @@ Status callAs(LocaleHandle* l, std::uint64_t value, std::int32_t width, std::int
               std::uint32_t options, ZQChar* buffer, std::int64_t capacity, std::int64_t* length) {
   return (l->*kWord)(l, static_cast<T>(value), width, precision,
                      static_cast<std::int32_t>(options), buffer, capacity, length);
-}
-
-// The decimal text of `value` cut to T, from std::to_chars.
-template <typename T>
-std::string referenceDigits(std::uint64_t value) {
-  char digits[24];
-  return std::string(digits, std::to_chars(digits, digits + 24, static_cast<T>(value)).ptr);
 }
 
 // One integer format operation, and the independent conversion of its values.
@@ -154,17 +146,6 @@ TEST_F(IntegerFormatTest, PointerIsNilOrUpperCaseHexadecimal) {
   EXPECT_EQ(pointer(0xDEF34, 10, LOCALE_NFMT_PADWITHZERO), ok(U"0x000DEF34"));
   EXPECT_EQ(pointer(0xDEF34, 0, LOCALE_NFMT_GROUP | LOCALE_NFMT_ADDSIGN | LOCALE_NFMT_HEX),
             ok(U"0xDEF34"));
-}
-
-// `digits` (an optional '-', then digits) grouped by threes with `separator` (0: none).
-std::u32string grouped(const std::string& digits, char32_t separator) {
-  std::u32string out;
-  const std::size_t first = digits[0] == '-' ? 1 : 0;
-  for (std::size_t i = 0; i < digits.size(); ++i) {
-    if (separator != 0 && i > first && (digits.size() - i) % 3 == 0) out += separator;
-    out += static_cast<char32_t>(digits[i]);
-  }
-  return out;
 }
 
 // Random values of every magnitude, through every operation and every locale, grouped

@@ -1,5 +1,4 @@
 // Integer parsing through the locale handle's eight parsers (words 51-54, 64, 65, 68, 69).
-#include <charconv>
 #include <random>
 #include <utility>
 
@@ -124,7 +123,7 @@ TEST_F(IntegerParseTest, SpaceGroupingInBlankGroupingLocales) {
 }
 
 // Random values of every magnitude, signed and unsigned, written by std::to_chars plain
-// and grouped by threes with the locale's no-break space.
+// and grouped by threes with the locale's no-break space (as the formatter test groups).
 TEST_F(IntegerParseTest, DecimalTextsOfEveryLengthAreReadBack) {
   LocaleHandle* l = locale(U"fr_FR");
   ASSERT_NE(l, nullptr);
@@ -133,14 +132,9 @@ TEST_F(IntegerParseTest, DecimalTextsOfEveryLengthAreReadBack) {
     const std::uint64_t value = random() >> (random() % 64);
     const bool is_signed = i % 2 == 0;
     const bool group = i % 4 < 2;
-    char digits[24];
-    char* end = is_signed ? std::to_chars(digits, digits + 24, static_cast<std::int64_t>(value)).ptr
-                          : std::to_chars(digits, digits + 24, value).ptr;
-    std::u32string text;
-    for (char* d = digits; d != end; ++d) {
-      if (group && d != digits && d[-1] != '-' && (end - d) % 3 == 0) text += kNbsp;
-      text += static_cast<char32_t>(*d);
-    }
+    const std::u32string text = grouped(
+        is_signed ? referenceDigits<std::int64_t>(value) : referenceDigits<std::uint64_t>(value),
+        group ? kNbsp : 0);
     const Row row{is_signed ? kIntmax : kUintmax, text, group ? kSpaceGroups : 0, {}};
     ASSERT_EQ(parseRow(l, row), (Parsed{ZQ_OK, static_cast<std::int64_t>(text.size()), value}))
         << readable(text);

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -18,6 +19,24 @@ inline std::uint64_t bits(std::int64_t value) { return static_cast<std::uint64_t
 
 inline const ZQChar* units(const std::u32string& text) {
   return reinterpret_cast<const ZQChar*>(text.data());
+}
+
+// The decimal text of `value` cut to T, from std::to_chars.
+template <typename T>
+std::string referenceDigits(std::uint64_t value) {
+  char digits[24];
+  return std::string(digits, std::to_chars(digits, digits + 24, static_cast<T>(value)).ptr);
+}
+
+// `digits` (an optional '-', then digits) grouped by threes with `separator` (0: none).
+inline std::u32string grouped(const std::string& digits, char32_t separator) {
+  std::u32string out;
+  const std::size_t first = digits[0] == '-' ? 1 : 0;
+  for (std::size_t i = 0; i < digits.size(); ++i) {
+    if (separator != 0 && i > first && (digits.size() - i) % 3 == 0) out += separator;
+    out += static_cast<char32_t>(digits[i]);
+  }
+  return out;
 }
 
 // `text` with every U+00A0 written as '_', so failures print readably.

@@ -107,17 +107,10 @@ TEST_F(StringManagerTest, ReadsTextInTheEncodingCountingBytes) {
   }
 }
 
-TEST_F(StringManagerTest, FaultsAndLeftoverManagers) {
-  zqhostInjectFault(kernel_, ZQHOST_FAULT_SM_CREATE, 1);
+// A manager left alive is freed and counted by the host's end. (The fault walk and
+// PerfSuiteRun's rows fail its create, destroy and encoding calls.)
+TEST_F(StringManagerTest, LeftoverManagersAreCountedAtTheEnd) {
   StringManager* m = nullptr;
-  EXPECT_EQ(nls()->zqnlsSMCreate(nls(), 20, 0, &m), ZQ_NLS_INVALID_VALUE);
-  zqhostInjectFault(kernel_, ZQHOST_FAULT_SM_DESTROY, 1);
-  m = manager(28);
-  EXPECT_EQ(m->zqnlsSMDestroy(m), ZQ_NLS_INVALID_VALUE);  // still freed
-  zqhostInjectFault(kernel_, ZQHOST_FAULT_GET_ENCODING_PROPERTIES, 1);
-  EncodingProperties properties{};
-  EXPECT_EQ(nls()->zqnlsGetEncodingProperties(nls(), 20, &properties), ZQ_NLS_INVALID_VALUE);
-  // A manager left alive is freed and counted by the host's end.
   auto* other = static_cast<KernelHandle*>(zqhostCreate());
   other->nls->zqnlsSMCreate(other->nls, 125, 0, &m);
   EXPECT_EQ(zqhostDestroy(other), 1);

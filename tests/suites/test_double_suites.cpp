@@ -87,22 +87,6 @@ TEST(IeeeConvMode, NoVerifyOrNoModeChainLeavesTheWordAlone) {
   EXPECT_TRUE(chainless.said(banner(U"reset DECIMALCONV = COMPATIBLE")));
 }
 
-TEST(IeeeConvHost, PassesFromEitherModeAndLeavesTheWordAsFound) {
-  for (const std::int32_t start : {0, 1}) {
-    for (const std::uint8_t no_verify : {0, 1}) {
-      void* kernel = zqhostCreate();
-      zqhostSetDecimalConversionMode(kernel, start);
-      SuiteRun r;
-      r.state.no_verify = no_verify;
-      r.entry(zqvnleIEEEConv, static_cast<zq::KernelHandle*>(kernel));
-      EXPECT_EQ(r.result, 0);
-      EXPECT_EQ(r.recorder.failures(), 0u) << "start " << start << ", no-verify " << +no_verify;
-      EXPECT_EQ(zqhostGetDecimalConversionMode(kernel), start);
-      EXPECT_EQ(zqhostDestroy(kernel), 0);
-    }
-  }
-}
-
 TEST(IeeeConvMismatch, LinesNameTheVectorAndLocaleAndDumpTheUnits) {
   SuiteRun r;
   r.host.script.decimal = false;

@@ -29,6 +29,8 @@ std::vector<std::vector<RecordedCheck>> records(const SuiteRun& run) {
   return out;
 }
 
+// That every check passes on the stand-in host is the fault walk's clean runs and the
+// end-to-end run; here the steps, the banner and the journal of a clean run.
 TEST(SanityHost, EveryCheckPassesInStepOrderAfterOneBanner) {
   const struct {
     zq::SuiteEntryFn entry;
@@ -62,8 +64,6 @@ TEST(SanityHost, EveryCheckPassesInStepOrderAfterOneBanner) {
     SuiteRun run;
     run.entry(suite.entry, host.kernel);
     const std::u32string name = suite.name;
-    EXPECT_EQ(run.result, 0);
-    EXPECT_EQ(run.recorder.failures(), 0u) << run.explanations();
     std::vector<std::u32string> steps = {U"zqGetHandle: get the main ZQ handle",
                                          U"zqExtensionLoad:Get the zq NLS handle"};
     steps.insert(steps.end(), suite.steps.begin(), suite.steps.end());
@@ -82,7 +82,6 @@ TEST(Sanity1Scripted, ARecordWhoseLocaleFailsIsSkippedUnderItsOwnNumber) {
   SuiteRun run;
   run.host.script.locales_left = 1;  // only the first record gets its locale
   run.entry(zqvnleSanity1);
-  EXPECT_EQ(run.result, 0);
   const auto all = records(run);
   ASSERT_GT(all.size(), 100u);
   for (std::size_t i = 1; i < all.size(); ++i) EXPECT_EQ(all[i].size(), 1u) << i;
@@ -102,7 +101,6 @@ TEST(Sanity1Scripted, FailedDestroyIsReportedPerRecordAndTheRunGoesOn) {
   SuiteRun run;
   run.host.script.destroy_status = zq::ZQ_NLS_INVALID_VALUE;
   run.entry(zqvnleSanity1);
-  EXPECT_EQ(run.result, 0);
   const std::size_t count = records(run).size();
   EXPECT_EQ(run.messages(U"zqnlsLocaleDestroy failed"), count);
   const std::u32string line = U"zqnlsLocaleDestroy Failed to destroy locale handle for test ";
@@ -135,8 +133,7 @@ TEST(Sanity1Scripted, FormatMismatchesAreExplainedWithinTheBuffer) {
   EXPECT_EQ(run.messages(U"incorrect converted length for pointer format"), 12u);
   EXPECT_EQ(run.journal.countStartingWith(U"zqnlsLocaleUintfastFormat TEST"), 0u);
   EXPECT_EQ(run.journal.countStartingWith(U"zqnlsLocalePointerFormat TEST"), 0u);
-  // One flush, after the last line.
-  EXPECT_EQ(run.journal.flushes, 1);
+  // The one flush (SanityHost) comes after the last line.
   EXPECT_EQ(run.journal.lines_at_first_flush, run.journal.lines.size());
 }
 
