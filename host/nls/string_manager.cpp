@@ -3,7 +3,6 @@
 #include "host/nls/string_manager.h"
 
 #include <algorithm>
-#include <bit>
 #include <cstring>
 #include <memory>
 #include <new>
@@ -24,8 +23,6 @@ struct StringManagerState {
 };
 
 namespace {
-
-const double kMissing = std::bit_cast<double>(std::uint64_t{0xFFFFFE0000000000});
 
 // Texts up to this many units are converted on the stack.
 constexpr std::int64_t kStackUnits = 256;
@@ -115,7 +112,7 @@ ParsedDouble parseEncoded(EncodingConverter& converter, const LocaleData& locale
 Status stringToDouble(StringManager* manager, LocaleHandle* locale, const char* text,
                       std::int64_t length, std::int32_t options, double* value,
                       std::int64_t* used) {
-  ParsedDouble parsed{ZQ_NLS_INVALID_VALUE, kMissing, 0};
+  ParsedDouble parsed{ZQ_NLS_INVALID_VALUE, kMissingValue, 0};
   if (manager != nullptr && locale != nullptr && length >= 0 &&
       (text != nullptr || length == 0)) {
     // A plain number is read from the bytes; any other text is decoded first.
