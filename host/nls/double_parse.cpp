@@ -30,8 +30,6 @@ double missingValue(ZQChar code) {
   return std::bit_cast<double>(top << 40);
 }
 
-const double kMissing = missingValue('.');
-
 bool isDigit(ZQChar unit) { return unit - ZQChar{'0'} <= 9; }
 
 bool isMissingCode(ZQChar unit) { return unit == '_' || (unit | 0x20) - ZQChar{'a'} <= 25; }
@@ -82,8 +80,8 @@ class Significand {
     if (size_ == 0) return ParsedDouble{ZQ_OK, negative ? -0.0 : 0.0, 0};
     // The value lies in [10^(scale - 1), 10^scale).
     const std::int64_t scale = point_ + exponent;
-    if (scale > 310) return ParsedDouble{ZQ_NLS_OVERFLOW, kMissing, 0};
-    if (scale < -310) return ParsedDouble{ZQ_NLS_UNDERFLOW, kMissing, 0};
+    if (scale > 310) return ParsedDouble{ZQ_NLS_OVERFLOW, kMissingValue, 0};
+    if (scale < -310) return ParsedDouble{ZQ_NLS_UNDERFLOW, kMissingValue, 0};
     char* end = ascii_ + size_;
     if (tail_nonzero_) *end++ = '1';
     // An integer and a power of ten: the form the conversion reads fastest.
@@ -94,12 +92,12 @@ class Significand {
     double value = 0;
     const std::from_chars_result result = std::from_chars(ascii_, end, value);
     if (result.ec == std::errc::result_out_of_range) {
-      return ParsedDouble{scale > 0 ? ZQ_NLS_OVERFLOW : ZQ_NLS_UNDERFLOW, kMissing, 0};
+      return ParsedDouble{scale > 0 ? ZQ_NLS_OVERFLOW : ZQ_NLS_UNDERFLOW, kMissingValue, 0};
     }
     assert(result.ec == std::errc() && result.ptr == end);
-    if (std::isinf(value)) return ParsedDouble{ZQ_NLS_OVERFLOW, kMissing, 0};
+    if (std::isinf(value)) return ParsedDouble{ZQ_NLS_OVERFLOW, kMissingValue, 0};
     if (value < std::numeric_limits<double>::min()) {
-      return ParsedDouble{ZQ_NLS_UNDERFLOW, kMissing, 0};
+      return ParsedDouble{ZQ_NLS_UNDERFLOW, kMissingValue, 0};
     }
     return ParsedDouble{ZQ_OK, negative ? -value : value, 0};
   }
@@ -175,7 +173,7 @@ ParsedDouble endedAt(ParsedDouble parsed, const ZQChar* text, const ZQChar* stop
                      const ZQChar* end) {
   parsed.consumed = stop - text;
   if (parsed.status != ZQ_OK || onlyBlanks(stop, end)) return parsed;
-  return ParsedDouble{ZQ_NLS_BAD_NUM, kMissing, parsed.consumed};
+  return ParsedDouble{ZQ_NLS_BAD_NUM, kMissingValue, parsed.consumed};
 }
 
 // Steps 4 to 7 for the number at `at`, after its sign: the general path, kept out
@@ -185,7 +183,7 @@ ParsedDouble endedAt(ParsedDouble parsed, const ZQChar* text, const ZQChar* stop
                                            const ZQChar* text, const ZQChar* at,
                                            const ZQChar* end, bool negative) {
   const auto badAt = [text](const ZQChar* stop) {
-    return ParsedDouble{ZQ_NLS_BAD_NUM, kMissing, stop - text};
+    return ParsedDouble{ZQ_NLS_BAD_NUM, kMissingValue, stop - text};
   };
   Significand significand;
   bool any_digit = false;
@@ -248,7 +246,7 @@ template <typename Unit, typename UnitOf>
   if constexpr (!kUnits) {
     if (missing) return false;
   } else if (at == end) {
-    parsed = ParsedDouble{ZQ_OK, kMissing, length};
+    parsed = ParsedDouble{ZQ_OK, kMissingValue, length};
     return true;
   } else if (missing) {
     ++at;
@@ -314,7 +312,7 @@ namespace {
 // Word 91; word 50 is the same with no options.
 Status bufferToDoubleWithOptions(LocaleHandle* handle, const ZQChar* text, std::int64_t length,
                                  std::int32_t options, double* value, std::int64_t* consumed) {
-  ParsedDouble parsed{ZQ_NLS_INVALID_VALUE, kMissing, 0};
+  ParsedDouble parsed{ZQ_NLS_INVALID_VALUE, kMissingValue, 0};
   if (handle != nullptr && length >= 0 && (text != nullptr || length == 0)) {
     parsed = parseUnits(localeDataOf(handle), text, length, static_cast<std::uint32_t>(options));
   }

@@ -48,12 +48,16 @@
 #pragma once
 
 #include <array>
+#include <bit>
 #include <cstdint>
 
 #include "host/nls/locale_data.h"
 #include "zq/types.h"
 
 namespace zq::host {
+
+// The ordinary missing value, a NaN: what every status but ZQ_OK gives.
+inline constexpr double kMissingValue = std::bit_cast<double>(std::uint64_t{0xFFFFFE0000000000});
 
 struct ParsedDouble {
   Status status;

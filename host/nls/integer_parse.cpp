@@ -48,8 +48,7 @@ struct DigitString {
 // blank between two digits belongs to the string, and so does one after its last digit,
 // which ends it.
 template <int kBase>
-DigitString readDigits(const ZQChar* p, const ZQChar* end,
-                                                     bool grouping) {
+DigitString readDigits(const ZQChar* p, const ZQChar* end, bool grouping) {
   const ZQChar* start = p;
   std::uint64_t value = 0;
   std::int64_t blanks = 0;
@@ -71,8 +70,7 @@ DigitString readDigits(const ZQChar* p, const ZQChar* end,
 // The value of the digits in [p, end) (group blanks skipped), or false once it passes
 // `limit`.
 template <int kBase>
-bool valueWithin(const ZQChar* p, const ZQChar* end, std::uint64_t limit,
-                                   std::uint64_t& value) {
+bool valueWithin(const ZQChar* p, const ZQChar* end, std::uint64_t limit, std::uint64_t& value) {
   value = 0;
   for (; p != end; ++p) {
     const int digit = digitValue<kBase>(*p);
@@ -249,7 +247,6 @@ ParsedInteger parseInteger(const LocaleData& locale, const ZQChar* text, std::in
   if (!fits) status = ZQ_NLS_OVERFLOW;
   return ParsedInteger{status, fits ? digits.value : 0, negative && fits, p - text};
 }
-
 
 void installIntegerParsers(LocaleHandle& table) {
   table.zqnlsLocaleBufferToIntfast = parseAs<std::int32_t>;

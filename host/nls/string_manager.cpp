@@ -3,7 +3,6 @@
 #include "host/nls/string_manager.h"
 
 #include <algorithm>
-#include <bit>
 #include <cstring>
 #include <memory>
 #include <new>
@@ -17,27 +16,18 @@
 namespace zq::host {
 
 struct StringManagerState {
-  StringManager abi;  // must stay first: callers see only this table
+  StringManager abi;  // word 0 points back here
   NlsService* service;
-  const EncodingInfo* encoding;
   EncodingConverter converter;
 };
 
 namespace {
-
-const double kMissing = std::bit_cast<double>(std::uint64_t{0xFFFFFE0000000000});
 
 // Texts up to this many units are converted on the stack.
 constexpr std::int64_t kStackUnits = 256;
 
 StringManagerState& stateOf(StringManager* manager) {
   return *ownerOf<StringManagerState>(manager);
-}
-
-// The locale's number symbols and the decimal-conversion mode its kernel is in now.
-const NumberSymbols& symbolsOf(LocaleHandle* locale) { return localeDataOf(locale).number; }
-DecimalMode modeOf(LocaleHandle* locale) {
-  return decimalModeOf(kernelOf(locale));
 }
 
 Status stringManagerDestroy(StringManager* manager) {
@@ -64,9 +54,10 @@ Status stringFromDouble(StringManager* manager, LocaleHandle* locale, std::int32
   ZQChar units[kMaxTextUnits];
   const std::int64_t room = std::min(capacity, kMaxTextUnits);
   const auto format = [&](std::int64_t units_room, std::int64_t* length) {
-    return formatDouble(symbolsOf(locale), modeOf(locale), value, width, precision,
-                        static_cast<std::uint32_t>(options), nullptr, units, units_room,
-                        length);
+    // The decimal-conversion mode the locale's kernel is in now.
+    return formatDouble(localeDataOf(locale).number, decimalModeOf(kernelOf(locale)), value,
+                        width, precision, static_cast<std::uint32_t>(options), nullptr, units,
+                        units_room, length);
   };
   std::int64_t length = 0;
   Status status = format(room, &length);
@@ -115,7 +106,7 @@ ParsedDouble parseEncoded(EncodingConverter& converter, const LocaleData& locale
 Status stringToDouble(StringManager* manager, LocaleHandle* locale, const char* text,
                       std::int64_t length, std::int32_t options, double* value,
                       std::int64_t* used) {
-  ParsedDouble parsed{ZQ_NLS_INVALID_VALUE, kMissing, 0};
+  ParsedDouble parsed{ZQ_NLS_INVALID_VALUE, kMissingValue, 0};
   if (manager != nullptr && locale != nullptr && length >= 0 &&
       (text != nullptr || length == 0)) {
     // A plain number is read from the bytes; any other text is decoded first.
@@ -170,7 +161,6 @@ Status stringManagerCreate(NlsHandle* nls, std::int32_t encoding, Word /*reserve
     return ZQ_NLS_INVALID_VALUE;
   }
   manager->service = &service;
-  manager->encoding = info;
   manager->abi.zqnlsSMDestroy = stringManagerDestroy;
   installStringConversions(manager->abi);
   if (service.kernel->corruption != ZQHOST_CORRUPT_NONE) installResultCorruption(manager->abi);
