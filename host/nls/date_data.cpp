@@ -493,12 +493,11 @@ constexpr bool isSound(const DateLocale& r) {
       noneStartsBlank(w.quarters) && noneStartsBlank(w.quarter_abbreviations) &&
       noneStartsBlank(w.week_marks);
   return no_blank_starts && noneEmpty(n.months) && noneEmpty(n.month_abbreviations) &&
-         noneEmpty(n.weekdays) &&
-         noneEmpty(n.day_periods) && noneEmpty(w.quarters) &&
-         noneEmpty(w.quarter_abbreviations) && !w.week_marks[0].empty() && weeks_sound && dateOnly(r.short_date) && dateOnly(r.medium_date) &&
-         dateOnly(r.long_date) && fits(r.datetime) && r.datetime.hasDate() &&
-         r.datetime.hasTime() && timeOnly(r.time12, DateField::kHourOfHalfDay) &&
-         timeOnly(r.time24, DateField::kHour);
+         noneEmpty(n.weekdays) && noneEmpty(n.day_periods) && noneEmpty(w.quarters) &&
+         noneEmpty(w.quarter_abbreviations) && !w.week_marks[0].empty() && weeks_sound &&
+         dateOnly(r.short_date) && dateOnly(r.medium_date) && dateOnly(r.long_date) &&
+         fits(r.datetime) && r.datetime.hasDate() && r.datetime.hasTime() &&
+         timeOnly(r.time12, DateField::kHourOfHalfDay) && timeOnly(r.time24, DateField::kHour);
 }
 static_assert(std::all_of(std::begin(kDateLocales), std::end(kDateLocales), isSound));
 

@@ -317,8 +317,9 @@ bool readTimeItems(Scanner& s, TimeItems& t) {
     const std::int64_t before = s.at();
     s.skipBlanks();
     const Token joint = s.peek();
-    const bool joins = isWord(joint, kTimeMarkWord) ||
-                       (joint.kind == TokenKind::kSeparator && (joint.unit == ':' || joint.unit == '.'));
+    const bool joins =
+        isWord(joint, kTimeMarkWord) ||
+        (joint.kind == TokenKind::kSeparator && (joint.unit == ':' || joint.unit == '.'));
     if (joins) {
       s.take(joint);
       s.skipBlanks();

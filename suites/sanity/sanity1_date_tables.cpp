@@ -19,14 +19,6 @@
 namespace zq::sanity {
 namespace {
 
-constexpr ZQChar kDeDe[] = {'d', 'e', '_', 'D', 'E', 0};
-constexpr ZQChar kEsEs[] = {'e', 's', '_', 'E', 'S', 0};
-constexpr ZQChar kFrFr[] = {'f', 'r', '_', 'F', 'R', 0};
-constexpr ZQChar kHeIl[] = {'h', 'e', '_', 'I', 'L', 0};
-constexpr ZQChar kJaJp[] = {'j', 'a', '_', 'J', 'P', 0};
-constexpr ZQChar kRuRu[] = {'r', 'u', '_', 'R', 'U', 0};
-constexpr std::int64_t kLocaleLength = 5;
-
 template <class Record>
 constexpr void expect(Record& r, const char32_t* expected, std::int64_t capacity,
                       Status status) {

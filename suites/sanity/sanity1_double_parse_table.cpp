@@ -11,15 +11,13 @@
 namespace zq::sanity {
 namespace {
 
-constexpr ZQChar kEnUs[] = {'e', 'n', '_', 'U', 'S', 0};
-
 // A record of the en_US locale. A text or length too long for the field fails to
 // compile.
 constexpr BufferToDoubleRecord row(const char32_t* input, std::int64_t input_length,
                                    double value, std::int64_t consumed, Status status) {
   BufferToDoubleRecord r{};
   r.locale = kEnUs;
-  r.locale_length = 5;
+  r.locale_length = kLocaleLength;
   std::int64_t n = 0;
   for (; input[n] != 0; ++n) r.inputbuf[n] = static_cast<ZQChar>(input[n]);
   r.input_length = input_length <= kEntryUnits ? input_length : throw "input beyond the field";

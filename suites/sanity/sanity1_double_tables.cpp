@@ -20,8 +20,6 @@
 namespace zq::sanity {
 namespace {
 
-constexpr ZQChar kArSy[] = {'a', 'r', '_', 'S', 'Y', 0};
-
 template <class Record>
 constexpr void fillFormats(Record& r, const char32_t* expected) {
   for (FormatEntry& f : r.formats) f = entry(expected);
@@ -32,7 +30,7 @@ constexpr AmountFormatRecord amountRow(double value, std::int32_t width, std::in
                                        const ZQChar* locale = kEnUs) {
   AmountFormatRecord r{};
   r.locale = locale;
-  r.locale_length = kEnUsLength;
+  r.locale_length = kLocaleLength;
   r.value = value;
   r.width = width;
   r.precision = precision;
@@ -50,7 +48,7 @@ constexpr DoubleFormatRecord doubleRow(double value, std::int32_t width, std::in
                                        std::int64_t capacity = 100, Status status = ZQ_OK) {
   DoubleFormatRecord r{};
   r.locale = kEnUs;
-  r.locale_length = kEnUsLength;
+  r.locale_length = kLocaleLength;
   r.value = value;
   r.width = width;
   r.precision = precision;
@@ -76,7 +74,7 @@ constexpr DoubleExOptsRecord exOptsRow(double value, bool missing, std::int32_t 
                                        Status status = ZQ_OK) {
   DoubleExOptsRecord r{};
   r.locale = kEnUs;
-  r.locale_length = kEnUsLength;
+  r.locale_length = kLocaleLength;
   r.value = value;
   r.missing = missing ? 1 : 0;
   r.width = width;

@@ -37,7 +37,7 @@ constexpr Record numberRow(Value value, std::int32_t width, std::int32_t precisi
                            Status status = ZQ_OK) {
   Record r{};
   r.locale = kEnUs;
-  r.locale_length = kEnUsLength;
+  r.locale_length = kLocaleLength;
   r.value = value;
   r.width = width;
   r.precision = precision;
@@ -52,7 +52,7 @@ constexpr PointerFormatRecord pointerRow(std::uint64_t pointer, std::int32_t wid
                                          Status status = ZQ_OK) {
   PointerFormatRecord r{};
   r.locale = kEnUs;
-  r.locale_length = kEnUsLength;
+  r.locale_length = kLocaleLength;
   r.pointer = pointer;
   r.width = width;
   r.options = options;
@@ -72,7 +72,7 @@ template <class Record>
 constexpr Record inputRow(const char32_t* input, std::int64_t input_length) {
   Record r{};
   r.locale = kEnUs;
-  r.locale_length = kEnUsLength;
+  r.locale_length = kLocaleLength;
   const FormatEntry text = entry(input);
   for (std::int64_t i = 0; i < kEntryUnits; ++i) r.inputbuf[i] = text.fmtbuf[i];
   r.input_length = input_length;

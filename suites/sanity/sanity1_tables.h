@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <span>
 
+#include "suites/sanity/locale_names.h"
 #include "zq/types.h"
 
 namespace zq::sanity {
@@ -17,10 +18,6 @@ struct FormatEntry {
   ZQChar fmtbuf[kEntryUnits];
   std::int64_t length;  // units, at most kEntryUnits - 1 so the text stays terminated
 };
-
-// The locale of every integer, pointer and double record.
-inline constexpr ZQChar kEnUs[] = {'e', 'n', '_', 'U', 'S', 0};
-constexpr std::int64_t kEnUsLength = 5;
 
 // A zero-padded text field; a text too long for the field fails to compile.
 constexpr FormatEntry entry(const char32_t* text) {

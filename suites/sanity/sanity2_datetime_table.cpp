@@ -18,6 +18,7 @@
 #include <array>
 #include <string_view>
 
+#include "suites/sanity/locale_names.h"
 #include "suites/sanity/sanity2.h"
 #include "suites/sanity/sanity2_datetime_table.h"
 
@@ -25,22 +26,6 @@ namespace zq::sanity {
 namespace {
 
 using namespace std::literals;
-
-constexpr ZQChar kCsCz[] = {'c', 's', '_', 'C', 'Z', 0};
-constexpr ZQChar kDeDe[] = {'d', 'e', '_', 'D', 'E', 0};
-constexpr ZQChar kEnUs[] = {'e', 'n', '_', 'U', 'S', 0};
-constexpr ZQChar kEsEs[] = {'e', 's', '_', 'E', 'S', 0};
-constexpr ZQChar kFrFr[] = {'f', 'r', '_', 'F', 'R', 0};
-constexpr ZQChar kHeIl[] = {'h', 'e', '_', 'I', 'L', 0};
-constexpr ZQChar kHuHu[] = {'h', 'u', '_', 'H', 'U', 0};
-constexpr ZQChar kItIt[] = {'i', 't', '_', 'I', 'T', 0};
-constexpr ZQChar kJaJp[] = {'j', 'a', '_', 'J', 'P', 0};
-constexpr ZQChar kKkKz[] = {'k', 'k', '_', 'K', 'Z', 0};
-constexpr ZQChar kKoKr[] = {'k', 'o', '_', 'K', 'R', 0};
-constexpr ZQChar kPlPl[] = {'p', 'l', '_', 'P', 'L', 0};
-constexpr ZQChar kRuRu[] = {'r', 'u', '_', 'R', 'U', 0};
-constexpr ZQChar kSkSk[] = {'s', 'k', '_', 'S', 'K', 0};
-constexpr ZQChar kZhCn[] = {'z', 'h', '_', 'C', 'N', 0};
 
 constexpr std::int32_t kLenient = LOCALE_DATE_LENIENT;
 constexpr std::int32_t kQuarter = LOCALE_DATE_YYQQ;
@@ -57,7 +42,7 @@ constexpr DatetimeRecord record(const ZQChar* locale, DatetimeFunction function,
   if (input.size() > static_cast<std::size_t>(kWorkingUnits)) inputLongerThanWorkingBuffer();
   DatetimeRecord r{};
   r.locale = locale;
-  r.locale_length = 5;
+  r.locale_length = kLocaleLength;
   r.function = static_cast<std::int32_t>(function);
   r.options = options;
   for (std::size_t i = 0; i < input.size(); ++i) r.input[i] = static_cast<ZQChar>(input[i]);

@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <span>
 
+#include "suites/sanity/locale_names.h"
 #include "suites/sanity/sanity2.h"
 #include "suites/sanity/sanity2_tables.h"
 
@@ -21,14 +22,6 @@ namespace zq::sanity {
 namespace {
 
 constexpr std::int32_t kGroup = static_cast<std::int32_t>(LOCALE_CVT_SPACEGROUPING);
-
-constexpr ZQChar kCsCz[] = {'c', 's', '_', 'C', 'Z', 0};
-constexpr ZQChar kFrFr[] = {'f', 'r', '_', 'F', 'R', 0};
-constexpr ZQChar kHuHu[] = {'h', 'u', '_', 'H', 'U', 0};
-constexpr ZQChar kPlPl[] = {'p', 'l', '_', 'P', 'L', 0};
-constexpr ZQChar kRuRu[] = {'r', 'u', '_', 'R', 'U', 0};
-constexpr ZQChar kSkSk[] = {'s', 'k', '_', 'S', 'K', 0};
-constexpr ZQChar kSvSe[] = {'s', 'v', '_', 'S', 'E', 0};
 
 // The locales whose grouping separator is a blank, cs_CZ first.
 constexpr const ZQChar* kBlankGrouping[] = {kCsCz, kFrFr, kHuHu, kPlPl, kRuRu, kSkSk, kSvSe};
@@ -40,7 +33,7 @@ constexpr SpaceGroupingRecord input(ParseFunction function, std::int32_t options
   r.function = static_cast<std::int32_t>(function);
   r.options = options;
   r.locale = locale;
-  r.locale_length = 5;
+  r.locale_length = kLocaleLength;
   std::uint64_t n = 0;
   for (; text[n] != 0; ++n) r.input[n] = static_cast<ZQChar>(text[n]);
   r.input_length = length <= kSpaceGroupingInputUnits ? length : throw "input beyond the field";

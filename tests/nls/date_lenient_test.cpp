@@ -39,7 +39,8 @@ TEST_F(DateLenientTest, WeekOneInYearsStartingOnEveryWeekday) {
     Rule week1;
   } kLocales[] = {
       {U"en_US", [](sys_days d) { return d + days{(7 - weekday{d}.c_encoding()) % 7}; }},
-      {U"fr_FR", [](sys_days d) { return d + days{3 - (weekday{d + days{3}}.c_encoding() + 6) % 7}; }},
+      {U"fr_FR",
+       [](sys_days d) { return d + days{3 - (weekday{d + days{3}}.c_encoding() + 6) % 7}; }},
       {U"ja_JP", [](sys_days d) { return d - days{weekday{d}.c_encoding()}; }},
       {U"zh_CN", [](sys_days d) { return d - days{(weekday{d}.c_encoding() + 6) % 7}; }},
   };
