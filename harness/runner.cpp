@@ -537,7 +537,7 @@ int runHarness(const HarnessOptions& options, std::FILE* out, std::FILE* err) {
   Session s(options, out, err);
   if (!prepareFiles(s) || !runOnNewHost(s, path, ZQHOST_CORRUPT_NONE)) return kExitUsage;
   finishRun(s);
-  return exitCodeOf(s);
+  return s.results.exit_code;
 }
 
 std::optional<RunResults> runCorrupted(const HarnessOptions& options, std::int32_t corruption,

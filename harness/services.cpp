@@ -182,14 +182,12 @@ std::int64_t checkBuffer(const ZQChar* actual, const ZQChar* expected, std::int6
     f.actual = actual == nullptr ? "(null)" : readable ? visibleUnits(actual, units) : "(not read)";
     f.expected =
         expected == nullptr ? "(null)" : readable ? visibleUnits(expected, units) : "(not read)";
-    if (readable) {
-      f.actual_units.assign(actual, actual + units);
-      f.expected_units.assign(expected, expected + units);
-    }
     if (!readable) {
       f.note = refusal;
       return;
     }
+    f.actual_units.assign(actual, actual + units);
+    f.expected_units.assign(expected, expected + units);
     if (first_difference != kNone) {
       f.note = "first difference at unit " + std::to_string(first_difference);
     }

@@ -98,9 +98,6 @@ ListingFile* liveListingFile(FileHandle* handle) {
   return liveFiles().count(handle) != 0 ? ownerOf<ListingFile>(handle) : nullptr;
 }
 
-namespace {
-
-// The open files of `kernel`.
 std::vector<FileHandle*> openFilesOf(const Kernel& kernel) {
   std::vector<FileHandle*> open;
   const std::lock_guard<std::mutex> lock(registryMutex());
@@ -108,17 +105,6 @@ std::vector<FileHandle*> openFilesOf(const Kernel& kernel) {
     if (ownerOf<ListingFile>(handle)->kernel == &kernel) open.push_back(handle);
   }
   return open;
-}
-
-}  // namespace
-
-std::size_t openFileCount(const Kernel& kernel) { return openFilesOf(kernel).size(); }
-
-std::size_t destroyOpenFiles(Kernel& kernel) {
-  const std::vector<FileHandle*> open = openFilesOf(kernel);
-  if (!open.empty()) std::fprintf(stderr, "zqhost: %zu file handle(s) still alive\n", open.size());
-  for (FileHandle* handle : open) destroyListingFile(handle);
-  return open.size();
 }
 
 bool writeListingText(ListingFile& file, const std::u32string& text) {

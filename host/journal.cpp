@@ -30,12 +30,17 @@ constexpr std::size_t kMaxNameBytes = 256;
 
 JournalState& stateOf(Journal* journal) { return *ownerOf<JournalState>(journal); }
 
+// The units a caller's buffer of `capacity` units can take: none without a buffer.
+std::int64_t roomIn(const ZQChar* buffer, std::int64_t capacity) {
+  return buffer == nullptr ? 0 : std::max<std::int64_t>(capacity, 0);
+}
+
 // Copies `text` into a caller's buffer of `capacity` units. Never writes past the
 // capacity; adds a zero unit after the text only when there is room for it. Stores
 // the units written in *out_length and says whether the text was cut short.
 std::int64_t copyToBuffer(const std::u32string& text, ZQChar* buffer, std::int64_t capacity,
                           std::int64_t* out_length) {
-  const std::int64_t room = buffer == nullptr ? 0 : std::max<std::int64_t>(capacity, 0);
+  const std::int64_t room = roomIn(buffer, capacity);
   const std::int64_t written = std::min(static_cast<std::int64_t>(text.size()), room);
   for (std::int64_t i = 0; i < written; ++i) buffer[i] = static_cast<ZQChar>(text[i]);
   if (written < room) buffer[written] = 0;
@@ -85,15 +90,15 @@ std::int64_t flushJournal(Journal* handle) { return writeOut(stateOf(handle), tr
 // no further than the buffer holds.
 std::int64_t messageToBuf(Journal* /*handle*/, Word buffer, Word capacity, Word out_length,
                           Word format, Word format_length, std::va_list* args) {
-  const auto* units = reinterpret_cast<ZQChar*>(buffer);
+  auto* units = reinterpret_cast<ZQChar*>(buffer);
   const auto room = static_cast<std::int64_t>(capacity);
   bool cut = false;
   const std::u32string text =
       formatMessage(reinterpret_cast<const ZQChar*>(format),
                     static_cast<std::int64_t>(format_length), args,
-                    units == nullptr || room < 0 ? 0 : static_cast<std::size_t>(room), &cut);
-  const std::int64_t copied = copyToBuffer(text, reinterpret_cast<ZQChar*>(buffer), room,
-                                           reinterpret_cast<std::int64_t*>(out_length));
+                    static_cast<std::size_t>(roomIn(units, room)), &cut);
+  const std::int64_t copied =
+      copyToBuffer(text, units, room, reinterpret_cast<std::int64_t*>(out_length));
   return cut ? ZQ_NLS_FMT_TRUNCATE : copied;
 }
 

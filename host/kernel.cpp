@@ -68,15 +68,13 @@ void* getService(KernelHandle* handle, const ZQChar* name, std::int64_t length,
 
 // Frees every object of one kind left in `live` by `destroy`, saying on stderr what was
 // left; returns how many there were.
-template <class Object, class Destroy>
-std::size_t destroyLeftovers(std::unordered_set<Object*>& live, const char* what,
-                             Destroy destroy) {
-  const std::size_t count = live.size();
-  if (count != 0) std::fprintf(stderr, "zqhost: %zu %s still alive\n", count, what);
-  // Each destroy removes its object from the set, so work on a copy.
-  const std::vector<Object*> left(live.begin(), live.end());
-  for (Object* object : left) destroy(object);
-  return count;
+template <class Objects, class Destroy>
+std::size_t destroyLeftovers(const Objects& live, const char* what, Destroy destroy) {
+  // Each destroy removes its object from the set it is kept in, so work on a copy.
+  const std::vector left(live.begin(), live.end());
+  if (!left.empty()) std::fprintf(stderr, "zqhost: %zu %s still alive\n", left.size(), what);
+  for (auto* object : left) destroy(object);
+  return left.size();
 }
 
 FileHandle* loadExtension(KernelHandle* handle, const ExtensionRequest* request, Word, Word) {
@@ -160,7 +158,8 @@ std::int64_t zqhostDestroy(void* handle) {
   // Journals first, so that they write out what they hold before their files close.
   leaked += zq::host::destroyLeftovers(kernel.journals, "journal(s)",
                                        zq::host::destroyJournalState);
-  leaked += zq::host::destroyOpenFiles(kernel);
+  leaked += zq::host::destroyLeftovers(zq::host::openFilesOf(kernel), "file handle(s)",
+                                       [](zq::FileHandle* file) { file->Destroy(file); });
   leaked += zq::host::destroyLeftovers(kernel.timers, "timing service(s)",
                                        zq::host::destroyTiming);
   const std::vector<zq::host::Pool*> pools(kernel.pools.begin(), kernel.pools.end());
@@ -209,7 +208,7 @@ std::int64_t zqhostLiveBlocks(void* handle) {
 std::int64_t zqhostLiveObjects(void* handle) {
   const Kernel& kernel = kernelOf(static_cast<zq::KernelHandle*>(handle));
   const std::size_t objects = kernel.pools.size() + kernel.journals.size() +
-                              kernel.timers.size() + zq::host::openFileCount(kernel) +
+                              kernel.timers.size() + zq::host::openFilesOf(kernel).size() +
                               zq::host::liveLocaleCount(kernel.abi.nls) +
                               zq::host::liveStringManagerCount(kernel.abi.nls);
   return static_cast<std::int64_t>(objects) + zqhostLiveBlocks(handle);

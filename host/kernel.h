@@ -6,6 +6,7 @@
 #include <string>
 #include <unordered_map>
 #include <unordered_set>
+#include <vector>
 
 #include "host/host_object.h"
 #include "zq/host.h"
@@ -67,10 +68,8 @@ Journal* createJournal(Kernel& kernel, const jnlparms* parms, const char* name);
 // Writes out and frees a journal, as its word 2 does; returns that word's result.
 std::int64_t destroyJournalState(JournalState* journal);
 
-// Listing files of `kernel` still open; destroyOpenFiles closes them (as their own
-// destroy would) and returns how many there were.
-std::size_t openFileCount(const Kernel& kernel);
-std::size_t destroyOpenFiles(Kernel& kernel);
+// The listing files of `kernel` not yet destroyed.
+std::vector<FileHandle*> openFilesOf(const Kernel& kernel);
 
 // Provided by the NLS service (nls/).
 NlsHandle* createNlsService(Kernel& kernel);
