@@ -25,20 +25,17 @@
 // (0, 0, 0) and a datetime or time the ordinary missing value. Any output pointer may
 // be null.
 #include <algorithm>
-#include <bit>
 #include <cmath>
 #include <cstring>
 #include <optional>
 
 #include "host/nls/date_data.h"
 #include "host/nls/date_lenient.h"
+#include "host/nls/double_parse.h"
 #include "host/nls/service.h"
 
 namespace zq::host {
 namespace {
-
-// The ordinary missing value, a NaN.
-const double kMissing = std::bit_cast<double>(std::uint64_t{0xFFFFFE0000000000});
 
 template <typename T>
 void put(T* out, T value) {
@@ -191,7 +188,7 @@ Status bufferToDatetime(LocaleHandle* handle, const ZQChar* text, std::int64_t l
   const Status status = read(handle, text, length, options, readDatetimeOption, value, consumed);
   put(datetime, status == ZQ_OK
                     ? datetimeOf(daysSinceEpoch(value.date), value.second_of_day)
-                    : kMissing);
+                    : kMissingValue);
   return status;
 }
 
@@ -199,7 +196,7 @@ Status bufferToTime(LocaleHandle* handle, const ZQChar* text, std::int64_t lengt
                     std::int32_t options, double* seconds, std::int64_t* consumed) {
   DateTimeValue value{};
   const Status status = read(handle, text, length, options, readTimeOption, value, consumed);
-  put(seconds, status == ZQ_OK ? static_cast<double>(value.second_of_day) : kMissing);
+  put(seconds, status == ZQ_OK ? static_cast<double>(value.second_of_day) : kMissingValue);
   return status;
 }
 
