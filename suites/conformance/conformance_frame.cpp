@@ -3,7 +3,7 @@
 
 #include <cassert>
 
-#include "suites/common/localise.h"
+#include "suites/common/separators.h"
 
 using namespace zq::suite;
 

@@ -11,7 +11,7 @@
 #include <iterator>
 
 #include "suites/common/frame.h"
-#include "suites/common/localise.h"
+#include "suites/common/separators.h"
 #include "suites/ieeeconv/ieeeconv_table.h"
 
 using namespace zq;
@@ -97,44 +97,28 @@ PassMode beginPass(const Frame& f, ModeWord& mode, int pass) {
   return pass_mode;
 }
 
-// zqzsCompare answers 1 for equal texts.
-bool isSeparator(const ZQChar* separator, char32_t unit) {
-  const ZQChar text[1] = {static_cast<ZQChar>(unit)};
-  return zqzsCompare(separator, 1, text, 1) == 1;
-}
-
-// The expected text in the locale's separators. A grouped vector exchanges both
-// separators (a blank group becomes the no-break space); any other vector only takes
-// a decimal comma.
-std::int64_t localiseExpected(const LocaleInfoRow& locale, std::uint32_t options,
-                              const ZQChar* text, std::int64_t length,
-                              ZQChar (&out)[kOutputUnits + 1]) {
+// The expected text in the locale's separators: a grouped vector takes both of its
+// style's separators, any other vector only the decimal one.
+std::int64_t localiseExpected(SeparatorStyle style, std::uint32_t options, const ZQChar* text,
+                              std::int64_t length, ZQChar (&out)[kOutputUnits + 1]) {
   std::fill(std::begin(out), std::end(out), ZQChar{0});
-  ZQChar decimal = '.';
-  ZQChar grouping = ',';
-  if (options == kGroupedOptions) {
-    if (!isSeparator(locale.grouping_separator, U',')) {
-      decimal = ',';
-      grouping = isSeparator(locale.grouping_separator, U'.') ? '.' : 0x00A0;
-    }
-  } else if (isSeparator(locale.decimal_separator, U',')) {
-    decimal = ',';
-  }
-  return localiseText(text, length, decimal, grouping, out, kOutputUnits);
+  const Separators separators = separatorsOf(style);
+  const ZQChar grouping = options == kGroupedOptions ? separators.grouping : ',';
+  return localiseText(text, length, separators.decimal, grouping, out, kOutputUnits);
 }
 
 // The journal formats' common arguments: test number, option word, the first five units
 // of the locale name.
 struct VectorContext {
   const Frame& frame;
-  const LocaleInfoRow& locale;
+  const LocaleStyle& locale;
   int test;
   std::int32_t options;
 };
 
 template <class... Args>
 void vectorLine(const VectorContext& v, const char32_t* format, Args... args) {
-  const ZQChar* name = v.locale.name;
+  const ZQChar* name = zt(v.locale.name);
   journalLine(v.frame, JNL_LEVEL_DETAIL, format, v.test, v.options, name[0], name[1], name[2],
               name[3], name[4], args...);
 }
@@ -149,7 +133,7 @@ void checkVectorStatus(const VectorContext& v, Status expected, Status actual,
              expected_text.text);
 }
 
-void runVector(const Frame& f, LocaleHandle* locale, const LocaleInfoRow& row, int test,
+void runVector(const Frame& f, LocaleHandle* locale, const LocaleStyle& row, int test,
                const FormatVector& vector, PassMode mode, bool no_verify) {
   ZQChar fmtbuf[kOutputUnits + 1] = {};
   ZQChar fmtbuf2[kOutputUnits + 1] = {};
@@ -181,7 +165,7 @@ void runVector(const Frame& f, LocaleHandle* locale, const LocaleInfoRow& row, i
                     U"was '%*s' but should have been '%*s'");
 
   ZQChar expected[kOutputUnits + 1];
-  localiseExpected(row, options, compatible ? vector.compatible_text : vector.stdieee_text,
+  localiseExpected(row.style, options, compatible ? vector.compatible_text : vector.stdieee_text,
                    expected_length, expected);
 
   if (!checkInt(f, checkedInt32(expected_length), checkedInt32(length1), U"cnvL")) {
@@ -236,9 +220,10 @@ bool runPass(const Frame& f, ModeWord& mode, int pass, bool no_verify) {
   noteStep(f, U"checking for ieee decimal conversion");
   const PassMode pass_mode = beginPass(f, mode, pass);
 
-  for (const LocaleInfoRow& row : LocaleInfo) {
+  // The locales of LocaleInfo, in its order, each with its separator style.
+  for (const LocaleStyle& row : kLocaleStyles) {
     noteStep(f, U"get handle from zqnlsLocaleCreate");
-    LocaleHandle* locale = createLocale(nls, row.name, row.name_length);
+    LocaleHandle* locale = createLocale(nls, zt(row.name), zlen(row.name));
     if (!checkHandle(f, locale, U"currentLocale")) {
       report(f, U"Failed to get handle for currentLocale", SEVERITY_ERROR);
       return false;

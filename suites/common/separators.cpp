@@ -1,5 +1,5 @@
 // The text localiser shared by the suites: one pass over texts of at most 72 units.
-#include "suites/common/localise.h"
+#include "suites/common/separators.h"
 
 namespace zq::suite {
 
