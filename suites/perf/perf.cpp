@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "suites/common/frame.h"
+#include "suites/common/listing.h"
 #include "suites/conformance/conformance_frame.h"
 #include "suites/perf/perf_table.h"
 
@@ -377,30 +378,17 @@ extern "C" std::int64_t zqvnlePerf(TestServices* services, Word ctx, SuiteState*
   NlsHandle* nls = acquireNls(f, kernel, U"Get ZQNLS handle", U"nlsh");
   if (nls == nullptr) return 1;
 
-  fioparms file_parms{zt(U"zqvnlp.lst"), 10, 1, 0, 0x400, 0, 0};
-  const ExtensionRequest request{zt(U"zqfileio"), 8, &file_parms, 0, 0};
-  FileHandle* file =
-      kernel->LoadExtension(kernel, &request, 0, reinterpret_cast<Word>(U"testfile"));
-  if (!checkHandle(f, file, U"fileh")) {
-    report(f, U"Could not get file handle", SEVERITY_ERROR);
-    return 0;
-  }
-
-  jnlparms journal_parms{};
-  journal_parms.file = file;
-  journal_parms.flags = 1;
   ZQChar journal_name[9];
   journalName(run_record, journal_name);
   // The journal's name is ZQChar text; the host reads what it takes for a name.
-  Journal* journal = kernel->CreateJournal(kernel, &journal_parms, 0,
-                                           reinterpret_cast<const char*>(journal_name));
-  if (!checkHandle(f, journal, U"jnlh")) {
-    report(f, U"Could not get journal handle", SEVERITY_ERROR);
-    file->Destroy(file);
-    return 0;
-  }
+  const ListingRequest request{.file = {zt(U"zqvnlp.lst"), 10, 1, 0, 0x400, 0, 0},
+                               .load_argument = reinterpret_cast<Word>(U"testfile"),
+                               .journal_flags = 1,
+                               .journal_name = reinterpret_cast<const char*>(journal_name)};
+  const Listing listing = openListing(f, kernel, request);
+  if (listing.journal == nullptr) return 0;
 
-  const PerfRun run{{services, ctx, f.source, journal}, nls, nullptr, state};
+  const PerfRun run{{services, ctx, f.source, listing.journal}, nls, nullptr, state};
   journalLine(run.f, JNL_LEVEL_INFO, U"Performance Test for ZqvnlePerf \n");
   auto* timer = static_cast<TimingService*>(kernel->GetService(kernel, zt(U"zqperf"), 6, 0));
   if (timer != nullptr) {
@@ -415,8 +403,7 @@ extern "C" std::int64_t zqvnlePerf(TestServices* services, Word ctx, SuiteState*
     }
   }
 
-  file->Destroy(file);
-  journal->Destroy(journal);
+  closeListing(listing);
   if (timer != nullptr) timer->Destroy(timer);
   return 0;
 }
