@@ -3,7 +3,7 @@
 
 namespace zq::suite {
 
-Listing openListing(const Frame& f, KernelHandle* kernel, const ListingRequest& request,
+Listing openListing(const Harness& f, KernelHandle* kernel, const ListingRequest& request,
                     std::int64_t line) {
   fioparms file_parms = request.file;
   const ExtensionRequest extension{zt(U"zqfileio"), 8, &file_parms, 0, 0};

@@ -28,7 +28,7 @@ struct Listing {
 // ("Could not get file handle", "Could not get journal handle"); the listing returned
 // then holds nulls, and a file handle already open has been destroyed. The checks
 // carry the caller's `line`.
-Listing openListing(const Frame& f, KernelHandle* kernel, const ListingRequest& request,
+Listing openListing(const Harness& f, KernelHandle* kernel, const ListingRequest& request,
                     std::int64_t line = __builtin_LINE());
 
 // Destroys the file handle, then the journal.

@@ -1,7 +1,7 @@
 // zqvnleFunction1: opens the listing file and LocaleJnl, runs the selected conformance suites.
 #include <initializer_list>
 
-#include "suites/common/frame.h"
+#include "suites/common/handles.h"
 #include "suites/common/listing.h"
 
 using namespace zq;
@@ -38,7 +38,7 @@ void runSuites(std::initializer_list<ConformanceSuiteFn> suites, TestServices* s
 
 extern "C" std::int64_t zqvnleFunction1(TestServices* services, Word ctx, SuiteState* state,
                                         void* run_record, void*) {
-  const Frame f{services, ctx, U"zqtest/src/zqvnlf", nullptr};
+  const Harness f{services, ctx, U"zqtest/src/zqvnlf", nullptr};
   beginTest(f, U"zqvnleFunction1");
   KernelHandle* kernel = acquireKernel(f);
   if (kernel == nullptr) return 1;

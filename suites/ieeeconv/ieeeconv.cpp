@@ -10,7 +10,7 @@
 #include <algorithm>
 #include <iterator>
 
-#include "suites/common/frame.h"
+#include "suites/common/handles.h"
 #include "suites/common/separators.h"
 #include "suites/ieeeconv/ieeeconv_table.h"
 
@@ -65,7 +65,7 @@ struct Banner {
 };
 
 // Picks the pass mode from the saved mode and announces it; pass 2 switches the host.
-PassMode beginPass(const Frame& f, ModeWord& mode, int pass) {
+PassMode beginPass(const Harness& f, ModeWord& mode, int pass) {
   // saved mode x pass -> pass mode and banner
   const bool saved_compatible = mode.saved() != 0;
   PassMode pass_mode = saved_compatible ? PassMode::Compatible : PassMode::Stdieee;
@@ -110,7 +110,7 @@ std::int64_t localiseExpected(SeparatorStyle style, std::uint32_t options, const
 // The journal formats' common arguments: test number, option word, the first five units
 // of the locale name.
 struct VectorContext {
-  const Frame& frame;
+  const Harness& harness;
   const LocaleStyle& locale;
   int test;
   std::int32_t options;
@@ -119,21 +119,21 @@ struct VectorContext {
 template <class... Args>
 void vectorLine(const VectorContext& v, const char32_t* format, Args... args) {
   const ZQChar* name = zt(v.locale.name);
-  journalLine(v.frame, JNL_LEVEL_DETAIL, format, v.test, v.options, name[0], name[1], name[2],
+  journalLine(v.harness, JNL_LEVEL_DETAIL, format, v.test, v.options, name[0], name[1], name[2],
               name[3], name[4], args...);
 }
 
 void checkVectorStatus(const VectorContext& v, Status expected, Status actual,
                        const char32_t* expression, const char32_t* format,
                        std::int64_t line = __builtin_LINE()) {
-  if (checkStatus(v.frame, expected, actual, expression, line)) return;
-  const auto actual_text = statusText<kStatusUnits>(v.frame, actual);
-  const auto expected_text = statusText<kStatusUnits>(v.frame, expected);
+  if (checkStatus(v.harness, expected, actual, expression, line)) return;
+  const auto actual_text = statusText<kStatusUnits>(v.harness, actual);
+  const auto expected_text = statusText<kStatusUnits>(v.harness, expected);
   vectorLine(v, format, actual_text.length, actual_text.text, expected_text.length,
              expected_text.text);
 }
 
-void runVector(const Frame& f, LocaleHandle* locale, const LocaleStyle& row, int test,
+void runVector(const Harness& f, LocaleHandle* locale, const LocaleStyle& row, int test,
                const FormatVector& vector, PassMode mode, bool no_verify) {
   ZQChar fmtbuf[kOutputUnits + 1] = {};
   ZQChar fmtbuf2[kOutputUnits + 1] = {};
@@ -212,7 +212,7 @@ void runVector(const Frame& f, LocaleHandle* locale, const LocaleStyle& row, int
 }
 
 // One pass over every locale. False when a handle was missing: the suite then ends.
-bool runPass(const Frame& f, ModeWord& mode, int pass, bool no_verify) {
+bool runPass(const Harness& f, ModeWord& mode, int pass, bool no_verify) {
   KernelHandle* kernel = acquireKernel(f);
   if (kernel == nullptr) return false;
   NlsHandle* nls = acquireNls(f, kernel, U"zqExtensionLoad:Get the zq NLS handle", U"nls");
@@ -245,7 +245,7 @@ bool runPass(const Frame& f, ModeWord& mode, int pass, bool no_verify) {
 
 extern "C" std::int64_t zqvnleIEEEConv(TestServices* services, Word ctx, SuiteState* state,
                                        void*, void* journal) {
-  const Frame f{services, ctx, U"zqtest/src/zqvnle3", static_cast<Journal*>(journal)};
+  const Harness f{services, ctx, U"zqtest/src/zqvnle3", static_cast<Journal*>(journal)};
   const bool no_verify = state != nullptr && state->no_verify != 0;
   // The mode is read through the kernel handle only once the chain is known to be there;
   // a missing handle is reported by the pass itself.

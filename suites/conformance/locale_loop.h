@@ -1,11 +1,11 @@
-// The frame every locale conformance suite shares: locales, blocks, banners and case texts.
+// The locale loop every conformance suite runs: locales, blocks, banners and case texts.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 #include <span>
 
-#include "suites/common/frame.h"
+#include "suites/common/handles.h"
 #include "suites/common/separators.h"
 
 namespace zq::conformance {
@@ -61,10 +61,10 @@ CaseText caseLead(const char32_t* tag);
 std::int64_t localeText(const char32_t* period_comma, suite::SeparatorStyle style,
                         ZQChar (&out)[kBufferUnits + 1]);
 
-// What a suite's cases need for one locale: the harness frame, the verbose flag, the
+// What a suite's cases need for one locale: the harness, the verbose flag, the
 // open locale handle, its name and its separator style.
 struct LocaleBlock {
-  const suite::Frame& frame;
+  const suite::Harness& harness;
   bool verbose;
   LocaleHandle* locale;
   const char32_t* name;
@@ -73,7 +73,7 @@ struct LocaleBlock {
 
 // One journal line whose format was assembled at run time; its length is exact.
 template <class... Args>
-void journalText(const suite::Frame& f, std::int64_t level, const CaseText& format,
+void journalText(const suite::Harness& f, std::int64_t level, const CaseText& format,
                  Args... args) {
   if (f.journal == nullptr) return;
   zqlMessageToJnl(f.journal, level, format.data(), format.length,
@@ -100,19 +100,19 @@ struct BlockStyle {
 
 // Opens one locale block: the empty line, the locale handle (checked as "locale1"),
 // then the banners. Returns null after reporting "Failed to get handle for locale1".
-LocaleHandle* beginLocale(const suite::Frame& f, NlsHandle* nls, const char32_t* name,
+LocaleHandle* beginLocale(const suite::Harness& f, NlsHandle* nls, const char32_t* name,
                           const BlockStyle& style);
 
 // Closes one locale block: destroys the handle, checks the destroy status against ZQ_OK
 // and flushes the journal.
-void endLocale(const suite::Frame& f, LocaleHandle* locale);
+void endLocale(const suite::Harness& f, LocaleHandle* locale);
 
 // Runs a conformance suite: checks the NLS handle ("nls"), then for every locale opens
 // the block, calls `run_cases(block)` and closes the block. Returns 0 when every locale
 // ran, 1 when the NLS handle or a locale handle was missing (later locales are then not
 // run).
 template <class RunCases>
-std::int64_t runConformanceSuite(const suite::Frame& f, const SuiteState* state,
+std::int64_t runConformanceSuite(const suite::Harness& f, const SuiteState* state,
                                  KernelHandle* kernel, const BlockStyle& style,
                                  std::span<const suite::LocaleStyle> locales,
                                  RunCases&& run_cases) {
