@@ -25,65 +25,66 @@ constexpr std::int64_t zlen(const char32_t* text) {
   return static_cast<std::int64_t>(std::char_traits<char32_t>::length(text));
 }
 
-// The context a suite hands back to every harness service, with the source name
-// that names the suite in every check.
-struct Frame {
+// The harness as a suite reaches it: its services, the context word handed back to
+// every one of them, the source name that names the suite in every check, and the
+// journal the suite writes to.
+struct Harness {
   TestServices* services;
   Word ctx;
   const char32_t* source;  // for example U"zqtest/src/zqvnle2"
   Journal* journal;        // may be null where a suite writes no journal
 };
 
-inline Word stepFlag(const Frame& f) { return f.services->step_flag; }
+inline Word stepFlag(const Harness& f) { return f.services->step_flag; }
 
-inline void beginTest(const Frame& f, const char32_t* suite_name) {
+inline void beginTest(const Harness& f, const char32_t* suite_name) {
   f.services->BeginTest(zt(suite_name), f.ctx, stepFlag(f));
 }
-inline void noteStep(const Frame& f, const char32_t* text) {
+inline void noteStep(const Harness& f, const char32_t* text) {
   f.services->NoteStep(zt(text), f.ctx, stepFlag(f));
 }
-inline void noteStep(const Frame& f, const ZQChar* text) {
+inline void noteStep(const Harness& f, const ZQChar* text) {
   f.services->NoteStep(text, f.ctx, stepFlag(f));
 }
-inline void report(const Frame& f, const char32_t* message, std::int64_t severity) {
+inline void report(const Harness& f, const char32_t* message, std::int64_t severity) {
   f.services->ReportMessage(zt(message), severity, f.ctx);
 }
-inline void report(const Frame& f, const ZQChar* message, std::int64_t severity) {
+inline void report(const Harness& f, const ZQChar* message, std::int64_t severity) {
   f.services->ReportMessage(message, severity, f.ctx);
 }
 
 // The checks return true when the check passed; each carries the caller's line.
 // CheckHandle is the one service whose non-zero result means failure.
-inline bool checkHandle(const Frame& f, const void* pointer, const char32_t* expression,
+inline bool checkHandle(const Harness& f, const void* pointer, const char32_t* expression,
                         std::int64_t line = __builtin_LINE()) {
   return f.services->CheckHandle(pointer, zt(expression), zt(f.source), line, f.ctx, 0) == 0;
 }
-inline bool checkStatus(const Frame& f, Status expected, Status actual,
+inline bool checkStatus(const Harness& f, Status expected, Status actual,
                         const char32_t* expression,
                         std::int64_t line = __builtin_LINE()) {
   return f.services->CheckStatus(expected, actual, zt(expression), zt(f.source), line, f.ctx,
                                  0) != 0;
 }
-inline bool checkInt(const Frame& f, std::int32_t expected, std::int32_t actual,
+inline bool checkInt(const Harness& f, std::int32_t expected, std::int32_t actual,
                      const char32_t* expression,
                      std::int64_t line = __builtin_LINE()) {
   return f.services->CheckInt(expected, actual, zt(expression), zt(f.source), line, f.ctx,
                               0) != 0;
 }
-inline bool checkInt64(const Frame& f, std::int64_t expected, std::int64_t actual,
+inline bool checkInt64(const Harness& f, std::int64_t expected, std::int64_t actual,
                        const char32_t* expression,
                        std::int64_t line = __builtin_LINE()) {
   return f.services->CheckInt64(expected, actual, zt(expression), zt(f.source), line, f.ctx,
                                 0) != 0;
 }
-inline bool checkUint64(const Frame& f, std::uint64_t expected, std::uint64_t actual,
+inline bool checkUint64(const Harness& f, std::uint64_t expected, std::uint64_t actual,
                         const char32_t* expression,
                         std::int64_t line = __builtin_LINE()) {
   return f.services->CheckUint64(expected, actual, zt(expression), zt(f.source), line, f.ctx,
                                  0) != 0;
 }
 // Compares `units` ZQChars; the harness receives the count in bytes.
-inline bool checkBuffer(const Frame& f, const ZQChar* actual, const ZQChar* expected,
+inline bool checkBuffer(const Harness& f, const ZQChar* actual, const ZQChar* expected,
                         std::int64_t units, const char32_t* actual_text,
                         const char32_t* expected_text,
                         std::int64_t line = __builtin_LINE()) {
@@ -115,7 +116,7 @@ auto journalArgument(T value) {
 
 // One journal line through zqlMessageToJnl, with the format's exact length.
 template <class... Args>
-void journalLine(const Frame& f, std::int64_t level, const char32_t* format, Args... args) {
+void journalLine(const Harness& f, std::int64_t level, const char32_t* format, Args... args) {
   if (f.journal == nullptr) return;
   zqlMessageToJnl(f.journal, level, zt(format), zlen(format), journalArgument(args)...);
 }
@@ -128,7 +129,7 @@ struct StatusText {
 };
 
 template <int Capacity>
-StatusText<Capacity> statusText(const Frame& f, Status status) {
+StatusText<Capacity> statusText(const Harness& f, Status status) {
   StatusText<Capacity> out;
   if (f.journal != nullptr) {
     zqlStatusToBuf(f.journal, static_cast<std::int64_t>(status), out.text, Capacity, &out.length);

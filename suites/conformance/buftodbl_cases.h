@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <span>
 
-#include "suites/conformance/conformance_frame.h"
+#include "suites/conformance/locale_loop.h"
 
 namespace zq::conformance {
 

@@ -41,7 +41,7 @@ CaseText descriptor(std::int32_t n, const char32_t* locale_name, const char32_t*
 // A failed value check: a check that always fails, the report, and `line` with the
 // case number and `args`.
 template <class... Args>
-void failValue(const Frame& f, std::int32_t n, const CaseText& line, Args... args) {
+void failValue(const Harness& f, std::int32_t n, const CaseText& line, Args... args) {
   checkInt(f, 0, 1, U"1");
   CaseText message;
   message.add(U"TEST").addNumber(n).add(U" BufferToDouble, incorrect informatted double value.");
@@ -52,7 +52,7 @@ void failValue(const Frame& f, std::int32_t n, const CaseText& line, Args... arg
 // The value against the expectation, and in later locales against the reference value.
 void checkValue(const LocaleBlock& block, std::int32_t n, const BufToDoubleCase& c,
                 Status status, double value, double reference, bool is_reference) {
-  const Frame& f = block.frame;
+  const Harness& f = block.harness;
   // A value that should be missing is printed with %f whatever the case's conversion.
   const auto mismatch = [&](const char32_t* conversion) {
     CaseText line = caseLead(c.tag);
@@ -83,7 +83,7 @@ void checkValue(const LocaleBlock& block, std::int32_t n, const BufToDoubleCase&
 
 void runCase(const LocaleBlock& block, std::int32_t n, const BufToDoubleCase& c,
              ReferenceValues& references, bool is_reference) {
-  const Frame& f = block.frame;
+  const Harness& f = block.harness;
   CaseText step = descriptor(n, block.name, c.input);
   noteStep(f, step.add(U" ").data());
 
@@ -126,7 +126,7 @@ void runCase(const LocaleBlock& block, std::int32_t n, const BufToDoubleCase& c,
 
 // Case 27: a 63-digit fraction, status and length only.
 void runLongFractionCase(const LocaleBlock& block) {
-  const Frame& f = block.frame;
+  const Harness& f = block.harness;
   constexpr std::int32_t n = 27;
   constexpr std::int64_t kLength = zlen(kLongFractionInput);
   noteStep(f, descriptor(n, block.name, kLongFractionInput).data());
@@ -162,7 +162,7 @@ void runLongFractionCase(const LocaleBlock& block) {
 
 extern "C" std::int64_t buftodblTest1(TestServices* services, Word ctx, SuiteState* state,
                                       Journal* journal, KernelHandle* kernel) {
-  const Frame f{services, ctx, U"zqtest/src/zqvnlb1", journal};
+  const Harness f{services, ctx, U"zqtest/src/zqvnlb1", journal};
   // Written in the reference locale, read in the later ones. A reference that was
   // never written is missing and matches no value.
   ReferenceValues references;

@@ -4,7 +4,7 @@
 #include <cassert>
 #include <string_view>
 
-#include "suites/conformance/conformance_frame.h"
+#include "suites/conformance/locale_loop.h"
 #include "suites/conformance/date_table.h"
 
 using namespace zq;
@@ -44,7 +44,7 @@ CaseText caseHead(const LocaleBlock& block, std::int32_t n) {
 
 void runDateCase(const LocaleBlock& block, const DateLocaleInputs& inputs, DateWork& work,
                  std::int32_t n, const DateParseCase& c) {
-  const Frame& f = block.frame;
+  const Harness& f = block.harness;
   noteStep(f, caseHead(block, n).add(U"BufferToDate, value= ").add(c.value_text).data());
   const bool own_text = c.input == nullptr;
   std::fill(std::begin(work.input), std::end(work.input), ZQChar{0});
@@ -97,7 +97,7 @@ void runDateCase(const LocaleBlock& block, const DateLocaleInputs& inputs, DateW
 // Formats the datetime that case n parsed from `length` units of the input buffer and
 // checks that it gives back those units exactly.
 void formatBack(const LocaleBlock& block, DateWork& work, std::int32_t n, std::int64_t length) {
-  const Frame& f = block.frame;
+  const Harness& f = block.harness;
   noteStep(f, caseHead(block, n).add(U"zqnlsLocaleDatetimeFormat with datetime in future ").data());
   std::fill(std::begin(work.output), std::end(work.output), ZQChar{0});
   const Status status =
@@ -133,7 +133,7 @@ void formatBack(const LocaleBlock& block, DateWork& work, std::int32_t n, std::i
 
 void runDatetimeCase(const LocaleBlock& block, const DateLocaleInputs& inputs, DateWork& work,
                      std::int32_t n, const DatetimeParseCase& c) {
-  const Frame& f = block.frame;
+  const Harness& f = block.harness;
   noteStep(f, caseHead(block, n).add(c.descriptor).data());
   const bool own_text = c.locale_form >= 0;
   const std::int64_t length =
@@ -163,7 +163,7 @@ void runDatetimeCase(const LocaleBlock& block, const DateLocaleInputs& inputs, D
 // followed by their format-back check.
 extern "C" std::int64_t dateTest1(TestServices* services, Word ctx, SuiteState* state,
                                   Journal* journal, KernelHandle* kernel) {
-  const Frame f{services, ctx, U"zqtest/src/zqvnlf1", journal};
+  const Harness f{services, ctx, U"zqtest/src/zqvnlf1", journal};
   DateWork work;
   std::size_t locale_row = 0;
   return runConformanceSuite(

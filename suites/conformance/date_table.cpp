@@ -13,7 +13,7 @@
 
 #include <string_view>
 
-#include "suites/conformance/conformance_frame.h"
+#include "suites/conformance/locale_loop.h"
 
 namespace zq::conformance {
 namespace {

@@ -8,7 +8,7 @@
 #include <iterator>
 
 #include "suites/conformance/double_cases.h"
-#include "suites/conformance/conformance_frame.h"
+#include "suites/conformance/locale_loop.h"
 
 using namespace zq;
 using namespace zq::suite;
@@ -19,7 +19,7 @@ namespace {
 constexpr const char32_t* kFormat = U"zqnlsLocaleDoubleFormat";
 
 // CheckBuffer over a byte count that need not be a whole number of units.
-bool checkBytes(const Frame& f, const ZQChar* actual, const ZQChar* expected,
+bool checkBytes(const Harness& f, const ZQChar* actual, const ZQChar* expected,
                 std::int64_t bytes, const char32_t* actual_text, const char32_t* expected_text,
                 std::int64_t line = __builtin_LINE()) {
   return f.services->CheckBuffer(actual, expected, bytes, zt(actual_text), zt(expected_text),
@@ -45,7 +45,7 @@ struct CaseBuffers {
 };
 
 void runCase(const LocaleBlock& block, std::int32_t n, const DoubleCase& c, CaseBuffers& b) {
-  const Frame& f = block.frame;
+  const Harness& f = block.harness;
   noteStep(f, descriptor(n, block.name, c).data());
   // Texts that open with two blanks open with the case's tag instead, where it has one.
   const CaseText lead = caseLead(c.tag);

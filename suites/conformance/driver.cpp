@@ -1,7 +1,8 @@
 // zqvnleFunction1: opens the listing file and LocaleJnl, runs the selected conformance suites.
 #include <initializer_list>
 
-#include "suites/common/frame.h"
+#include "suites/common/handles.h"
+#include "suites/common/listing.h"
 
 using namespace zq;
 using namespace zq::suite;
@@ -37,32 +38,21 @@ void runSuites(std::initializer_list<ConformanceSuiteFn> suites, TestServices* s
 
 extern "C" std::int64_t zqvnleFunction1(TestServices* services, Word ctx, SuiteState* state,
                                         void* run_record, void*) {
-  const Frame f{services, ctx, U"zqtest/src/zqvnlf", nullptr};
+  const Harness f{services, ctx, U"zqtest/src/zqvnlf", nullptr};
   beginTest(f, U"zqvnleFunction1");
   KernelHandle* kernel = acquireKernel(f);
   if (kernel == nullptr) return 1;
 
   ZQChar file_name[kListingNameUnits];
   listingFileName(run_record, file_name);
-  fioparms file_parms{file_name, kListingNameUnits, 1, 0, 1024, 0, 20};
-  const ExtensionRequest request{zt(U"zqfileio"), 8, &file_parms, 0, 0};
-  FileHandle* file = kernel->LoadExtension(kernel, &request, 0, 0);
-  if (!checkHandle(f, file, U"fileh")) {
-    report(f, U"Could not get file handle", SEVERITY_ERROR);
-    return 1;
-  }
-
-  jnlparms journal_parms{};
-  journal_parms.file = file;
-  journal_parms.flags = 0x40000001;
-  Journal* journal = kernel->CreateJournal(kernel, &journal_parms, 0, "LocaleJnl");
-  if (!checkHandle(f, journal, U"jnlh")) {
-    report(f, U"Could not get journal handle", SEVERITY_ERROR);
-    // The file handle is already open: release it rather than leave it to the host.
-    file->Destroy(file);
-    return 1;
-  }
-  journal->OpenJournal(journal, 0x60000, nullptr, file, 0, 0, 0x40000000, 0, 0);
+  const ListingRequest request{.file = {file_name, kListingNameUnits, 1, 0, 1024, 0, 20},
+                               .load_argument = 0,
+                               .journal_flags = 0x40000001,
+                               .journal_name = "LocaleJnl"};
+  const Listing listing = openListing(f, kernel, request);
+  if (listing.journal == nullptr) return 1;
+  Journal* journal = listing.journal;
+  journal->OpenJournal(journal, 0x60000, nullptr, listing.file, 0, 0, 0x40000000, 0, 0);
 
   if (state->selection_mask == 0) state->selection_mask = kAllSuites;
   // A suite may change the mask; it is read again before each later group.
@@ -79,7 +69,6 @@ extern "C" std::int64_t zqvnleFunction1(TestServices* services, Word ctx, SuiteS
   }
 
   noteStep(f, U"release the handles");
-  file->Destroy(file);
-  journal->Destroy(journal);
+  closeListing(listing);
   return 0;
 }

@@ -1,7 +1,7 @@
 // The integer conformance cases: per locale, 37 formatting cases then 52 parsing cases.
 #pragma once
 
-#include "suites/conformance/conformance_frame.h"
+#include "suites/conformance/locale_loop.h"
 
 namespace zq::conformance {
 

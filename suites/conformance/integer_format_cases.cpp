@@ -139,7 +139,7 @@ CaseText descriptor(std::int32_t n, const char32_t* locale_name, const char32_t*
 template <class Op>
 void runFormatGroup(const LocaleBlock& block,
                     std::span<const FormatCase<typename Op::Value>> cases) {
-  const Frame& f = block.frame;
+  const Harness& f = block.harness;
   const auto line = [](const char32_t* head, const char32_t* tail) {
     CaseText text;
     text.add(head).add(Op::kName).add(tail);

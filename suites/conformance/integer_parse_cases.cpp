@@ -168,7 +168,7 @@ void addValue(CaseText& text, Value value) {
 }
 
 template <class Value>
-bool checkValue(const Frame& f, Value expected, Value actual, const char32_t* expression,
+bool checkValue(const Harness& f, Value expected, Value actual, const char32_t* expression,
                 std::int64_t line = __builtin_LINE()) {
   if constexpr (std::is_signed_v<Value>) {
     return checkInt64(f, expected, actual, expression, line);
@@ -181,7 +181,7 @@ template <class Op>
 void runParseGroup(const LocaleBlock& block,
                    std::span<const ParseCase<typename Op::Value>> cases) {
   using Value = typename Op::Value;
-  const Frame& f = block.frame;
+  const Harness& f = block.harness;
   std::int32_t n = 0;
   for (const ParseCase<Value>& c : cases) {
     ++n;

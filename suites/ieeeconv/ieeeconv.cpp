@@ -10,8 +10,8 @@
 #include <algorithm>
 #include <iterator>
 
-#include "suites/common/frame.h"
-#include "suites/common/localise.h"
+#include "suites/common/handles.h"
+#include "suites/common/separators.h"
 #include "suites/ieeeconv/ieeeconv_table.h"
 
 using namespace zq;
@@ -65,7 +65,7 @@ struct Banner {
 };
 
 // Picks the pass mode from the saved mode and announces it; pass 2 switches the host.
-PassMode beginPass(const Frame& f, ModeWord& mode, int pass) {
+PassMode beginPass(const Harness& f, ModeWord& mode, int pass) {
   // saved mode x pass -> pass mode and banner
   const bool saved_compatible = mode.saved() != 0;
   PassMode pass_mode = saved_compatible ? PassMode::Compatible : PassMode::Stdieee;
@@ -97,59 +97,43 @@ PassMode beginPass(const Frame& f, ModeWord& mode, int pass) {
   return pass_mode;
 }
 
-// zqzsCompare answers 1 for equal texts.
-bool isSeparator(const ZQChar* separator, char32_t unit) {
-  const ZQChar text[1] = {static_cast<ZQChar>(unit)};
-  return zqzsCompare(separator, 1, text, 1) == 1;
-}
-
-// The expected text in the locale's separators. A grouped vector exchanges both
-// separators (a blank group becomes the no-break space); any other vector only takes
-// a decimal comma.
-std::int64_t localiseExpected(const LocaleInfoRow& locale, std::uint32_t options,
-                              const ZQChar* text, std::int64_t length,
-                              ZQChar (&out)[kOutputUnits + 1]) {
+// The expected text in the locale's separators: a grouped vector takes both of its
+// style's separators, any other vector only the decimal one.
+std::int64_t localiseExpected(SeparatorStyle style, std::uint32_t options, const ZQChar* text,
+                              std::int64_t length, ZQChar (&out)[kOutputUnits + 1]) {
   std::fill(std::begin(out), std::end(out), ZQChar{0});
-  ZQChar decimal = '.';
-  ZQChar grouping = ',';
-  if (options == kGroupedOptions) {
-    if (!isSeparator(locale.grouping_separator, U',')) {
-      decimal = ',';
-      grouping = isSeparator(locale.grouping_separator, U'.') ? '.' : 0x00A0;
-    }
-  } else if (isSeparator(locale.decimal_separator, U',')) {
-    decimal = ',';
-  }
-  return localiseText(text, length, decimal, grouping, out, kOutputUnits);
+  const Separators separators = separatorsOf(style);
+  const ZQChar grouping = options == kGroupedOptions ? separators.grouping : ',';
+  return localiseText(text, length, separators.decimal, grouping, out, kOutputUnits);
 }
 
 // The journal formats' common arguments: test number, option word, the first five units
 // of the locale name.
 struct VectorContext {
-  const Frame& frame;
-  const LocaleInfoRow& locale;
+  const Harness& harness;
+  const LocaleStyle& locale;
   int test;
   std::int32_t options;
 };
 
 template <class... Args>
 void vectorLine(const VectorContext& v, const char32_t* format, Args... args) {
-  const ZQChar* name = v.locale.name;
-  journalLine(v.frame, JNL_LEVEL_DETAIL, format, v.test, v.options, name[0], name[1], name[2],
+  const ZQChar* name = zt(v.locale.name);
+  journalLine(v.harness, JNL_LEVEL_DETAIL, format, v.test, v.options, name[0], name[1], name[2],
               name[3], name[4], args...);
 }
 
 void checkVectorStatus(const VectorContext& v, Status expected, Status actual,
                        const char32_t* expression, const char32_t* format,
                        std::int64_t line = __builtin_LINE()) {
-  if (checkStatus(v.frame, expected, actual, expression, line)) return;
-  const auto actual_text = statusText<kStatusUnits>(v.frame, actual);
-  const auto expected_text = statusText<kStatusUnits>(v.frame, expected);
+  if (checkStatus(v.harness, expected, actual, expression, line)) return;
+  const auto actual_text = statusText<kStatusUnits>(v.harness, actual);
+  const auto expected_text = statusText<kStatusUnits>(v.harness, expected);
   vectorLine(v, format, actual_text.length, actual_text.text, expected_text.length,
              expected_text.text);
 }
 
-void runVector(const Frame& f, LocaleHandle* locale, const LocaleInfoRow& row, int test,
+void runVector(const Harness& f, LocaleHandle* locale, const LocaleStyle& row, int test,
                const FormatVector& vector, PassMode mode, bool no_verify) {
   ZQChar fmtbuf[kOutputUnits + 1] = {};
   ZQChar fmtbuf2[kOutputUnits + 1] = {};
@@ -181,7 +165,7 @@ void runVector(const Frame& f, LocaleHandle* locale, const LocaleInfoRow& row, i
                     U"was '%*s' but should have been '%*s'");
 
   ZQChar expected[kOutputUnits + 1];
-  localiseExpected(row, options, compatible ? vector.compatible_text : vector.stdieee_text,
+  localiseExpected(row.style, options, compatible ? vector.compatible_text : vector.stdieee_text,
                    expected_length, expected);
 
   if (!checkInt(f, checkedInt32(expected_length), checkedInt32(length1), U"cnvL")) {
@@ -228,7 +212,7 @@ void runVector(const Frame& f, LocaleHandle* locale, const LocaleInfoRow& row, i
 }
 
 // One pass over every locale. False when a handle was missing: the suite then ends.
-bool runPass(const Frame& f, ModeWord& mode, int pass, bool no_verify) {
+bool runPass(const Harness& f, ModeWord& mode, int pass, bool no_verify) {
   KernelHandle* kernel = acquireKernel(f);
   if (kernel == nullptr) return false;
   NlsHandle* nls = acquireNls(f, kernel, U"zqExtensionLoad:Get the zq NLS handle", U"nls");
@@ -236,9 +220,10 @@ bool runPass(const Frame& f, ModeWord& mode, int pass, bool no_verify) {
   noteStep(f, U"checking for ieee decimal conversion");
   const PassMode pass_mode = beginPass(f, mode, pass);
 
-  for (const LocaleInfoRow& row : LocaleInfo) {
+  // The locales of LocaleInfo, in its order, each with its separator style.
+  for (const LocaleStyle& row : kLocaleStyles) {
     noteStep(f, U"get handle from zqnlsLocaleCreate");
-    LocaleHandle* locale = createLocale(nls, row.name, row.name_length);
+    LocaleHandle* locale = createLocale(nls, zt(row.name), zlen(row.name));
     if (!checkHandle(f, locale, U"currentLocale")) {
       report(f, U"Failed to get handle for currentLocale", SEVERITY_ERROR);
       return false;
@@ -260,7 +245,7 @@ bool runPass(const Frame& f, ModeWord& mode, int pass, bool no_verify) {
 
 extern "C" std::int64_t zqvnleIEEEConv(TestServices* services, Word ctx, SuiteState* state,
                                        void*, void* journal) {
-  const Frame f{services, ctx, U"zqtest/src/zqvnle3", static_cast<Journal*>(journal)};
+  const Harness f{services, ctx, U"zqtest/src/zqvnle3", static_cast<Journal*>(journal)};
   const bool no_verify = state != nullptr && state->no_verify != 0;
   // The mode is read through the kernel handle only once the chain is known to be there;
   // a missing handle is reported by the pass itself.

@@ -3,8 +3,9 @@
 #include <algorithm>
 #include <cstring>
 
-#include "suites/common/frame.h"
-#include "suites/conformance/conformance_frame.h"
+#include "suites/common/handles.h"
+#include "suites/common/listing.h"
+#include "suites/conformance/locale_loop.h"
 #include "suites/perf/perf_table.h"
 
 using namespace zq;
@@ -64,7 +65,7 @@ bool usesStringManager(Routine routine) {
 
 // What every case of one call works with.
 struct PerfRun {
-  Frame f;  // with the suite's journal
+  Harness harness;  // with the suite's journal
   NlsHandle* nls;
   TimingService* timer;
   const SuiteState* state;
@@ -109,7 +110,7 @@ bool selected(const PerfCase& row, const SuiteState& state) {
 // The verification call's status, length and result against the record. False after
 // the failure's report and journal lines.
 bool verify(const PerfRun& run, CaseRun& c, Status status, const Outputs& out) {
-  const Frame& f = run.f;
+  const Harness& f = run.harness;
   const Routine r = c.routine;
   const PerfCase& row = c.row;
   const bool byte_routine = usesStringManager(r);
@@ -208,14 +209,14 @@ bool verify(const PerfRun& run, CaseRun& c, Status status, const Outputs& out) {
 // is "start" or "end".
 bool getTimes(const PerfRun& run, const CaseRun& c, TimingRecord& times, const char32_t* which) {
   const Status status = run.timer->GetTimes(run.timer, &times);
-  if (checkStatus(run.f, ZQ_OK, status, U"status")) return true;
+  if (checkStatus(run.harness, ZQ_OK, status, U"status")) return true;
   CaseText head;
   head.add(U"GetTimes did not successfully get ").add(which).add(U" time for ");
   CaseText message = head;
   message.add(routineName(c.routine)).add(U" test.");
-  report(run.f, message.data(), SEVERITY_ERROR);
+  report(run.harness, message.data(), SEVERITY_ERROR);
   head.add(routineName(c.routine)).add(U" for %s.");
-  journalText(run.f, JNL_LEVEL_DETAIL, head, c.encoding_name);
+  journalText(run.harness, JNL_LEVEL_DETAIL, head, c.encoding_name);
   return false;
 }
 
@@ -241,7 +242,7 @@ void verifyAndTime(const PerfRun& run, CaseRun& c, const Outputs& out, Call call
   run.timer->DiffTimes(run.timer, &end.user, &start.user, &user);
   run.timer->DiffTimes(run.timer, &end.system, &start.system, &system);
   run.timer->DiffTimes(run.timer, &end.elapsed, &start.elapsed, &elapsed);
-  journalLine(run.f, JNL_LEVEL_INFO, resultFormat(c.routine), c.locale[0], c.locale[1],
+  journalLine(run.harness, JNL_LEVEL_INFO, resultFormat(c.routine), c.locale[0], c.locale[1],
               c.locale[2], c.locale[3], c.locale[4], c.encoding_name, c.iterations,
               user.milliseconds, system.milliseconds, elapsed.milliseconds,
               zt(c.row.description));
@@ -290,11 +291,11 @@ void runRoutine(const PerfRun& run, CaseRun& c) {
 // Destroys the case's string manager, checking the status.
 void releaseStringManager(const PerfRun& run, const CaseRun& c) {
   const Status status = destroyStringManager(c.manager);
-  if (checkStatus(run.f, ZQ_OK, status, U"status")) return;
-  report(run.f, routineText(U"zqnlsSMDestroy did not return expected status in ", c.routine,
+  if (checkStatus(run.harness, ZQ_OK, status, U"status")) return;
+  report(run.harness, routineText(U"zqnlsSMDestroy did not return expected status in ", c.routine,
                             U" test.").data(),
          SEVERITY_ERROR);
-  journalText(run.f, JNL_LEVEL_DETAIL,
+  journalText(run.harness, JNL_LEVEL_DETAIL,
               routineText(U"", c.routine,
                           U" Test %i: zqnlsSMDestroy failed to return correct status for cei %s."),
               c.n, c.encoding_name);
@@ -303,7 +304,7 @@ void releaseStringManager(const PerfRun& run, const CaseRun& c) {
 // One selected case from its encoding's properties to its result line; whatever it
 // created is destroyed, in reverse order, on every path.
 void runCase(const PerfRun& run, const PerfCase& row, std::int32_t n) {
-  const Frame& f = run.f;
+  const Harness& f = run.harness;
   const SuiteState& state = *run.state;
   CaseRun c{row, n, row.routine, state.perf_iterations > 0 ? state.perf_iterations
                                                            : row.default_iterations};
@@ -370,41 +371,28 @@ void journalName(const void* run_record, ZQChar (&name)[9]) {
 
 extern "C" std::int64_t zqvnlePerf(TestServices* services, Word ctx, SuiteState* state,
                                    void* run_record, void*) {
-  const Frame f{services, ctx, U"zqtest/src/zqvnlep1", nullptr};
+  const Harness f{services, ctx, U"zqtest/src/zqvnlep1", nullptr};
   beginTest(f, U"zqvnlePerf");
   KernelHandle* kernel = acquireKernel(f);
   if (kernel == nullptr) return 1;
   NlsHandle* nls = acquireNls(f, kernel, U"Get ZQNLS handle", U"nlsh");
   if (nls == nullptr) return 1;
 
-  fioparms file_parms{zt(U"zqvnlp.lst"), 10, 1, 0, 0x400, 0, 0};
-  const ExtensionRequest request{zt(U"zqfileio"), 8, &file_parms, 0, 0};
-  FileHandle* file =
-      kernel->LoadExtension(kernel, &request, 0, reinterpret_cast<Word>(U"testfile"));
-  if (!checkHandle(f, file, U"fileh")) {
-    report(f, U"Could not get file handle", SEVERITY_ERROR);
-    return 0;
-  }
-
-  jnlparms journal_parms{};
-  journal_parms.file = file;
-  journal_parms.flags = 1;
   ZQChar journal_name[9];
   journalName(run_record, journal_name);
   // The journal's name is ZQChar text; the host reads what it takes for a name.
-  Journal* journal = kernel->CreateJournal(kernel, &journal_parms, 0,
-                                           reinterpret_cast<const char*>(journal_name));
-  if (!checkHandle(f, journal, U"jnlh")) {
-    report(f, U"Could not get journal handle", SEVERITY_ERROR);
-    file->Destroy(file);
-    return 0;
-  }
+  const ListingRequest request{.file = {zt(U"zqvnlp.lst"), 10, 1, 0, 0x400, 0, 0},
+                               .load_argument = reinterpret_cast<Word>(U"testfile"),
+                               .journal_flags = 1,
+                               .journal_name = reinterpret_cast<const char*>(journal_name)};
+  const Listing listing = openListing(f, kernel, request);
+  if (listing.journal == nullptr) return 0;
 
-  const PerfRun run{{services, ctx, f.source, journal}, nls, nullptr, state};
-  journalLine(run.f, JNL_LEVEL_INFO, U"Performance Test for ZqvnlePerf \n");
+  const PerfRun run{{services, ctx, f.source, listing.journal}, nls, nullptr, state};
+  journalLine(run.harness, JNL_LEVEL_INFO, U"Performance Test for ZqvnlePerf \n");
   auto* timer = static_cast<TimingService*>(kernel->GetService(kernel, zt(U"zqperf"), 6, 0));
   if (timer != nullptr) {
-    journalLine(run.f, JNL_LEVEL_INFO,
+    journalLine(run.harness, JNL_LEVEL_INFO,
                 U"ROUTINE                   LOCALE   ENCODING       ITERATIONS    USER CPU (ms)   "
                 U"SYSTEM CPU (ms)   ELAPSED TIME (ms)   DESCRIPTION");
     PerfRun timed = run;
@@ -415,8 +403,7 @@ extern "C" std::int64_t zqvnlePerf(TestServices* services, Word ctx, SuiteState*
     }
   }
 
-  file->Destroy(file);
-  journal->Destroy(journal);
+  closeListing(listing);
   if (timer != nullptr) timer->Destroy(timer);
   return 0;
 }

@@ -1,5 +1,5 @@
 // zqvnleSanity1: table-driven checks of the NLS formatting and parsing operations.
-#include "suites/common/frame.h"
+#include "suites/common/handles.h"
 #include "suites/sanity/sanity1_dates.h"
 #include "suites/sanity/sanity1_double_format.h"
 #include "suites/sanity/sanity1_family.h"
@@ -10,7 +10,7 @@ using namespace zq::suite;
 // Eighteen families run in a fixed order, each opening with its own step.
 extern "C" std::int64_t zqvnleSanity1(TestServices* services, Word ctx, SuiteState*,
                                       void* journal, void*) {
-  const Frame f{services, ctx, U"zqtest/src/zqvnle2", static_cast<Journal*>(journal)};
+  const Harness f{services, ctx, U"zqtest/src/zqvnle2", static_cast<Journal*>(journal)};
   beginTest(f, U"zqvnleSanity1");
   KernelHandle* kernel = acquireKernel(f);
   if (kernel == nullptr) return 1;

@@ -55,7 +55,7 @@ void runClockFamily(const Sanity1Run& run, const FormatFamilyTexts& texts,
     const auto dump = [&] {
       if constexpr (kDate) {
         for (std::int64_t j = 0; j < units; ++j) {
-          journalLine(run.frame, JNL_LEVEL_INFO, U"expected[%2i]: %.4x     returned[%2i]: %.4x",
+          journalLine(run.harness, JNL_LEVEL_INFO, U"expected[%2i]: %.4x     returned[%2i]: %.4x",
                       j, expected.fmtbuf[j], j, fmtbuf.units[j]);
         }
       }
@@ -109,7 +109,7 @@ void runTimeFormatFamily(const Sanity1Run& run) {
 }
 
 void runDatetimeRoundtripFamily(const Sanity1Run& run) {
-  const suite::Frame& f = run.frame;
+  const suite::Harness& f = run.harness;
   const auto check = [&](LocaleHandle* locale, const BufferToDatetimeRecord& record, int test) {
     // The whole text is parsed: its units up to the first zero, within the field.
     ZQChar input[kDatetimeInputUnits] = {};

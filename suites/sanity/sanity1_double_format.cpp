@@ -44,7 +44,7 @@ void runAmountFamily(const Sanity1Run& run, const AmountFamily& family,
       // Unit by unit over the returned text, within both buffers.
       const std::int64_t units = clampUnits(cnvL, kEntryUnits);
       for (std::int64_t j = 0; j < units; ++j) {
-        journalLine(run.frame, JNL_LEVEL_INFO, U"returned[%2i] == 0x%2x   expected[%2i] = 0x%2x",
+        journalLine(run.harness, JNL_LEVEL_INFO, U"returned[%2i] == 0x%2x   expected[%2i] = 0x%2x",
                     j, fmtbuf.units[j], j, expected.fmtbuf[j]);
       }
     };
@@ -70,19 +70,19 @@ void compareWithExOpts(const Sanity1Run& run, LocaleHandle* locale,
       {U"LocDoubleFormat and LocDoubleFormatWithExOpts status do not match",
        U"zqnlsLocaleDoubleFormatWithExOpts Test %d: status was '%*s' but should have been '%*s'"},
       test);
-  if (!checkInt(run.frame, checkedInt32(cnvL), checkedInt32(cnvLwo), U"(int)cnvLwo")) {
-    report(run.frame, U"zqnlsLocaleDoubleFormatWithExOpts: converted length does not match",
+  if (!checkInt(run.harness, checkedInt32(cnvL), checkedInt32(cnvLwo), U"(int)cnvLwo")) {
+    report(run.harness, U"zqnlsLocaleDoubleFormatWithExOpts: converted length does not match",
            SEVERITY_ERROR);
-    journalLine(run.frame, JNL_LEVEL_DETAIL,
+    journalLine(run.harness, JNL_LEVEL_DETAIL,
                 U"zqnlsLocaleDoubleFormatWithExOpts: Test %d: converted length was %d when "
                 U"LocaleDoubleFormat was %d",
                 test, cnvLwo, cnvL);
   }
-  if (!checkBuffer(run.frame, fmtbuf.units, fmtbufwo.units, kOutputUnits, U"&fmtbuf",
+  if (!checkBuffer(run.harness, fmtbuf.units, fmtbufwo.units, kOutputUnits, U"&fmtbuf",
                    U"&fmtbufwo")) {
-    report(run.frame, U"zqnlsLocaleDoubleFormatWithExOpts: formatted string does not match",
+    report(run.harness, U"zqnlsLocaleDoubleFormatWithExOpts: formatted string does not match",
            SEVERITY_ERROR);
-    journalLine(run.frame, JNL_LEVEL_DETAIL,
+    journalLine(run.harness, JNL_LEVEL_DETAIL,
                 U"zqnlsLocaleDoubleFormatWithExOpts: Test %d: formatted string was %s when "
                 U"LocaleDoubleFormat string was %s",
                 test, fmtbufwo.units, fmtbuf.units);
@@ -168,7 +168,7 @@ void runDoubleFormatFamily(const Sanity1Run& run) {
       const std::int64_t units = clampUnits(expected.length, kEntryUnits);
       const auto dump = [&] {
         for (std::int64_t j = 0; j < units; ++j) {
-          journalLine(run.frame, JNL_LEVEL_INFO,
+          journalLine(run.harness, JNL_LEVEL_INFO,
                       U"    ReturnedBuf[%d]==%c(%2x)       ExpectedBuf[%d]==%c(%2x)", j,
                       fmtbuf.units[j], fmtbuf.units[j], j, expected.fmtbuf[j],
                       expected.fmtbuf[j]);
@@ -197,25 +197,25 @@ void runDoubleExOptsFamily(const Sanity1Run& run) {
                        U"have been '%*s'"},
                       test);
     if (status != ZQ_OK) return;
-    if (!checkInt(run.frame, checkedInt32(record.expected_length), checkedInt32(cnvL),
+    if (!checkInt(run.harness, checkedInt32(record.expected_length), checkedInt32(cnvL),
                   U"(int)cnvL")) {
-      report(run.frame,
+      report(run.harness,
              U"LocDoubleFormatWithExOpts did not return expected converted string length",
              SEVERITY_ERROR);
-      journalLine(run.frame, JNL_LEVEL_DETAIL,
+      journalLine(run.harness, JNL_LEVEL_DETAIL,
                   U"zqnlsLocaleDoubleFormatWithExOpts: Test %d: converted length was %d when %d "
                   U"was expected",
                   test, cnvL, record.expected_length);
     }
     const FormatEntry& expected = record.formats[1];
-    if (!checkBuffer(run.frame, fmtbuf.units, expected.fmtbuf,
+    if (!checkBuffer(run.harness, fmtbuf.units, expected.fmtbuf,
                      clampUnits(record.expected_length, kEntryUnits), U"&fmtbuf",
                      U"locale_double_format_exopts[i].formats[1].fmtbuf")) {
-      report(run.frame,
+      report(run.harness,
              U"zqnlsLocaleDoubleFormatWithExOpts: formatted string does not match expected "
              U"string",
              SEVERITY_ERROR);
-      journalLine(run.frame, JNL_LEVEL_DETAIL,
+      journalLine(run.harness, JNL_LEVEL_DETAIL,
                   U"zqnlsLocaleDoubleFormatWithExOpts: Test %d: formatted string was %s when %s "
                   U"was expected",
                   test, fmtbuf.units, expected.fmtbuf);

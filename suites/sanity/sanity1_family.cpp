@@ -16,27 +16,27 @@ LocaleHandle* openRecordLocale(const Sanity1Run& run, const ZQChar* locale,
                                std::int64_t locale_length, const char32_t* create_failed_format,
                                int test) {
   LocaleHandle* handle = suite::createLocale(run.nls, locale, locale_length);
-  if (checkHandle(run.frame, handle, U"localehandle")) return handle;
-  report(run.frame, U"Failed to get handle for localehandle", SEVERITY_ERROR);
-  journalLine(run.frame, JNL_LEVEL_DETAIL, create_failed_format, test, locale);
+  if (checkHandle(run.harness, handle, U"localehandle")) return handle;
+  report(run.harness, U"Failed to get handle for localehandle", SEVERITY_ERROR);
+  journalLine(run.harness, JNL_LEVEL_DETAIL, create_failed_format, test, locale);
   return nullptr;
 }
 
 void closeRecordLocale(const Sanity1Run& run, LocaleHandle* locale, int test) {
   const Status status = suite::destroyLocale(locale);
-  if (checkStatus(run.frame, ZQ_OK, status, U"status")) return;
-  report(run.frame, U"zqnlsLocaleDestroy failed", SEVERITY_ERROR);
-  journalLine(run.frame, JNL_LEVEL_DETAIL,
+  if (checkStatus(run.harness, ZQ_OK, status, U"status")) return;
+  report(run.harness, U"zqnlsLocaleDestroy failed", SEVERITY_ERROR);
+  journalLine(run.harness, JNL_LEVEL_DETAIL,
               U"zqnlsLocaleDestroy Failed to destroy locale handle for test %i", test);
 }
 
 bool checkRecordStatus(const Sanity1Run& run, Status expected, Status returned,
                        const FailureTexts& texts, int test, std::int64_t line) {
-  if (checkStatus(run.frame, expected, returned, U"status", line)) return true;
-  const auto returned_text = suite::statusText<kStatusUnits>(run.frame, returned);
-  const auto expected_text = suite::statusText<kStatusUnits>(run.frame, expected);
-  report(run.frame, texts.message, SEVERITY_ERROR);
-  journalLine(run.frame, JNL_LEVEL_DETAIL, texts.detail, test, returned_text.length,
+  if (checkStatus(run.harness, expected, returned, U"status", line)) return true;
+  const auto returned_text = suite::statusText<kStatusUnits>(run.harness, returned);
+  const auto expected_text = suite::statusText<kStatusUnits>(run.harness, expected);
+  report(run.harness, texts.message, SEVERITY_ERROR);
+  journalLine(run.harness, JNL_LEVEL_DETAIL, texts.detail, test, returned_text.length,
               returned_text.text, expected_text.length, expected_text.text);
   return false;
 }
@@ -44,12 +44,12 @@ bool checkRecordStatus(const Sanity1Run& run, Status expected, Status returned,
 void checkConsumed(const Sanity1Run& run, std::int64_t consumed, std::int64_t expected,
                    const char32_t* expression, const FailureTexts& texts, int test,
                    std::int64_t line) {
-  if (checkInt(run.frame, suite::checkedInt32(consumed), suite::checkedInt32(expected),
+  if (checkInt(run.harness, suite::checkedInt32(consumed), suite::checkedInt32(expected),
                expression, line)) {
     return;
   }
-  report(run.frame, texts.message, SEVERITY_ERROR);
-  journalLine(run.frame, JNL_LEVEL_DETAIL, texts.detail, test, consumed, expected);
+  report(run.harness, texts.message, SEVERITY_ERROR);
+  journalLine(run.harness, JNL_LEVEL_DETAIL, texts.detail, test, consumed, expected);
 }
 
 std::int64_t recordCapacity(std::int64_t stored) {
@@ -67,11 +67,11 @@ void crossCheckLength(const Sanity1Run& run, LocaleHandle* locale, const CheckTe
   std::int64_t consumed = 0;
   // Only the parsed integer matters here; the parse's status and count are not checked.
   locale->zqnlsLocaleBufferToIntfast(locale, buffer, length, 0, &intfast, &consumed);
-  if (checkInt(run.frame, intfast, suite::checkedInt32(cnvL), U"(int)cnvL")) return;
-  report(run.frame, texts.message, SEVERITY_ERROR);
+  if (checkInt(run.harness, intfast, suite::checkedInt32(cnvL), U"(int)cnvL")) return;
+  report(run.harness, texts.message, SEVERITY_ERROR);
   // The double family's line ends "for format type of %d"; the others have no fourth
   // conversion and ignore it.
-  journalLine(run.frame, JNL_LEVEL_DETAIL, texts.detail, test, cnvL, intfast,
+  journalLine(run.harness, JNL_LEVEL_DETAIL, texts.detail, test, cnvL, intfast,
               kFormatEntryInUse);
 }
 

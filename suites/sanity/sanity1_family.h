@@ -16,9 +16,9 @@ constexpr std::int64_t kCheckTextUnits = 256;
 // Units of each buffer a status is rendered into.
 constexpr int kStatusUnits = 200;
 
-// What every family needs: the harness frame and the NLS service.
+// What every family needs: the harness and the NLS service.
 struct Sanity1Run {
-  const suite::Frame& frame;
+  const suite::Harness& harness;
   NlsHandle* nls;
 };
 
@@ -55,7 +55,7 @@ template <class Record, class Check>
 void forEachRecord(const Sanity1Run& run, const char32_t* step,
                    const char32_t* create_failed_format, std::span<const Record> table,
                    Check&& check) {
-  suite::noteStep(run.frame, step);
+  suite::noteStep(run.harness, step);
   int test = 0;
   for (const Record& record : table) {
     ++test;
@@ -118,7 +118,7 @@ void checkExpectedText(const Sanity1Run& run, LocaleHandle* locale,
                        const FormatEntry& expected, const CheckText& checktext,
                        const OutputBuffer& fmtbuf, std::int64_t cnvL, std::int64_t units,
                        int test, Dump&& dump) {
-  const suite::Frame& f = run.frame;
+  const suite::Harness& f = run.harness;
   if (!suite::checkInt(f, suite::checkedInt32(expected.length), suite::checkedInt32(cnvL),
                        U"(int)cnvL")) {
     suite::report(f, texts.length.message, SEVERITY_ERROR);

@@ -85,20 +85,20 @@ void checkValue(const Sanity1Run& run, const ParseFamilyTexts& texts, const Reco
                 Value value, int test) {
   if constexpr (std::is_floating_point_v<Value>) {
     if (value == static_cast<double>(record.expected_value)) return;
-    suite::checkInt(run.frame, 1, 0, texts.value_expression);
+    suite::checkInt(run.harness, 1, 0, texts.value_expression);
   } else {
-    if (suite::checkInt(run.frame, static_cast<std::int32_t>(value),
+    if (suite::checkInt(run.harness, static_cast<std::int32_t>(value),
                         static_cast<std::int32_t>(record.expected_value),
                         texts.value_expression)) {
       return;
     }
   }
-  suite::report(run.frame, texts.value.message, SEVERITY_ERROR);
+  suite::report(run.harness, texts.value.message, SEVERITY_ERROR);
   if constexpr (std::is_same_v<Record, BufferToTimeRecord>) {
-    suite::journalLine(run.frame, JNL_LEVEL_DETAIL, texts.value.detail, test,
+    suite::journalLine(run.harness, JNL_LEVEL_DETAIL, texts.value.detail, test,
                        wholeSeconds(value), record.expected_value);
   } else {
-    suite::journalLine(run.frame, JNL_LEVEL_DETAIL, texts.value.detail, test, value,
+    suite::journalLine(run.harness, JNL_LEVEL_DETAIL, texts.value.detail, test, value,
                        record.expected_value);
   }
 }

@@ -1,5 +1,5 @@
 // zqvnleSanity2: how the parsing operations honour their option words.
-#include "suites/common/frame.h"
+#include "suites/common/handles.h"
 #include "suites/sanity/sanity2.h"
 
 using namespace zq;
@@ -9,7 +9,7 @@ using namespace zq::suite;
 // vectors are not filled in yet run as their bare step.
 extern "C" std::int64_t zqvnleSanity2(TestServices* services, Word ctx, SuiteState*,
                                       void* journal, void*) {
-  const Frame f{services, ctx, U"zqtest/src/zqvnle3", static_cast<Journal*>(journal)};
+  const Harness f{services, ctx, U"zqtest/src/zqvnle3", static_cast<Journal*>(journal)};
   KernelHandle* kernel = acquireKernel(f);
   if (kernel == nullptr) return 1;
   NlsHandle* nls = acquireNls(f, kernel, U"zqExtensionLoad:Get the zq NLS handle", U"nls");

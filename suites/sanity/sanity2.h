@@ -94,9 +94,9 @@ std::int64_t expectedOfType(const Record& r) {
   return 0;
 }
 
-// What every section needs: the harness frame and the NLS service.
+// What every section needs: the harness and the NLS service.
 struct Sanity2Run {
-  const suite::Frame& frame;
+  const suite::Harness& harness;
   NlsHandle* nls;
 };
 

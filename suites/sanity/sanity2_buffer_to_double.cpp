@@ -14,7 +14,7 @@ using suite::journalLine;
 void runRecord(const Sanity2Run& run, LocaleHandle* locale, const ZQChar* name,
                const ZQChar* decimal_separator, const LocaleBufferToDoubleRecord& r, int test,
                int count) {
-  const suite::Frame& f = run.frame;
+  const suite::Harness& f = run.harness;
   ZQChar buffer[kWorkingUnits] = {};
   const std::int64_t length = localisedInput(r, decimal_separator, buffer);
 
@@ -53,7 +53,7 @@ void runRecord(const Sanity2Run& run, LocaleHandle* locale, const ZQChar* name,
 }  // namespace
 
 bool runBufferToDoubleSection(const Sanity2Run& run) {
-  suite::noteStep(run.frame, U"LOCALEBUFFERTODouble tests");
+  suite::noteStep(run.harness, U"LOCALEBUFFERTODouble tests");
   const std::span<const LocaleBufferToDoubleRecord> list = localeBufferToDoubleList();
   const auto count = static_cast<int>(list.size());
   for (const LocaleInfoRow& row : LocaleInfo) {

@@ -40,15 +40,15 @@ void localiseDecimalPoint(ZQChar* buffer, std::int64_t units, std::int32_t posit
 
 LocaleHandle* openSectionLocale(const Sanity2Run& run, const ZQChar* name, std::int64_t length) {
   LocaleHandle* locale = suite::createLocale(run.nls, name, length);
-  if (suite::checkHandle(run.frame, locale, U"currentLocale")) return locale;
-  suite::report(run.frame, U"Failed to get handle for currentLocale", SEVERITY_ERROR);
+  if (suite::checkHandle(run.harness, locale, U"currentLocale")) return locale;
+  suite::report(run.harness, U"Failed to get handle for currentLocale", SEVERITY_ERROR);
   return nullptr;
 }
 
 bool closeSectionLocale(const Sanity2Run& run, LocaleHandle* locale) {
   const Status status = suite::destroyLocale(locale);
-  if (suite::checkStatus(run.frame, ZQ_OK, status, U"status")) return true;
-  suite::report(run.frame, U"zqnlsLocaleDestroy failed", SEVERITY_ERROR);
+  if (suite::checkStatus(run.harness, ZQ_OK, status, U"status")) return true;
+  suite::report(run.harness, U"zqnlsLocaleDestroy failed", SEVERITY_ERROR);
   return false;
 }
 

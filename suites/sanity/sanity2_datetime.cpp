@@ -35,7 +35,7 @@ struct RecordNames {
   const ZQChar* locale;
 };
 
-void checkDate(const suite::Frame& f, LocaleHandle* locale, const DatetimeRecord& r,
+void checkDate(const suite::Harness& f, LocaleHandle* locale, const DatetimeRecord& r,
                const ZQChar* buffer, const RecordNames& n) {
   std::int32_t month = 0;
   std::int32_t day = 0;
@@ -111,7 +111,7 @@ constexpr SecondsMessages kDatetimeMessages{
     U"should have been %d"};
 
 // A time or datetime record: the value must equal the expected seconds exactly.
-void checkSeconds(const suite::Frame& f, LocaleHandle* locale, const DatetimeRecord& r,
+void checkSeconds(const suite::Harness& f, LocaleHandle* locale, const DatetimeRecord& r,
                   const ZQChar* buffer, const RecordNames& n, bool datetime) {
   double seconds = 0;
   std::int64_t consumed = 0;
@@ -148,7 +148,7 @@ void checkSeconds(const suite::Frame& f, LocaleHandle* locale, const DatetimeRec
 }  // namespace
 
 bool runDatetimeSection(const Sanity2Run& run) {
-  const suite::Frame& f = run.frame;
+  const suite::Harness& f = run.harness;
   suite::noteStep(f, U"TODATE, TOTIME, TODATETIME tests");
   int test = 0;
   for (const DatetimeRecord& r : datetimeList()) {

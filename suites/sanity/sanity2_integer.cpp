@@ -14,7 +14,7 @@ using suite::journalLine;
 // Runs one record in `locale`; `name` is the LocaleInfo locale's name.
 void runRecord(const Sanity2Run& run, LocaleHandle* locale, const ZQChar* name,
                const ZQChar* decimal_separator, const LocaleBufferRecord& r, int test) {
-  const suite::Frame& f = run.frame;
+  const suite::Harness& f = run.harness;
   ZQChar buffer[kWorkingUnits] = {};
   const std::int64_t length = localisedInput(r, decimal_separator, buffer);
 
@@ -57,7 +57,7 @@ void runRecord(const Sanity2Run& run, LocaleHandle* locale, const ZQChar* name,
 }  // namespace
 
 bool runIgnoreDecimalSection(const Sanity2Run& run) {
-  const suite::Frame& f = run.frame;
+  const suite::Harness& f = run.harness;
   suite::noteStep(
       f, U"LOCALEBUFFERTO Intfast, Intmax, Int, Long, UIntfast, UIntmax, UInt, ULong tests");
   for (const LocaleInfoRow& row : LocaleInfo) {

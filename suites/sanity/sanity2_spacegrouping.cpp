@@ -28,10 +28,10 @@ Outcome checkIntegerParse(const Sanity2Run& run, LocaleHandle* locale,
       parseByCode(locale, r.function, text, length, r.options);
   assert(parsed);
   const std::int64_t expected = expectedOfType(r);
-  if (!suite::checkInt(run.frame, static_cast<std::int32_t>(expected),
+  if (!suite::checkInt(run.harness, static_cast<std::int32_t>(expected),
                        static_cast<std::int32_t>(parsed->value), function.check_text)) {
     const ZQChar* name = r.locale;
-    journalLine(run.frame, JNL_LEVEL_DETAIL,
+    journalLine(run.harness, JNL_LEVEL_DETAIL,
                 U"TEST%.2i: %s (%c%c%c%c%c) returned %i but should have been %i", test,
                 function.name, name[0], name[1], name[2], name[3], name[4], parsed->value,
                 expected);
@@ -44,7 +44,7 @@ Outcome checkIntegerParse(const Sanity2Run& run, LocaleHandle* locale,
 Outcome checkDoubleParse(const Sanity2Run& run, LocaleHandle* locale,
                          const SpaceGroupingRecord& r, const ZQChar* text, std::int64_t length,
                          const ParseFunctionTexts& function, int test) {
-  const suite::Frame& f = run.frame;
+  const suite::Harness& f = run.harness;
   const ZQChar* name = r.locale;
   double value = 0.0;
   std::int64_t consumed = 0;
@@ -82,7 +82,7 @@ Outcome checkDoubleParse(const Sanity2Run& run, LocaleHandle* locale,
 }
 
 void runRecord(const Sanity2Run& run, const SpaceGroupingRecord& r, int test) {
-  const suite::Frame& f = run.frame;
+  const suite::Harness& f = run.harness;
   const ZQChar* name = r.locale;
   LocaleHandle* locale =
       openSectionLocale(run, r.locale, static_cast<std::int64_t>(r.locale_length));
@@ -131,7 +131,7 @@ void runRecord(const Sanity2Run& run, const SpaceGroupingRecord& r, int test) {
 }  // namespace
 
 void runSpaceGroupingSection(const Sanity2Run& run) {
-  suite::noteStep(run.frame,
+  suite::noteStep(run.harness,
                   U"SPACEGROUPING option tests for LOCALEBUFFERTO Intfast, Intmax, Int, Long, "
                   U"UIntfast, UIntmax, UInt, ULong");
   int test = 0;

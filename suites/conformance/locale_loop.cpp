@@ -1,9 +1,9 @@
 // Locale blocks, banners and case texts shared by the locale conformance suites.
-#include "suites/conformance/conformance_frame.h"
+#include "suites/conformance/locale_loop.h"
 
 #include <cassert>
 
-#include "suites/common/localise.h"
+#include "suites/common/separators.h"
 
 using namespace zq::suite;
 
@@ -72,7 +72,7 @@ std::int64_t localeText(const char32_t* period_comma, SeparatorStyle style,
 bool checkCaseStatus(const LocaleBlock& block, std::int32_t n, Status expected, Status actual,
                      const CaseText& report_text, const CaseText& line_head,
                      std::int64_t line) {
-  const Frame& f = block.frame;
+  const Harness& f = block.harness;
   if (checkStatus(f, expected, actual, U"status", line)) return true;
   report(f, report_text.data(), SEVERITY_ERROR);
   const auto status_text = statusText<kBufferUnits>(f, actual);
@@ -84,7 +84,7 @@ bool checkCaseStatus(const LocaleBlock& block, std::int32_t n, Status expected, 
   return false;
 }
 
-LocaleHandle* beginLocale(const Frame& f, NlsHandle* nls, const char32_t* name,
+LocaleHandle* beginLocale(const Harness& f, NlsHandle* nls, const char32_t* name,
                           const BlockStyle& style) {
   if (style.empty_report_first) report(f, U"", SEVERITY_INFO);
   noteStep(f, U"get handle from zqnlsLocaleCreate");
@@ -111,7 +111,7 @@ LocaleHandle* beginLocale(const Frame& f, NlsHandle* nls, const char32_t* name,
   return locale;
 }
 
-void endLocale(const Frame& f, LocaleHandle* locale) {
+void endLocale(const Harness& f, LocaleHandle* locale) {
   noteStep(f, U"Release the Locale Handle");
   const Status status = destroyLocale(locale);
   if (!checkStatus(f, ZQ_OK, status, U"status")) {
@@ -124,7 +124,7 @@ std::int64_t runShareSuite(const ShareFamily& family, int share, TestServices* s
                            Word ctx, const SuiteState* state, Journal* journal,
                            KernelHandle* kernel) {
   assert(share >= 1 && share <= 4);
-  const Frame f{services, ctx, family.sources[share - 1], journal};
+  const Harness f{services, ctx, family.sources[share - 1], journal};
   return runConformanceSuite(f, state, kernel, family.style, conformanceShare(share),
                              family.run_cases);
 }

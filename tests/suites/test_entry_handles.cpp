@@ -8,7 +8,7 @@ namespace {
 
 using zq::testing::SuiteRun;
 
-TEST(EntryFrames, MissingKernelOrNlsStopsTheSuite) {
+TEST(EntryHandles, MissingKernelOrNlsStopsTheSuite) {
   zq::KernelHandle without_nls{};
   const struct {
     const char* name;
@@ -40,7 +40,7 @@ TEST(EntryFrames, MissingKernelOrNlsStopsTheSuite) {
   }
 }
 
-TEST(EntryFrames, ConformanceSuitesWithoutNls) {
+TEST(EntryHandles, ConformanceSuitesWithoutNls) {
   zq::KernelHandle without_nls{};
   for (zq::ConformanceSuiteFn suite :
        {dateTest1, integerTest1, integerTest2, integerTest3, integerTest4, doubleTest1,

@@ -7,7 +7,7 @@ namespace zq::suite {
 
 // The kernel handle, checked with CheckHandle ("zqh"); null after the report
 // "Could not get ZQ handle".
-inline KernelHandle* acquireKernel(const Frame& f,
+inline KernelHandle* acquireKernel(const Harness& f,
                                    std::int64_t line = __builtin_LINE()) {
   noteStep(f, U"zqGetHandle: get the main ZQ handle");
   KernelHandle* kernel = kernelHandle();
@@ -20,7 +20,7 @@ inline KernelHandle* acquireKernel(const Frame& f,
 
 // The kernel's NLS handle, checked with CheckHandle under `expression`; null after the
 // report "Could not get ZQNLS handle". `step` is the suite's own step text.
-inline NlsHandle* acquireNls(const Frame& f, KernelHandle* kernel, const char32_t* step,
+inline NlsHandle* acquireNls(const Harness& f, KernelHandle* kernel, const char32_t* step,
                              const char32_t* expression,
                              std::int64_t line = __builtin_LINE()) {
   noteStep(f, step);

@@ -1,11 +1,12 @@
-// The frame every locale conformance suite shares: locales, blocks, banners and case texts.
+// The locale loop every conformance suite runs: locales, blocks, banners and case texts.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 #include <span>
 
-#include "suites/common/frame.h"
+#include "suites/common/handles.h"
+#include "suites/common/separators.h"
 
 namespace zq::conformance {
 
@@ -14,50 +15,24 @@ constexpr std::int64_t kBufferUnits = 72;
 // Every conformance locale name is five units, such as "en_US".
 constexpr std::int64_t kLocaleNameUnits = 5;
 
-// How a locale's expected texts and inputs write numbers. Tables hold the
-// period-comma form; the others follow by exchanging the two separators.
-enum class SeparatorStyle { PeriodComma, CommaSpace, CommaPeriod };
-
-struct Separators {
-  ZQChar decimal;
-  ZQChar grouping;
-};
-
-constexpr Separators separatorsOf(SeparatorStyle style) {
-  // style -> decimal separator, grouping separator (U+00A0 is the no-break space)
-  switch (style) {
-    case SeparatorStyle::PeriodComma: return {'.', ','};
-    case SeparatorStyle::CommaSpace: return {',', 0x00A0};
-    case SeparatorStyle::CommaPeriod: return {',', '.'};
-  }
-  return {'.', ','};
-}
-
-struct ConformanceLocale {
-  const char32_t* name;
-  SeparatorStyle style;
-};
-
-// The seventeen conformance locales in the order the suites run them. The integer and
-// double suites 1 to 4 each take a consecutive share of it (conformanceShare); the
-// date and buffer-to-double suites run all of it.
-inline constexpr ConformanceLocale kConformanceLocales[] = {
-    {U"en_US", SeparatorStyle::PeriodComma}, {U"zh_CN", SeparatorStyle::PeriodComma},
-    {U"zh_TW", SeparatorStyle::PeriodComma}, {U"cs_CZ", SeparatorStyle::CommaSpace},
-    {U"nl_NL", SeparatorStyle::CommaPeriod}, {U"fr_FR", SeparatorStyle::CommaSpace},
-    {U"de_DE", SeparatorStyle::CommaPeriod}, {U"he_IL", SeparatorStyle::PeriodComma},
-    {U"hu_HU", SeparatorStyle::CommaSpace},  {U"it_IT", SeparatorStyle::CommaPeriod},
-    {U"ja_JP", SeparatorStyle::PeriodComma}, {U"ko_KR", SeparatorStyle::PeriodComma},
-    {U"pl_PL", SeparatorStyle::CommaSpace},  {U"ru_RU", SeparatorStyle::CommaSpace},
-    {U"sk_SK", SeparatorStyle::CommaSpace},  {U"es_ES", SeparatorStyle::CommaPeriod},
-    {U"sv_SE", SeparatorStyle::CommaSpace},
+// The seventeen conformance locales in the order the suites run them, each with its
+// style from the extension's table. The integer and double suites 1 to 4 each take a
+// consecutive share of it (conformanceShare); the date and buffer-to-double suites run
+// all of it.
+inline constexpr suite::LocaleStyle kConformanceLocales[] = {
+    suite::localeStyle(U"en_US"), suite::localeStyle(U"zh_CN"), suite::localeStyle(U"zh_TW"),
+    suite::localeStyle(U"cs_CZ"), suite::localeStyle(U"nl_NL"), suite::localeStyle(U"fr_FR"),
+    suite::localeStyle(U"de_DE"), suite::localeStyle(U"he_IL"), suite::localeStyle(U"hu_HU"),
+    suite::localeStyle(U"it_IT"), suite::localeStyle(U"ja_JP"), suite::localeStyle(U"ko_KR"),
+    suite::localeStyle(U"pl_PL"), suite::localeStyle(U"ru_RU"), suite::localeStyle(U"sk_SK"),
+    suite::localeStyle(U"es_ES"), suite::localeStyle(U"sv_SE"),
 };
 static_assert(std::size(kConformanceLocales) == 17);
 
 // The locales of suite `n` (1 to 4) of a four-suite family: five each, two for the
 // last (en_US to nl_NL, fr_FR to it_IT, ja_JP to sk_SK, es_ES and sv_SE).
-constexpr std::span<const ConformanceLocale> conformanceShare(int n) {
-  return std::span<const ConformanceLocale>(kConformanceLocales).subspan(
+constexpr std::span<const suite::LocaleStyle> conformanceShare(int n) {
+  return std::span<const suite::LocaleStyle>(kConformanceLocales).subspan(
       static_cast<std::size_t>(5 * (n - 1)), n == 4 ? 2 : 5);
 }
 
@@ -83,22 +58,22 @@ CaseText caseLead(const char32_t* tag);
 
 // A period-comma text of a case table in the locale's style, zero-terminated in `out`.
 // Returns its length, at most kBufferUnits.
-std::int64_t localeText(const char32_t* period_comma, SeparatorStyle style,
+std::int64_t localeText(const char32_t* period_comma, suite::SeparatorStyle style,
                         ZQChar (&out)[kBufferUnits + 1]);
 
-// What a suite's cases need for one locale: the harness frame, the verbose flag, the
+// What a suite's cases need for one locale: the harness, the verbose flag, the
 // open locale handle, its name and its separator style.
 struct LocaleBlock {
-  const suite::Frame& frame;
+  const suite::Harness& harness;
   bool verbose;
   LocaleHandle* locale;
   const char32_t* name;
-  SeparatorStyle style;
+  suite::SeparatorStyle style;
 };
 
 // One journal line whose format was assembled at run time; its length is exact.
 template <class... Args>
-void journalText(const suite::Frame& f, std::int64_t level, const CaseText& format,
+void journalText(const suite::Harness& f, std::int64_t level, const CaseText& format,
                  Args... args) {
   if (f.journal == nullptr) return;
   zqlMessageToJnl(f.journal, level, format.data(), format.length,
@@ -125,27 +100,27 @@ struct BlockStyle {
 
 // Opens one locale block: the empty line, the locale handle (checked as "locale1"),
 // then the banners. Returns null after reporting "Failed to get handle for locale1".
-LocaleHandle* beginLocale(const suite::Frame& f, NlsHandle* nls, const char32_t* name,
+LocaleHandle* beginLocale(const suite::Harness& f, NlsHandle* nls, const char32_t* name,
                           const BlockStyle& style);
 
 // Closes one locale block: destroys the handle, checks the destroy status against ZQ_OK
 // and flushes the journal.
-void endLocale(const suite::Frame& f, LocaleHandle* locale);
+void endLocale(const suite::Harness& f, LocaleHandle* locale);
 
 // Runs a conformance suite: checks the NLS handle ("nls"), then for every locale opens
 // the block, calls `run_cases(block)` and closes the block. Returns 0 when every locale
 // ran, 1 when the NLS handle or a locale handle was missing (later locales are then not
 // run).
 template <class RunCases>
-std::int64_t runConformanceSuite(const suite::Frame& f, const SuiteState* state,
+std::int64_t runConformanceSuite(const suite::Harness& f, const SuiteState* state,
                                  KernelHandle* kernel, const BlockStyle& style,
-                                 std::span<const ConformanceLocale> locales,
+                                 std::span<const suite::LocaleStyle> locales,
                                  RunCases&& run_cases) {
   NlsHandle* nls =
       suite::acquireNls(f, kernel, U"zqExtensionLoad:Get the zq NLS handle", U"nls");
   if (nls == nullptr) return 1;
   const bool verbose = state != nullptr && state->verbose != 0;
-  for (const ConformanceLocale& row : locales) {
+  for (const suite::LocaleStyle& row : locales) {
     LocaleHandle* locale = beginLocale(f, nls, row.name, style);
     if (locale == nullptr) return 1;
     run_cases(LocaleBlock{f, verbose, locale, row.name, row.style});
