@@ -17,7 +17,7 @@ build: configure
 
 run: configure
 	cmake --build $(BUILD) -j $(JOBS) --target zqtest
-	$(BUILD)/harness/zqtest --suite all --perf-routine all --perf-iterations 1000 --out $(OUT) \
+	$(BUILD)/harness/zqtest --suite all --perf-routine all --perf-iterations auto --out $(OUT) \
 	  --html $(OUT)/report.html --junit $(OUT)/results.xml --json $(OUT)/results.json \
 	  --perf-csv $(OUT)/perf.csv
 

@@ -50,6 +50,14 @@ bool prepareFiles(Session& s) {
     std::fprintf(s.err, "zqtest: cannot write %s\n", file->c_str());
     return false;
   }
+  if (!o.baseline.empty()) {
+    LoadedBaseline loaded = readBaseline(o.baseline);
+    if (!loaded.baseline) {
+      std::fprintf(s.err, "zqtest: %s\n", loaded.error.c_str());
+      return false;
+    }
+    s.baseline = std::move(loaded.baseline);
+  }
   if (o.expect.empty()) return true;
   std::string text;
   if (!readFile(o.expect, text)) {
@@ -76,7 +84,9 @@ int exitCodeOf(const Session& s) {
   if (r.unexpectedFailures() > 0 || !r.stale.empty() || suite_failed || r.leaked) {
     return kExitFailed;
   }
-  return kExitPassed;
+  if (!r.baseline) return kExitPassed;
+  const bool regressed = s.options.perf_fail_on_regression && r.baseline->slowerCases() > 0;
+  return r.baseline->count(GroupChange::NewlyFailing) > 0 || regressed ? kExitFailed : kExitPassed;
 }
 
 void finishRun(Session& s) {
@@ -84,8 +94,13 @@ void finishRun(Session& s) {
   const HarnessOptions& o = s.options;
   r.stale = staleExpectations(s.expectations, r.suites);
   const bool with_expectations = !o.expect.empty();
+  if (s.baseline) {
+    r.baseline = compareWithBaseline(r, *s.baseline, o.perf_threshold_percent);
+  }
+  const BaselineComparison* baseline = r.baseline ? &*r.baseline : nullptr;
   std::fputs(summaryTable(r, with_expectations, s.style).c_str(), s.out);
-  if (!r.perf.empty()) std::fputs(perfTable(r.perf).c_str(), s.out);
+  if (!r.perf.empty()) std::fputs(perfTable(r.perf, baseline).c_str(), s.out);
+  if (baseline != nullptr) std::fputs(changesText(*baseline, r.perf, s.style).c_str(), s.out);
   for (const std::string& command : rerunCommands(r, o)) {
     std::fprintf(s.out, "rerun: %s\n", command.c_str());
   }

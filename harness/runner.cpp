@@ -11,6 +11,7 @@
 
 #include "harness/files.h"
 #include "harness/loader.h"
+#include "harness/perf_calibration.h"
 #include "harness/perf_listing.h"
 #include "harness/report.h"
 #include "harness/result_files.h"
@@ -92,17 +93,6 @@ void closeHarnessJournal(HarnessJournal& h) {
   h.file = nullptr;
 }
 
-// The perf listing after one call of the perf suite: its lines are kept (each call
-// rewrites the file) and its result lines read. False when the call wrote none.
-bool collectPerfListing(Session& s, std::string& kept_listing) {
-  std::string listing;
-  if (!readFile(s.outputDir() / kPerfListingName, listing)) return false;
-  kept_listing += listing;
-  std::vector<PerfResult> results = parsePerfListing(listing);
-  s.results.perf.insert(s.results.perf.end(), results.begin(), results.end());
-  return true;
-}
-
 // Why a perf run timed nothing.
 const char* noPerfCaseReason(const HarnessOptions& o, bool listing_written) {
   if (!listing_written) return "the suite wrote no listing";
@@ -114,8 +104,72 @@ const char* noPerfCaseReason(const HarnessOptions& o, bool listing_written) {
   return "no case matches the selectors";
 }
 
+// One suite entry and the arguments its slot takes.
+struct SuiteCall {
+  Session& s;
+  SuiteEntryFn entry;
+  TestServices& services;
+  bool perf;
+  void* arg4;
+  void* arg5;
+
+  // Calls the entry once with the state for `routine` and `iterations`, its checks
+  // counted by `recorder`. The perf suite's listing is read into `listing` ("" when it
+  // wrote none); each call rewrites it, so an older one is removed first.
+  std::int64_t operator()(std::int32_t routine, std::int32_t iterations, CheckRecorder& recorder,
+                          std::string& listing) const {
+    SuiteState state = suiteStateFor(s.options, routine);
+    state.perf_iterations = iterations;
+    const fs::path listing_path = s.outputDir() / kPerfListingName;
+    std::error_code ignored;
+    if (perf) fs::remove(listing_path, ignored);
+    const std::int64_t returned = entry(&services, contextFor(recorder), &state, arg4, arg5);
+    listing.clear();
+    if (perf && !readFile(listing_path, listing)) listing.clear();
+    return returned;
+  }
+};
+
+// The perf suite's call for `routine` with calibrated iterations: short calls, their
+// checks counted apart and dropped, until the fastest case's CPU time can be scaled
+// to kCalibratedCaseMs.
+PerfCall calibrated(const SuiteCall& call, std::int32_t routine) {
+  CheckRecorder scratch{0};
+  beginSuite(scratch, suiteName(SuiteSlot::Perf));
+  PerfCall perf_call{suiteStateFor(call.s.options, routine).perf_routine,
+                     kFirstShortCallIterations, true, 0};
+  for (;;) {
+    std::string listing;
+    call(routine, perf_call.iterations, scratch, listing);
+    ++perf_call.short_calls;
+    const CalibrationStep step = nextCalibrationStep(perf_call.iterations, parsePerfListing(listing));
+    perf_call.iterations = step.iterations;
+    if (step.done) return perf_call;
+  }
+}
+
+// Makes the call `perf_call` describes. A calibrated call whose fastest case still ran
+// under kCalibratedCaseMs of CPU time (the machine was busier while it calibrated) is
+// made once more, scaled from its own figures; only the second call's checks count.
+std::int64_t timedCall(const SuiteCall& call, std::int32_t routine, PerfCall& perf_call,
+                       std::string& listing) {
+  CheckRecorder& recorder = call.s.recorder;
+  const SuiteTally before = perf_call.calibrated ? recorder.tally : SuiteTally{};
+  const std::int64_t returned = call(routine, perf_call.iterations, recorder, listing);
+  if (!perf_call.calibrated) return returned;
+  const std::vector<PerfResult> timed = parsePerfListing(listing);
+  if (timed.empty() || fastestCpuMs(timed) >= kCalibratedCaseMs) return returned;
+  recorder.tally = before;
+  recorder.pending_errors.clear();
+  recorder.collecting_after = false;
+  perf_call.iterations = nextCalibrationStep(perf_call.iterations, timed).iterations;
+  ++perf_call.short_calls;
+  return call(routine, perf_call.iterations, recorder, listing);
+}
+
 // Calls one suite entry with the arguments its slot takes (the perf suite once per
-// routine with --perf-routine all) and prints its report.
+// routine with --perf-routine all, each call calibrated first unless the iterations
+// are given) and prints its report.
 void runSuite(Session& s, SuiteSlot slot, const ExtensionRecord& record, TestServices& services,
               Journal* journal) {
   SuiteResult result;
@@ -130,40 +184,48 @@ void runSuite(Session& s, SuiteSlot slot, const ExtensionRecord& record, TestSer
   RunRecord run_record{};
   run_record.run_code[0] = static_cast<unsigned char>(s.options.run_code[0]);
   run_record.run_code[1] = static_cast<unsigned char>(s.options.run_code[1]);
-  void* arg4 = nullptr;
-  void* arg5 = nullptr;
+  SuiteCall call{s, entry, services, slot == SuiteSlot::Perf, nullptr, nullptr};
   switch (slot) {
     case SuiteSlot::Sanity1:
     case SuiteSlot::Sanity2:
-      arg4 = journal;
+      call.arg4 = journal;
       break;
     case SuiteSlot::Function1:
     case SuiteSlot::Perf:
-      arg4 = &run_record;
+      call.arg4 = &run_record;
       break;
     case SuiteSlot::IEEEConv:
-      arg5 = journal;
+      call.arg5 = journal;
       break;
   }
-  const bool perf = slot == SuiteSlot::Perf;
+  const bool perf = call.perf;
   std::vector<std::int32_t> routines = {0};
   if (perf && s.options.perf_all_routines) routines = {1, 2, 3, 4, 5};
   const std::size_t perf_results_before = s.results.perf.size();
-  std::string perf_listing;
 
   beginSuite(s.recorder, result.name);
   std::fflush(s.out);
   const auto start = std::chrono::steady_clock::now();
-  bool listing_written = false;
+  std::vector<PerfCall> perf_calls;
   for (std::int32_t routine : routines) {
-    SuiteState state = suiteStateFor(s.options, routine);
-    std::error_code ignored;
-    // A listing left by an earlier run must not pass for this call's.
-    if (perf) fs::remove(s.outputDir() / kPerfListingName, ignored);
-    const std::int64_t returned =
-        entry(&services, contextFor(s.recorder), &state, arg4, arg5);
+    const SuiteState state = suiteStateFor(s.options, routine);
+    perf_calls.push_back(perf && s.options.perf_iterations_auto
+                             ? calibrated(call, routine)
+                             : PerfCall{state.perf_routine, state.perf_iterations});
+  }
+  beginSuite(s.recorder, result.name);  // the short calls' steps and journal lines are not this run's
+  bool listing_written = false;
+  std::string perf_listing;
+  for (std::size_t i = 0; i < routines.size(); ++i) {
+    std::string listing;
+    const std::int64_t returned = timedCall(call, routines[i], perf_calls[i], listing);
     if (returned != 0) result.returned = returned;
-    if (perf && collectPerfListing(s, perf_listing)) listing_written = true;
+    if (listing.empty()) continue;
+    listing_written = true;
+    perf_listing += listing;
+    const std::vector<PerfResult> timed = parsePerfListing(listing);
+    s.results.perf.insert(s.results.perf.end(), timed.begin(), timed.end());
+    if (!timed.empty()) s.results.perf_calls.push_back(perf_calls[i]);
   }
   result.seconds =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
@@ -189,6 +251,7 @@ void runSuite(Session& s, SuiteSlot slot, const ExtensionRecord& record, TestSer
   if (perf && s.results.perf.size() == perf_results_before) {
     std::fprintf(s.out, "perf: no case ran: %s\n", noPerfCaseReason(s.options, listing_written));
   }
+  if (perf) std::fputs(perfCallsText(s.results.perf_calls).c_str(), s.out);
   std::fflush(s.out);
   s.results.suites.push_back(std::move(result));
 }
@@ -259,7 +322,7 @@ fs::path Session::outputDir() const {
 int runHarness(const HarnessOptions& options, std::FILE* out, std::FILE* err) {
   const std::string path = libraryToLoad(options, err);
   if (path.empty()) return kExitUsage;
-  if (options.perf_iterations > kMaxPerfIterations) {
+  if (!options.perf_iterations_auto && options.perf_iterations > kMaxPerfIterations) {
     std::fprintf(err, "zqtest: --perf-iterations %d is capped at %d\n", options.perf_iterations,
                  kMaxPerfIterations);
   }

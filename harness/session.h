@@ -3,8 +3,10 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <optional>
 #include <vector>
 
+#include "harness/baseline.h"
 #include "harness/expectations.h"
 #include "harness/options.h"
 #include "harness/progress.h"
@@ -27,6 +29,7 @@ struct Session {
   Style style;
   Progress progress;
   std::vector<Expectation> expectations;
+  std::optional<Baseline> baseline;  // --baseline, read before the run
   RunResults results;
   CheckRecorder recorder{kKeptFailures};
   bool load_error = false;    // the extension could not be loaded or run
