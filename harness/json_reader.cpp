@@ -84,8 +84,8 @@ class Reader {
       if (at_ == text_.size() || text_[at_] != '"') return fail("a member name is missing");
       if (!parseString(name)) return false;
       if (!take(':')) return fail("':' is missing");
-      v.members.emplace_back(std::move(name), JsonValue{});
-      if (!parseValue(v.members.back().second, depth + 1)) return false;
+      v.members.push_back({std::move(name), JsonValue{}});
+      if (!parseValue(v.members.back().value, depth + 1)) return false;
     } while (take(','));
     return take('}') || fail("',' or '}' is missing");
   }

@@ -4,7 +4,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 namespace zq::harness {
@@ -13,15 +12,22 @@ namespace zq::harness {
 // object members keep their order.
 struct JsonValue {
   enum class Kind { Null, Bool, Number, String, Array, Object };
+  struct Member;
+
   Kind kind = Kind::Null;
   bool boolean = false;
   double number = 0;
   std::string text;  // a string's UTF-8
   std::vector<JsonValue> items;
-  std::vector<std::pair<std::string, JsonValue>> members;
+  std::vector<Member> members;
 
   // The first member named `name`, or null when there is none or this is no object.
   const JsonValue* member(std::string_view name) const;
+};
+
+struct JsonValue::Member {
+  std::string name;
+  JsonValue value;
 };
 
 // A whole JSON text. Nothing, and "byte N: what is wrong" in `error`, when the text
