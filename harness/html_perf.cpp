@@ -34,16 +34,24 @@ std::string chartSvg(const std::string& routine, const std::vector<PerfRow>& row
   constexpr int kBarSpace = 230;
   constexpr int kWidth = kLabelWidth + kBarSpace + 150;
   const int row_height = with_baseline ? 34 : 22;
+  // The scale: the largest figure, bounds left out unless there is nothing else (a
+  // bound may lie far above the true figure); longer bars stop at the edge.
   double top = 0;
+  double top_bound = 0;
+  const auto scale = [&](const std::optional<PerCall>& f) {
+    if (!f) return;
+    double& edge = f->precision == Precision::UpperBound ? top_bound : top;
+    edge = std::max(edge, f->ns);
+  };
   for (const PerfRow& row : rows) {
-    if (const auto f = row.result->cpuPerCall()) top = std::max(top, f->ns);
-    if (row.compared == nullptr) continue;
-    if (const auto f = row.compared->baseline.cpuPerCall()) top = std::max(top, f->ns);
+    scale(row.result->cpuPerCall());
+    if (row.compared != nullptr) scale(row.compared->baseline.cpuPerCall());
   }
+  if (top == 0) top = top_bound;
   // A bar with its value written after it; its title tells the whole figure.
   const auto bar = [&](const std::optional<PerCall>& figure, const char* base, int y, int height,
                        const std::string& title, const std::string& text) {
-    const double value = figure ? figure->ns : 0;
+    const double value = figure ? std::min(figure->ns, top) : 0;
     const int width = std::max(1, top > 0 ? static_cast<int>(value / top * kBarSpace + 0.5) : 0);
     return "<rect x=\"" + std::to_string(kLabelWidth) + "\" y=\"" + std::to_string(y) + "\" width=\"" +
            std::to_string(width) + "\" height=\"" + std::to_string(height) + "\" class=\"" +
@@ -64,7 +72,8 @@ std::string chartSvg(const std::string& routine, const std::vector<PerfRow>& row
     const PerfResult& p = *row.result;
     const std::string label = p.locale + " " + p.encoding;
     const std::string figure = perCallText(p.cpuPerCall());
-    const std::string ratio = row.compared != nullptr ? "  " + ratioText(*row.compared) : "";
+    const bool has_ratio = row.compared != nullptr && row.compared->ratio;
+    const std::string ratio = has_ratio ? "  " + ratioText(*row.compared) : "";
     out += "<text x=\"" + std::to_string(kLabelWidth - 8) + "\" y=\"" + std::to_string(y + 15) +
            "\" text-anchor=\"end\">" + esc(label) + "</text>" +
            bar(p.cpuPerCall(), "bar", y + 3, 16, label + ": " + figure + " ns per call, " +

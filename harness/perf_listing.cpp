@@ -152,7 +152,7 @@ std::string perfTable(const std::vector<PerfResult>& results, const BaselineComp
   std::string out =
       "routine                    locale  encoding      iterations  user ms  system ms  "
       "elapsed ms  CPU ns/call  elapsed ns/call  ";
-  if (baseline != nullptr) out += "baseline ns/call     ratio  ";
+  if (baseline != nullptr) out += "baseline ns/call         ratio  ";
   out += "description\n";
   bool marked = false;
   char row[256];
@@ -172,7 +172,7 @@ std::string perfTable(const std::vector<PerfResult>& results, const BaselineComp
     if (baseline != nullptr) {
       const CaseComparison* c = compared[i];
       const std::string before = c != nullptr ? perCallText(c->baseline.cpuPerCall()) : "new";
-      std::snprintf(row, sizeof row, "%16s %9s  ", before.c_str(),
+      std::snprintf(row, sizeof row, "%16s %13s  ", before.c_str(),
                     c != nullptr ? ratioText(*c).c_str() : "-");
       out += row;
     }
