@@ -4,6 +4,8 @@
 #include <charconv>
 #include <cstdint>
 
+#include "harness/render.h"
+
 namespace zq::harness {
 namespace {
 
@@ -124,24 +126,6 @@ class Reader {
     return true;
   }
 
-  static void appendUtf8(std::string& out, std::uint32_t cp) {
-    if (cp < 0x80) {
-      out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-      out += static_cast<char>(0xC0 | (cp >> 6));
-      out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-      out += static_cast<char>(0xE0 | (cp >> 12));
-      out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-      out += static_cast<char>(0xF0 | (cp >> 18));
-      out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-      out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-  }
-
   // A \u escape, with the second half of a surrogate pair; a lone half becomes U+FFFD.
   bool unicodeEscape(std::string& out) {
     std::uint32_t cp = 0;
@@ -151,13 +135,13 @@ class Reader {
       std::uint32_t low = 0;
       if (!hex4(low)) return false;
       if (low >= 0xDC00 && low < 0xE000) {
-        appendUtf8(out, 0x10000 + ((cp - 0xD800) << 10) + (low - 0xDC00));
+        out += utf8Of({static_cast<char32_t>(0x10000 + ((cp - 0xD800) << 10) + (low - 0xDC00))});
         return true;
       }
-      appendUtf8(out, 0xFFFD);
+      out += utf8Of({static_cast<char32_t>(cp)});
       cp = low;
     }
-    appendUtf8(out, cp >= 0xD800 && cp < 0xE000 ? 0xFFFD : cp);
+    out += utf8Of({static_cast<char32_t>(cp)});
     return true;
   }
 
