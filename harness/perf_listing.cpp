@@ -38,8 +38,8 @@ std::string csvField(const std::string& text) {
 }
 
 // Splits CSV text into records of fields: quoted fields may hold commas, quotes
-// ("") and line breaks; records end in CRLF or LF. False with `error` when a quote
-// is left open or stray text follows a closing quote.
+// ("") and line breaks; records end in CRLF or LF; blank lines are skipped. False with
+// `error` when a quote is left open or stray text follows a closing quote.
 bool splitCsv(const std::string& text, std::vector<std::vector<std::string>>& records,
               std::string& error) {
   std::vector<std::string> fields(1);
@@ -71,7 +71,7 @@ bool splitCsv(const std::string& text, std::vector<std::vector<std::string>>& re
         ++i;
         ++line;
       }
-      records.push_back(std::move(fields));
+      if (fields.size() > 1 || !fields.back().empty()) records.push_back(std::move(fields));
       fields.assign(1, "");
       after_quote = false;
       continue;
@@ -166,12 +166,14 @@ std::string perfTable(const std::vector<PerfResult>& results, const BaselineComp
                   static_cast<long long>(r.system_ms), static_cast<long long>(r.elapsed_ms),
                   cpu.c_str(), elapsed.c_str());
     out += row;
-    for (const std::string* figure : {&cpu, &elapsed}) {
-      marked = marked || figure->front() == '~' || figure->front() == '<';
-    }
+    const auto isMarked = [](const std::string& figure) {
+      return figure.front() == '~' || figure.front() == '<';
+    };
+    marked = marked || isMarked(cpu) || isMarked(elapsed);
     if (baseline != nullptr) {
       const CaseComparison* c = compared[i];
       const std::string before = c != nullptr ? perCallText(c->baseline.cpuPerCall()) : "new";
+      marked = marked || isMarked(before);
       std::snprintf(row, sizeof row, "%16s %13s  ", before.c_str(),
                     c != nullptr ? ratioText(*c).c_str() : "-");
       out += row;
