@@ -15,13 +15,26 @@ configure:
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
+# ZQTEST_OPTIONS adds options to the run, such as --baseline DIR.
+ZQTEST_OPTIONS ?=
+
 run: configure
 	cmake --build $(BUILD) -j $(JOBS) --target zqtest
-	$(BUILD)/harness/zqtest --suite all --perf-routine all --perf-iterations 1000 --out $(OUT) \
+	$(BUILD)/harness/zqtest --suite all --perf-routine all --perf-iterations auto --out $(OUT) \
 	  --html $(OUT)/report.html --junit $(OUT)/results.xml --json $(OUT)/results.json \
-	  --perf-csv $(OUT)/perf.csv
+	  --perf-csv $(OUT)/perf.csv $(ZQTEST_OPTIONS)
+
+# The browser test's driver and the Unicode data the table test reads come from npm,
+# pinned by their lockfiles; where node and npm are at hand they are installed first.
+NPM_FOLDERS = tools/browser tools/unicode
 
 test: build
+	@if command -v node >/dev/null && command -v npm >/dev/null; then \
+	  for folder in $(NPM_FOLDERS); do \
+	    [ -d $$folder/node_modules ] || npm ci --prefix $$folder --no-audit --no-fund || \
+	      echo "make: npm ci in $$folder failed; the tests that need it will be skipped"; \
+	  done; \
+	fi
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 
 clean:

@@ -15,7 +15,8 @@ namespace zq::harness {
 // failures were expected; each stale expectation is a failed testcase of its own.
 std::string junitXml(const RunResults& results);
 
-// Every count and every kept failure in full, under "schema": "zqtest-results/1".
+// Every count and every kept failure in full, the perf results with their figures per
+// call, and the comparison with a baseline, under "schema": "zqtest-results/2".
 std::string resultsJson(const RunResults& results);
 
 // One HTML page with no external assets: the run's facts, the row x locale matrix,

@@ -10,6 +10,7 @@
 
 #include "harness/catalog.h"
 #include "harness/documents.h"
+#include "harness/html_sections.h"
 #include "harness/render.h"
 
 namespace zq::harness {
@@ -177,8 +178,6 @@ std::string idPart(const std::string& text) {
   return out;
 }
 
-std::string localeLabel(const std::string& locale) { return locale.empty() ? "no locale" : locale; }
-
 // The matrix's view of the run: rows, columns and what each cell holds.
 struct Cell {
   std::int64_t checks = 0;
@@ -215,10 +214,6 @@ Matrix matrixOf(const RunResults& r) {
   }
   if (locales.count("") != 0) m.locales.push_back("");
   return m;
-}
-
-std::string cellId(const std::string& area, const std::string& locale) {
-  return "cell-" + idPart(area) + "-" + (locale.empty() ? std::string("none") : idPart(locale));
 }
 
 std::string matrixCell(const std::string& area, const std::string& locale, const Cell* cell) {
@@ -338,78 +333,6 @@ std::string staleHtml(const RunResults& r) {
   return out + "</tbody></table></section>";
 }
 
-std::string number(double value) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%.3f", value);
-  return text;
-}
-
-// One horizontal bar chart: a bar per result of the routine, labelled with its
-// locale and encoding and with its value written beside it.
-std::string chartSvg(const std::string& routine, const std::vector<const PerfResult*>& rows, int index) {
-  constexpr int kLabelWidth = 190;
-  constexpr int kBarSpace = 260;
-  constexpr int kRowHeight = 22;
-  constexpr int kWidth = kLabelWidth + kBarSpace + 80;
-  double top = 0;
-  for (const PerfResult* p : rows) top = std::max(top, p->cpuMsPer1000());
-  const int height = static_cast<int>(rows.size()) * kRowHeight + 8;
-  const std::string title_id = "chart-title-" + std::to_string(index);
-  std::string out = "<figure class=\"chart\"><figcaption id=\"" + title_id + "\"><code>" + esc(routine) +
-                    "</code>: CPU ms per 1000 calls, by locale and encoding</figcaption><svg "
-                    "xmlns=\"http://www.w3.org/2000/svg\" role=\"img\" aria-labelledby=\"" + title_id +
-                    "\" width=\"" + std::to_string(kWidth) + "\" height=\"" + std::to_string(height) +
-                    "\" viewBox=\"0 0 " + std::to_string(kWidth) + " " + std::to_string(height) + "\">";
-  int y = 4;
-  for (const PerfResult* p : rows) {
-    const double value = p->cpuMsPer1000();
-    const int bar = top > 0 ? static_cast<int>(value / top * kBarSpace + 0.5) : 0;
-    const std::string label = p->locale + " " + p->encoding;
-    const std::string mid = std::to_string(y + 15);
-    out += "<text x=\"" + std::to_string(kLabelWidth - 8) + "\" y=\"" + mid + "\" text-anchor=\"end\">" +
-           esc(label) + "</text><rect x=\"" + std::to_string(kLabelWidth) + "\" y=\"" + std::to_string(y + 3) +
-           "\" width=\"" + std::to_string(std::max(bar, 1)) + "\" height=\"16\" class=\"bar\"><title>" +
-           esc(label + ": " + number(value) + " ms per 1000 calls") + "</title></rect><text x=\"" +
-           std::to_string(kLabelWidth + std::max(bar, 1) + 6) + "\" y=\"" + mid + "\">" + number(value) + "</text>";
-    y += kRowHeight;
-  }
-  return out + "</svg></figure>";
-}
-
-std::string perfHtml(const std::vector<PerfResult>& perf) {
-  if (perf.empty()) return "";
-  std::string out =
-      "<section id=\"perf\" aria-labelledby=\"perf-title\"><h2 id=\"perf-title\">Performance</h2><p>CPU time "
-      "(user and system) per 1000 calls of each timed case. The suite reports whole milliseconds, so short "
-      "runs show 0.</p>";
-  std::vector<std::string> routines;
-  for (const PerfResult& p : perf) {
-    if (std::find(routines.begin(), routines.end(), p.routine) == routines.end()) routines.push_back(p.routine);
-  }
-  out += "<div class=\"charts\">";
-  int index = 0;
-  for (const std::string& routine : routines) {
-    std::vector<const PerfResult*> rows;
-    for (const PerfResult& p : perf) {
-      if (p.routine == routine) rows.push_back(&p);
-    }
-    out += chartSvg(routine, rows, index++);
-  }
-  out += "</div>";
-  out +=
-      "<details><summary>all perf results</summary><table><thead><tr><th scope=\"col\">routine</th><th "
-      "scope=\"col\">locale</th><th scope=\"col\">encoding</th><th scope=\"col\">iterations</th><th "
-      "scope=\"col\">user CPU ms</th><th scope=\"col\">system CPU ms</th><th scope=\"col\">elapsed ms</th><th "
-      "scope=\"col\">CPU ms per 1000 calls</th><th scope=\"col\">description</th></tr></thead><tbody>";
-  for (const PerfResult& p : perf) {
-    out += "<tr><td>" + esc(p.routine) + "</td><td>" + esc(p.locale) + "</td><td>" + esc(p.encoding) +
-           "</td><td>" + std::to_string(p.iterations) + "</td><td>" + std::to_string(p.user_ms) + "</td><td>" +
-           std::to_string(p.system_ms) + "</td><td>" + std::to_string(p.elapsed_ms) + "</td><td>" +
-           number(p.cpuMsPer1000()) + "</td><td>" + esc(p.description) + "</td></tr>";
-  }
-  return out + "</tbody></table></details></section>";
-}
-
 constexpr const char* kStyle = R"(
 :root{--pass:#1a7f37;--pass-bg:#dafbe1;--fail:#b42318;--fail-bg:#ffe4e0;--xfail:#7a5800;--xfail-bg:#fff3c4;
 --line:#d0d7de;--muted:#57606a;font-family:system-ui,-apple-system,"Segoe UI",sans-serif;color:#1f2328}
@@ -421,10 +344,12 @@ code,.mono,.pair td,.cp td,.journal li{font-family:ui-monospace,"DejaVu Sans Mon
 .facts dt{color:var(--muted)}.facts dd{margin:0}
 .verdict{display:inline-block;padding:.2rem .6rem;border-radius:4px;font-weight:600;border:1px solid}
 .verdict.pass{color:var(--pass);background:var(--pass-bg)}.verdict.fail{color:var(--fail);background:var(--fail-bg)}
-.scroll{overflow-x:auto}
+.scroll{overflow-x:auto;position:relative;max-width:100%}
 table{border-collapse:collapse;font-size:.85rem}th,td{border:1px solid var(--line);padding:.25rem .45rem;text-align:left}
 thead th{background:#f6f8fa}
-.matrix td{text-align:center;white-space:nowrap;min-width:4.6rem}.matrix th[scope=row]{white-space:nowrap}
+.matrix td{text-align:center;white-space:nowrap;min-width:3.6rem;padding:.2rem .3rem}
+.matrix th[scope=row]{white-space:nowrap;position:sticky;left:0;z-index:1;background:#fff;box-shadow:2px 0 0 var(--line)}
+.matrix thead th:first-child{position:sticky;left:0;z-index:2;box-shadow:2px 0 0 var(--line)}
 .matrix .suite{color:var(--muted);font-weight:400;font-size:.8em}
 td.pass{background:var(--pass-bg);color:var(--pass)}td.fail{background:var(--fail-bg);color:var(--fail);font-weight:600}
 td.xfail{background:var(--xfail-bg);color:var(--xfail)}td.none{color:var(--muted)}td.total{font-weight:600}
@@ -451,11 +376,23 @@ border-radius:3px;color:#3d4852;background:#eef1f4;vertical-align:middle}
 .glance{font-size:.9rem;padding-left:1.4rem}.glance li{margin:.15rem 0}
 .chart{margin:1rem 0}.chart figcaption{font-size:.9rem;margin-bottom:.3rem}
 .chart text{font:12px ui-monospace,"DejaVu Sans Mono",monospace;fill:#1f2328}.bar{fill:#2f6feb}
+.chart rect.base{fill:#8c959f}.chart text.base{font-size:10px;fill:var(--muted)}
+.chart rect.imprecise{fill-opacity:.45}.chart rect.bound{fill-opacity:0;stroke:#2f6feb;stroke-dasharray:3 2}
+.chart rect.base.bound{stroke:#8c959f}
+td.num{text-align:right;font-variant-numeric:tabular-nums}td.marked{color:var(--muted)}
+td.slower,tr.newfail td:first-child{color:var(--fail);font-weight:600}tr.newpass td:first-child{color:var(--pass)}
+.calls,.changes{font-size:.9rem;margin:.2rem 0}
 .sr{position:absolute;width:1px;height:1px;overflow:hidden;clip:rect(0 0 0 0);white-space:nowrap}
 a:focus-visible,summary:focus-visible{outline:3px solid #0969da;outline-offset:2px}
 )";
 
 }  // namespace
+
+std::string localeLabel(const std::string& locale) { return locale.empty() ? "no locale" : locale; }
+
+std::string cellId(const std::string& area, const std::string& locale) {
+  return "cell-" + idPart(area) + "-" + (locale.empty() ? std::string("none") : idPart(locale));
+}
 
 std::string htmlReport(const RunResults& r) {
   const Matrix m = matrixOf(r);
@@ -485,14 +422,14 @@ std::string htmlReport(const RunResults& r) {
       out += "<dt>" + esc(suite.name) + "</dt><dd>returned " + std::to_string(suite.returned) + "</dd>";
     }
   }
-  out += "</dl></header><main>" + matrixHtml(m) + glanceHtml(r);
+  out += "</dl></header><main>" + matrixHtml(m) + glanceHtml(r) + changesHtml(r);
   for (const auto& [area, suite] : m.rows) {
     for (const std::string& locale : m.locales) {
       const auto it = m.cells.find({area, locale});
       if (it != m.cells.end() && it->second.failed > 0) out += drillHtml(area, locale, it->second);
     }
   }
-  out += staleHtml(r) + perfHtml(r.perf) + "</main></body></html>\n";
+  out += staleHtml(r) + perfHtml(r) + "</main></body></html>\n";
   return out;
 }
 

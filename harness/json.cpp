@@ -3,6 +3,7 @@
 
 #include <cstdio>
 
+#include "harness/baseline.h"
 #include "harness/catalog.h"
 #include "harness/render.h"
 
@@ -53,6 +54,11 @@ class Json {
   Json& value(bool flag) {
     comma();
     out_ += flag ? "true" : "false";
+    return *this;
+  }
+  Json& null() {
+    comma();
+    out_ += "null";
     return *this;
   }
   template <class T>
@@ -172,11 +178,95 @@ void writeSuite(Json& j, const SuiteResult& suite) {
   j.close(']').close('}');
 }
 
+// "NAME_ns_per_call" and "NAME_precision", or nulls where there is no figure.
+void writePerCall(Json& j, const std::string& name, const std::optional<PerCall>& figure) {
+  j.key((name + "_ns_per_call").c_str());
+  if (figure) {
+    j.value(figure->ns).member((name + "_precision").c_str(), precisionName(figure->precision));
+    return;
+  }
+  j.null().key((name + "_precision").c_str()).null();
+}
+
+void writePerf(Json& j, const RunResults& r) {
+  std::vector<const CaseComparison*> compared(r.perf.size(), nullptr);
+  if (r.baseline) {
+    for (const CaseComparison& c : r.baseline->cases) compared[c.perf_index] = &c;
+  }
+  j.key("perf").open('[');
+  for (std::size_t i = 0; i < r.perf.size(); ++i) {
+    const PerfResult& p = r.perf[i];
+    j.open('{')
+        .member("routine", p.routine)
+        .member("locale", p.locale)
+        .member("encoding", p.encoding)
+        .member("iterations", p.iterations)
+        .member("user_cpu_ms", p.user_ms)
+        .member("system_cpu_ms", p.system_ms)
+        .member("elapsed_ms", p.elapsed_ms);
+    writePerCall(j, "cpu", p.cpuPerCall());
+    writePerCall(j, "elapsed", p.elapsedPerCall());
+    j.member("description", p.description);
+    if (r.baseline) {
+      j.key("baseline");
+      if (const CaseComparison* c = compared[i]) {
+        j.open('{').member("iterations", c->baseline.iterations);
+        writePerCall(j, "cpu", c->baseline.cpuPerCall());
+        j.key("ratio");
+        if (c->ratio) {
+          j.value(*c->ratio);
+        } else {
+          j.null();
+        }
+        j.member("precise", c->precise).member("slower", c->slower).close('}');
+      } else {
+        j.null();
+      }
+    }
+    j.close('}');
+  }
+  j.close(']');
+}
+
+void writeBaseline(Json& j, const std::optional<BaselineComparison>& b) {
+  j.key("baseline");
+  if (!b) {
+    j.null();
+    return;
+  }
+  const char* const kChangeNames[kGroupChangeCount] = {"newly_failing", "newly_passing",
+                                                        "still_failing", "still_passing", "not_run"};
+  j.open('{')
+      .member("dir", b->dir)
+      .member("schema", b->schema)
+      .member("has_perf", b->has_perf)
+      .member("perf_threshold_percent", b->threshold_percent)
+      .member("slower_cases", b->slowerCases())
+      .member("compared_cases", static_cast<std::int64_t>(b->cases.size()));
+  j.key("groups").open('{');
+  for (std::size_t k = 0; k < kGroupChangeCount; ++k) j.member(kChangeNames[k], b->groups[k]);
+  j.close('}');
+  j.key("changed").open('[');
+  for (const GroupComparison& g : b->changed) {
+    j.open('{')
+        .member("change", kChangeNames[static_cast<std::size_t>(g.change)])
+        .member("area", g.place.area)
+        .member("locale", g.place.locale)
+        .member("family", g.place.family)
+        .member("checks", g.checks)
+        .member("failed", g.failed)
+        .member("baseline_checks", g.baseline_checks)
+        .member("baseline_failed", g.baseline_failed)
+        .close('}');
+  }
+  j.close(']').close('}');
+}
+
 }  // namespace
 
 std::string resultsJson(const RunResults& r) {
   Json j;
-  j.open('{').member("schema", "zqtest-results/1");
+  j.open('{').member("schema", kResultsSchema);
   j.key("run")
       .open('{')
       .member("extension", r.info.extension)
@@ -212,21 +302,19 @@ std::string resultsJson(const RunResults& r) {
         .close('}');
   }
   j.close(']');
-  j.key("perf").open('[');
-  for (const PerfResult& p : r.perf) {
+  j.key("perf_calls").open('[');
+  for (const PerfCall& call : r.perf_calls) {
     j.open('{')
-        .member("routine", p.routine)
-        .member("locale", p.locale)
-        .member("encoding", p.encoding)
-        .member("iterations", p.iterations)
-        .member("user_cpu_ms", p.user_ms)
-        .member("system_cpu_ms", p.system_ms)
-        .member("elapsed_ms", p.elapsed_ms)
-        .member("cpu_ms_per_1000_calls", p.cpuMsPer1000())
-        .member("description", p.description)
+        .member("routine", call.routine)
+        .member("iterations", call.iterations)
+        .member("calibrated", call.calibrated)
+        .member("short_calls", call.short_calls)
         .close('}');
   }
-  j.close(']').close('}');
+  j.close(']');
+  writePerf(j, r);
+  writeBaseline(j, r.baseline);
+  j.close('}');
   return j.text();
 }
 

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <string_view>
 #include <utility>
 #include <system_error>
 
@@ -89,8 +90,22 @@ std::string applyValue(HarnessOptions& o, const std::string& name, const std::st
     return "";
   }
   if (name == "--perf-iterations") {
-    if (parseWhole(value, 10, o.perf_iterations)) return "";
-    return "--perf-iterations: '" + value + "' is not a 32-bit integer";
+    o.perf_iterations_auto = value == "auto";
+    o.perf_iterations = 0;
+    if (o.perf_iterations_auto || parseWhole(value, 10, o.perf_iterations)) return "";
+    return "--perf-iterations: '" + value + "' is neither auto nor a 32-bit integer";
+  }
+  if (name == "--perf-threshold") {
+    std::string_view number = value;
+    if (!number.empty() && number.back() == '%') number.remove_suffix(1);
+    double percent = -1;
+    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), percent);
+    if (error == std::errc{} && end == number.data() + number.size() && percent >= 0 &&
+        percent <= 1e6) {
+      o.perf_threshold_percent = percent;
+      return "";
+    }
+    return "--perf-threshold: '" + value + "' is not a percentage such as 10 or 2.5%";
   }
   if (name == "--perf-routine") {
     o.perf_all_routines = value == "all";
@@ -123,9 +138,10 @@ std::string applyValue(HarnessOptions& o, const std::string& name, const std::st
   for (auto [option, field] :
        {std::pair{"--junit", &o.junit}, std::pair{"--json", &o.json}, std::pair{"--html", &o.html},
         std::pair{"--perf-csv", &o.perf_csv}, std::pair{"--expect", &o.expect},
+        std::pair{"--baseline", &o.baseline},
         std::pair{"--write-expect", &o.write_expect}}) {
     if (name != option) continue;
-    if (value.empty()) return name + " needs a file name";
+    if (value.empty()) return name + (name == "--baseline" ? " needs a directory" : " needs a file name");
     *field = value;
     return "";
   }
@@ -147,7 +163,8 @@ bool takesValue(const std::string& name) {
   for (const char* valued :
        {"--lib", "--suite", "--mask", "--run-code", "--out", "--perf-iterations", "--perf-routine",
         "--perf-encoding", "--perf-locale", "--perf-csv", "--junit", "--json", "--html",
-        "--expect", "--write-expect", "--color", "--decimal-conversion"}) {
+        "--expect", "--write-expect", "--color", "--decimal-conversion", "--baseline",
+        "--perf-threshold"}) {
     if (name == valued) return true;
   }
   return false;
@@ -183,7 +200,7 @@ ParsedOptions parseOptions(const std::vector<std::string>& args) {
       name.resize(equals);
     }
     if (name == "--help" || name == "--verbose" || name == "--no-verify" || name == "--list" ||
-        name == "--self-check") {
+        name == "--self-check" || name == "--perf-fail-on-regression") {
       if (value) {
         parsed.error = name + " takes no value";
         return parsed;
@@ -193,6 +210,7 @@ ParsedOptions parseOptions(const std::vector<std::string>& args) {
       if (name == "--no-verify") o.no_verify = true;
       if (name == "--list") o.list = true;
       if (name == "--self-check") o.self_check = true;
+      if (name == "--perf-fail-on-regression") o.perf_fail_on_regression = true;
       continue;
     }
     if (!takesValue(name)) {
@@ -225,12 +243,18 @@ std::string usageText() {
          "(default: the host's own, STDIEEE)\n"
          "  --run-code XY          two-character run code naming listing files (default 01)\n"
          "  --out DIR              directory for listing files (created if missing)\n"
-         "  --perf-iterations N    iterations of each timed case (0: the case's default)\n"
+         "  --perf-iterations auto|N  iterations of each timed case (default auto: calibrated "
+         "per call to at least 100 ms of CPU time a case; 0: the case's default)\n"
          "  --perf-routine N|all   timed routine selector (0: none; all: routines 1-5, one "
          "call each)\n"
          "  --perf-encoding N      encoding selector (0 or less: none)\n"
          "  --perf-locale xx_XX    locale selector, five characters\n"
          "  --perf-csv FILE        write the perf results as CSV\n"
+         "  --baseline DIR         compare with an earlier run's output (its results.json "
+         "and perf.csv)\n"
+         "  --perf-threshold P     flag a case slower than the baseline by more than P percent "
+         "(default 10)\n"
+         "  --perf-fail-on-regression  a flagged case fails the run\n"
          "  --junit FILE           write JUnit XML\n"
          "  --json FILE            write every result as JSON\n"
          "  --html FILE            write a self-contained HTML report\n"
@@ -242,8 +266,9 @@ std::string usageText() {
          "  --self-check           run every suite against a host that gives one class of result "
          "wrongly at a time, and show which suites notice\n"
          "  --help                 print this text\n"
-         "exit status: 0 all checks passed (or failed as expected), 1 a check or suite failed "
-         "or an expected failure passed, 2 usage, load or output error\n";
+         "exit status: 0 all checks passed (or failed as expected), 1 a check or suite failed, "
+         "an expected failure passed or a check group failed that passed in the baseline, 2 "
+         "usage, load or output error\n";
 }
 
 std::vector<SuiteSlot> suitesToRun(const HarnessOptions& options) {
@@ -258,7 +283,8 @@ SuiteState suiteStateFor(const HarnessOptions& options, std::int32_t perf_routin
   state.verbose = options.verbose ? 1 : 0;
   state.no_verify = options.no_verify ? 1 : 0;
   state.perf_routine = options.perf_all_routines ? perf_routine : options.perf_routine;
-  state.perf_iterations = std::min(options.perf_iterations, kMaxPerfIterations);
+  state.perf_iterations =
+      options.perf_iterations_auto ? 0 : std::min(options.perf_iterations, kMaxPerfIterations);
   state.perf_encoding = options.perf_encoding;
   if (options.perf_locale.size() == 5) {
     state.perf_locale_given = 1;

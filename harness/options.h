@@ -22,12 +22,16 @@ struct HarnessOptions {
   std::optional<std::int32_t> decimal_conversion;  // host mode word to set; empty: leave it
   std::string run_code = "01";         // exactly two ASCII characters
   std::string output_dir;              // empty: the current directory
-  std::int32_t perf_iterations = 0;
+  bool perf_iterations_auto = true;    // --perf-iterations auto: calibrated per call
+  std::int32_t perf_iterations = 0;    // otherwise: given (0 or less: each case's default)
   std::int32_t perf_routine = 0;
   bool perf_all_routines = false;      // --perf-routine all: one perf call per routine, 1 to 5
   std::int32_t perf_encoding = 0;
   std::string perf_locale;             // empty: not given; otherwise five ASCII characters
   std::string perf_csv;                // --perf-csv FILE; empty: none
+  std::string baseline;                // --baseline DIR: an earlier run's output; empty: none
+  double perf_threshold_percent = 10;  // a case slower than the baseline by more is flagged
+  bool perf_fail_on_regression = false;  // a flagged case fails the run
   std::string junit;                   // result files; empty: not written
   std::string json;
   std::string html;
@@ -62,7 +66,8 @@ const char* suiteName(SuiteSlot slot);
 std::vector<SuiteSlot> suitesToRun(const HarnessOptions& options);
 
 // A fresh SuiteState carrying the options' mask, flags and perf selectors; with
-// --perf-routine all, `perf_routine` names the routine of this call.
+// --perf-routine all, `perf_routine` names the routine of this call. Calibrated
+// iterations are the caller's to fill in; here they are 0.
 SuiteState suiteStateFor(const HarnessOptions& options, std::int32_t perf_routine = 0);
 
 }  // namespace zq::harness

@@ -20,11 +20,34 @@ std::optional<PerfResult> parsePerfLine(const std::string& line);
 // Every result line of a listing, in order.
 std::vector<PerfResult> parsePerfListing(const std::string& text);
 
-// An aligned table with a header line, one row per result, and the CPU milliseconds
-// per 1000 calls.
-std::string perfTable(const std::vector<PerfResult>& results);
+// A figure per call in nanoseconds as the reports show it: "37.5"; "~412.0" when
+// imprecise; "<666.7" when only a bound is known; "-" for none.
+std::string perCallText(const std::optional<PerCall>& figure);
 
-// The same as CSV (RFC 4180) with a header row.
+// The ratio of a compared case: "1.25x"; "~1.25x" when either figure is imprecise;
+// " slower" added when flagged; "-" when either figure is only a bound.
+std::string ratioText(const CaseComparison& comparison);
+
+// An aligned table with a header line and one row per result: the listing's figures,
+// the iterations and the CPU and elapsed nanoseconds per call; with a baseline, also
+// its CPU figure and the ratio to it. A note under the table explains the marks used.
+std::string perfTable(const std::vector<PerfResult>& results,
+                      const BaselineComparison* baseline = nullptr);
+
+// One line for each calibrated call: the iterations it used and how they were found.
+std::string perfCallsText(const std::vector<PerfCall>& calls);
+
+// The results as CSV (RFC 4180) with a header row: the listing's figures and the
+// figures per call with their precision.
 std::string perfCsv(const std::vector<PerfResult>& results);
+
+// Results read back from such a CSV, or from the one earlier zqtest versions wrote
+// (whole milliseconds only): the columns are found by their names. An error "line N:
+// what is wrong" when the text is not such a CSV.
+struct ParsedPerfCsv {
+  std::vector<PerfResult> results;
+  std::string error;
+};
+ParsedPerfCsv parsePerfCsv(const std::string& text);
 
 }  // namespace zq::harness

@@ -5,6 +5,7 @@
 #include <set>
 
 #include "harness/catalog.h"
+#include "harness/perf_listing.h"
 #include "harness/render.h"
 
 namespace zq::harness {
@@ -146,7 +147,7 @@ std::vector<std::string> rerunCommands(const RunResults& results, const HarnessO
       if (suite.name == suiteName(SuiteSlot::Perf)) {
         if (options.perf_all_routines) command += " --perf-routine all";
         if (options.perf_routine != 0) command += " --perf-routine " + std::to_string(options.perf_routine);
-        if (options.perf_iterations != 0) {
+        if (!options.perf_iterations_auto) {
           command += " --perf-iterations " + std::to_string(options.perf_iterations);
         }
         if (options.perf_encoding != 0) command += " --perf-encoding " + std::to_string(options.perf_encoding);
@@ -156,6 +157,47 @@ std::vector<std::string> rerunCommands(const RunResults& results, const HarnessO
     }
   }
   return commands;
+}
+
+std::string changesText(const BaselineComparison& b, const std::vector<PerfResult>& perf,
+                        const Style& style) {
+  // Rows listed per kind of change; the JSON results hold them all.
+  constexpr std::size_t kListed = 20;
+  const auto count = [&](GroupChange change) { return std::to_string(b.count(change)); };
+  const std::int64_t newly_failing = b.count(GroupChange::NewlyFailing);
+  const std::string failing_text = count(GroupChange::NewlyFailing) + " newly failing";
+  std::string out = "baseline " + b.dir + " (" + b.schema + "): check groups " +
+                    (newly_failing > 0 ? style.red(failing_text) : failing_text) + ", " +
+                    count(GroupChange::NewlyPassing) + " newly passing, " +
+                    std::to_string(b.count(GroupChange::StillFailing) +
+                                   b.count(GroupChange::StillPassing)) +
+                    " unchanged, " + count(GroupChange::NotRun) + " not run here\n";
+  for (GroupChange change : {GroupChange::NewlyFailing, GroupChange::NewlyPassing}) {
+    std::size_t listed = 0;
+    for (const GroupComparison& g : b.changed) {
+      if (g.change != change || ++listed > kListed) continue;
+      out += std::string(change == GroupChange::NewlyFailing ? "  newly failing: "
+                                                             : "  newly passing: ") +
+             g.place.area + " " + (g.place.locale.empty() ? "-" : g.place.locale) + " " +
+             g.place.family + ": " + std::to_string(g.failed) + " of " +
+             std::to_string(g.checks) + " failed (baseline " + std::to_string(g.baseline_failed) +
+             " of " + std::to_string(g.baseline_checks) + ")\n";
+    }
+    if (listed > kListed) out += "  and " + std::to_string(listed - kListed) + " more\n";
+  }
+  if (!b.has_perf) return out + "baseline perf: no perf.csv in the baseline; timings not compared\n";
+  char threshold[32];
+  std::snprintf(threshold, sizeof threshold, "%g %%", b.threshold_percent);
+  out += "baseline perf: " + std::to_string(b.cases.size()) + " cases compared, " +
+         std::to_string(b.slowerCases()) + " slower by more than " + threshold + "\n";
+  for (const CaseComparison& c : b.cases) {
+    if (!c.slower) continue;
+    const PerfResult& r = perf[c.perf_index];
+    out += "  " + style.red("slower") + ": " + r.routine + " " + r.locale + " " + r.encoding +
+           " " + r.description + ": " + ratioText(c) + " (" + perCallText(r.cpuPerCall()) +
+           " ns per call, baseline " + perCallText(c.baseline.cpuPerCall()) + ")\n";
+  }
+  return out;
 }
 
 std::string closingLine(std::int64_t passed, std::int64_t failed) {

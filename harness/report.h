@@ -47,6 +47,11 @@ std::string summaryTable(const RunResults& results, bool with_expectations,
 // failures, carrying the options that chose what ran.
 std::vector<std::string> rerunCommands(const RunResults& results, const HarnessOptions& options);
 
+// The comparison with --baseline: the check groups by change, each newly failing
+// and newly passing group, the timed cases compared and each one flagged slower.
+std::string changesText(const BaselineComparison& baseline, const std::vector<PerfResult>& perf,
+                        const Style& style = {});
+
 // The closing line: "N passed, N failed" and a newline.
 std::string closingLine(std::int64_t passed, std::int64_t failed);
 

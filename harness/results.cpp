@@ -21,6 +21,49 @@ const char* checkKindName(CheckKind kind) {
   return "?";
 }
 
+const char* precisionName(Precision precision) {
+  switch (precision) {
+    case Precision::Precise:
+      return "precise";
+    case Precision::Imprecise:
+      return "imprecise";
+    case Precision::UpperBound:
+      return "upper-bound";
+  }
+  return "?";
+}
+
+namespace {
+
+// `ms` milliseconds over `iterations` calls, read from `parts` truncated figures (a
+// figure of 0 ms allows up to one resolution step for each part).
+std::optional<PerCall> perCall(std::int64_t ms, int parts, std::int64_t iterations) {
+  if (iterations <= 0) return std::nullopt;
+  const double calls = static_cast<double>(iterations);
+  if (ms <= 0) {
+    return PerCall{static_cast<double>(parts * kListingResolutionMs) * 1e6 / calls,
+                   Precision::UpperBound};
+  }
+  return PerCall{static_cast<double>(ms) * 1e6 / calls,
+                 ms < kPreciseFromMs ? Precision::Imprecise : Precision::Precise};
+}
+
+}  // namespace
+
+std::optional<PerCall> PerfResult::cpuPerCall() const {
+  return perCall(user_ms + system_ms, 2, iterations);
+}
+
+std::optional<PerCall> PerfResult::elapsedPerCall() const {
+  return perCall(elapsed_ms, 1, iterations);
+}
+
+std::int64_t BaselineComparison::slowerCases() const {
+  std::int64_t slower = 0;
+  for (const CaseComparison& c : cases) slower += c.slower ? 1 : 0;
+  return slower;
+}
+
 std::int64_t SuiteTally::totalChecks() const {
   std::int64_t total = 0;
   for (std::int64_t n : checks) total += n;

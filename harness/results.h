@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -93,6 +94,27 @@ struct SuiteResult {
   double seconds = 0;
 };
 
+// The perf listing gives whole milliseconds, truncated; a figure made of fewer than
+// 20 of them is imprecise.
+inline constexpr std::int64_t kListingResolutionMs = 1;
+inline constexpr std::int64_t kPreciseFromMs = 20 * kListingResolutionMs;
+
+// How far a figure per call can be trusted.
+enum class Precision : int {
+  Precise = 0,  // from kPreciseFromMs or more
+  Imprecise,    // from fewer milliseconds: the truncation weighs
+  UpperBound,   // from none: the true figure lies below the one given
+};
+
+// "precise", "imprecise" or "upper-bound".
+const char* precisionName(Precision precision);
+
+// A time per call in nanoseconds.
+struct PerCall {
+  double ns = 0;
+  Precision precision = Precision::UpperBound;
+};
+
 // One result line of the performance listing.
 struct PerfResult {
   std::string routine;
@@ -104,12 +126,67 @@ struct PerfResult {
   std::int64_t elapsed_ms = 0;
   std::string description;
 
-  // CPU milliseconds (user and system) per 1000 calls; 0 without iterations.
-  double cpuMsPer1000() const {
-    return iterations > 0 ? static_cast<double>(user_ms + system_ms) * 1000.0 /
-                                static_cast<double>(iterations)
-                          : 0.0;
+  // CPU time (user and system) and elapsed time per call; nothing without iterations.
+  // Where the listing shows 0 ms the figure is the bound the resolution sets, never 0.
+  std::optional<PerCall> cpuPerCall() const;
+  std::optional<PerCall> elapsedPerCall() const;
+  bool operator==(const PerfResult&) const = default;
+  // What names the case across runs: routine, locale, encoding and description.
+  auto key() const { return std::tie(routine, locale, encoding, description); }
+};
+
+// One call of the perf suite whose cases were timed: the routine selector and the
+// iterations its SuiteState carried (0: none, and each case's default), found by
+// `short_calls` calls before it when calibrated.
+struct PerfCall {
+  std::int32_t routine = 0;
+  std::int32_t iterations = 0;
+  bool calibrated = false;
+  int short_calls = 0;
+};
+
+// How a check group (report row, locale and operation) stands against the baseline:
+// failing means at least one of its checks failed, expected or not.
+enum class GroupChange : int {
+  NewlyFailing = 0,  // failing here, passing or absent there
+  NewlyPassing,      // passing here, failing there
+  StillFailing,
+  StillPassing,      // passing here, passing or absent there
+  NotRun,            // in the baseline only
+};
+inline constexpr std::size_t kGroupChangeCount = 5;
+
+struct GroupComparison {
+  CheckPlace place;
+  GroupChange change = GroupChange::StillPassing;
+  std::int64_t checks = 0;
+  std::int64_t failed = 0;
+  std::int64_t baseline_checks = 0;  // 0 where the baseline lacks the group
+  std::int64_t baseline_failed = 0;
+};
+
+// One timed case of this run against the same case in the baseline.
+struct CaseComparison {
+  std::size_t perf_index = 0;  // into RunResults::perf
+  PerfResult baseline;
+  std::optional<double> ratio;  // CPU per call, here over there; none where either is a bound
+  bool precise = false;         // both figures precise: only then is a case flagged
+  bool slower = false;          // precise, and slower than the threshold allows
+};
+
+struct BaselineComparison {
+  std::string dir;
+  std::string schema;  // of the baseline's results.json
+  bool has_perf = false;  // the baseline folder held a perf.csv
+  double threshold_percent = 10;
+  std::array<std::int64_t, kGroupChangeCount> groups{};  // counted by GroupChange
+  std::vector<GroupComparison> changed;  // the newly failing and newly passing groups
+  std::vector<CaseComparison> cases;     // this run's cases found in the baseline, in order
+
+  std::int64_t count(GroupChange change) const {
+    return groups[static_cast<std::size_t>(change)];
   }
+  std::int64_t slowerCases() const;
 };
 
 // An expectation that matched no failed check: the check now passes (XPASS).
@@ -135,6 +212,8 @@ struct RunResults {
   RunInfo info;
   std::vector<SuiteResult> suites;
   std::vector<PerfResult> perf;
+  std::vector<PerfCall> perf_calls;
+  std::optional<BaselineComparison> baseline;  // with --baseline
   std::vector<StaleExpectation> stale;
   bool leaked = false;
   int exit_code = 0;

@@ -1,40 +1,31 @@
-// Loading the extension, running its suites through the record, and reporting at the end.
+// A whole run: a new host, the extension's suites called through its record, the report.
 #include "harness/runner.h"
 
-#include <dlfcn.h>
-#include <fcntl.h>
 #include <unistd.h>
 
 #include <chrono>
 #include <cstdint>
 #include <cstdlib>
 #include <ctime>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <system_error>
 
-#include "harness/catalog.h"
-#include "harness/documents.h"
-#include "harness/expectations.h"
+#include "harness/files.h"
+#include "harness/loader.h"
+#include "harness/perf_calibration.h"
 #include "harness/perf_listing.h"
-#include "harness/render.h"
 #include "harness/report.h"
-#include "harness/services.h"
+#include "harness/result_files.h"
+#include "harness/session.h"
 #include "zq/host.h"
 
 namespace zq::harness {
-namespace {
 
 namespace fs = std::filesystem;
 
+namespace {
+
 // Failure details shown per suite unless --verbose asks for all of them.
 constexpr std::size_t kShownFailures = 10;
-// Failure details kept per suite for the result files; beyond them failures are
-// only counted.
-constexpr std::size_t kKeptFailures = 100'000;
-// Runs shorter than this show no progress lines.
-constexpr double kProgressAfterSeconds = 1.0;
 
 // The harness's own journal on "zqtest.lst", handed to the suites that write one.
 // The request records stay here because the host may keep pointers into them.
@@ -46,33 +37,6 @@ struct HarnessJournal {
 };
 
 const ZQChar* zqText(const char32_t* text) { return reinterpret_cast<const ZQChar*>(text); }
-
-bool readFile(const fs::path& path, std::string& text) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  std::ostringstream content;
-  content << in.rdbuf();
-  text = content.str();
-  return true;
-}
-
-bool writeFile(const fs::path& path, const std::string& text) {
-  std::ofstream file(path, std::ios::binary | std::ios::trunc);
-  file << text;
-  file.close();
-  return static_cast<bool>(file);
-}
-
-// True when a file can be made at `path`; one made only to find out is removed again.
-bool canWrite(const fs::path& path) {
-  std::error_code error;
-  const bool existed = fs::exists(path, error);
-  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
-  if (fd < 0) return false;
-  ::close(fd);
-  if (!existed) fs::remove(path, error);
-  return true;
-}
 
 std::string utcNow() {
   const std::time_t now = std::time(nullptr);
@@ -89,58 +53,6 @@ bool colorWanted(ColorMode mode, std::FILE* out) {
   return ::isatty(::fileno(out)) != 0 && std::getenv("NO_COLOR") == nullptr &&
          (term == nullptr || std::string(term) != "dumb");
 }
-
-// Progress lines on stderr, once the run has lasted a second: one per suite and
-// locale, rewritten in place on a terminal.
-class Progress {
- public:
-  explicit Progress(std::FILE* err) : err_(err), in_place_(::isatty(::fileno(err)) != 0) {}
-  ~Progress() { finish(); }
-
-  void show(const std::string& suite, const std::string& locale) {
-    const double seconds =
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - start_).count();
-    if (seconds < kProgressAfterSeconds) return;
-    const std::string line = "zqtest: " + std::to_string(static_cast<long long>(seconds)) +
-                             " s, " + suite + " in " + locale;
-    std::fprintf(err_, in_place_ ? "\r\x1b[K%s" : "%s\n", line.c_str());
-    std::fflush(err_);
-    shown_ = true;
-  }
-  void finish() {
-    if (shown_ && in_place_) std::fputs("\r\x1b[K", err_);
-    shown_ = false;
-  }
-
- private:
-  std::FILE* err_;
-  bool in_place_;
-  bool shown_ = false;
-  std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
-};
-
-// Everything one run shares between its stages.
-struct Session {
-  Session(const HarnessOptions& o, std::FILE* out_file, std::FILE* err_file)
-      : options(o), out(out_file), err(err_file), progress(err_file) {
-    style.color = colorWanted(o.color, out_file);
-  }
-
-  const HarnessOptions& options;
-  std::FILE* out;
-  std::FILE* err;
-  Style style;
-  Progress progress;
-  std::vector<Expectation> expectations;
-  RunResults results;
-  CheckRecorder recorder{kKeptFailures};
-  bool load_error = false;
-  bool output_error = false;
-
-  fs::path outputDir() const {
-    return options.output_dir.empty() ? fs::path(".") : fs::path(options.output_dir);
-  }
-};
 
 void openHarnessJournal(KernelHandle* kernel, HarnessJournal& h, std::FILE* err) {
   h.file_parms.name = zqText(U"zqtest.lst");
@@ -181,17 +93,6 @@ void closeHarnessJournal(HarnessJournal& h) {
   h.file = nullptr;
 }
 
-// The perf listing after one call of the perf suite: its lines are kept (each call
-// rewrites the file) and its result lines read. False when the call wrote none.
-bool collectPerfListing(Session& s, std::string& kept_listing) {
-  std::string listing;
-  if (!readFile(s.outputDir() / kPerfListingName, listing)) return false;
-  kept_listing += listing;
-  std::vector<PerfResult> results = parsePerfListing(listing);
-  s.results.perf.insert(s.results.perf.end(), results.begin(), results.end());
-  return true;
-}
-
 // Why a perf run timed nothing.
 const char* noPerfCaseReason(const HarnessOptions& o, bool listing_written) {
   if (!listing_written) return "the suite wrote no listing";
@@ -203,8 +104,72 @@ const char* noPerfCaseReason(const HarnessOptions& o, bool listing_written) {
   return "no case matches the selectors";
 }
 
+// One suite entry and the arguments its slot takes.
+struct SuiteCall {
+  Session& s;
+  SuiteEntryFn entry;
+  TestServices& services;
+  bool perf;
+  void* arg4;
+  void* arg5;
+
+  // Calls the entry once with the state for `routine` and `iterations`, its checks
+  // counted by `recorder`. The perf suite's listing is read into `listing` ("" when it
+  // wrote none); each call rewrites it, so an older one is removed first.
+  std::int64_t operator()(std::int32_t routine, std::int32_t iterations, CheckRecorder& recorder,
+                          std::string& listing) const {
+    SuiteState state = suiteStateFor(s.options, routine);
+    state.perf_iterations = iterations;
+    const fs::path listing_path = s.outputDir() / kPerfListingName;
+    std::error_code ignored;
+    if (perf) fs::remove(listing_path, ignored);
+    const std::int64_t returned = entry(&services, contextFor(recorder), &state, arg4, arg5);
+    listing.clear();
+    if (perf && !readFile(listing_path, listing)) listing.clear();
+    return returned;
+  }
+};
+
+// The perf suite's call for `routine` with calibrated iterations: short calls, their
+// checks counted apart and dropped, until the fastest case's CPU time can be scaled
+// to kCalibratedCaseMs.
+PerfCall calibrated(const SuiteCall& call, std::int32_t routine) {
+  CheckRecorder scratch{0};
+  beginSuite(scratch, suiteName(SuiteSlot::Perf));
+  PerfCall perf_call{suiteStateFor(call.s.options, routine).perf_routine,
+                     kFirstShortCallIterations, true, 0};
+  for (;;) {
+    std::string listing;
+    call(routine, perf_call.iterations, scratch, listing);
+    ++perf_call.short_calls;
+    const CalibrationStep step = nextCalibrationStep(perf_call.iterations, parsePerfListing(listing));
+    perf_call.iterations = step.iterations;
+    if (step.done) return perf_call;
+  }
+}
+
+// Makes the call `perf_call` describes. A calibrated call whose fastest case still ran
+// under kCalibratedCaseMs of CPU time (the machine was busier while it calibrated) is
+// made once more, scaled from its own figures; only the second call's checks count.
+std::int64_t timedCall(const SuiteCall& call, std::int32_t routine, PerfCall& perf_call,
+                       std::string& listing) {
+  CheckRecorder& recorder = call.s.recorder;
+  const SuiteTally before = perf_call.calibrated ? recorder.tally : SuiteTally{};
+  const std::int64_t returned = call(routine, perf_call.iterations, recorder, listing);
+  if (!perf_call.calibrated) return returned;
+  const std::vector<PerfResult> timed = parsePerfListing(listing);
+  if (timed.empty() || fastestCpuMs(timed) >= kCalibratedCaseMs) return returned;
+  recorder.tally = before;
+  recorder.pending_errors.clear();
+  recorder.collecting_after = false;
+  perf_call.iterations = nextCalibrationStep(perf_call.iterations, timed).iterations;
+  ++perf_call.short_calls;
+  return call(routine, perf_call.iterations, recorder, listing);
+}
+
 // Calls one suite entry with the arguments its slot takes (the perf suite once per
-// routine with --perf-routine all) and prints its report.
+// routine with --perf-routine all, each call calibrated first unless the iterations
+// are given) and prints its report.
 void runSuite(Session& s, SuiteSlot slot, const ExtensionRecord& record, TestServices& services,
               Journal* journal) {
   SuiteResult result;
@@ -219,40 +184,48 @@ void runSuite(Session& s, SuiteSlot slot, const ExtensionRecord& record, TestSer
   RunRecord run_record{};
   run_record.run_code[0] = static_cast<unsigned char>(s.options.run_code[0]);
   run_record.run_code[1] = static_cast<unsigned char>(s.options.run_code[1]);
-  void* arg4 = nullptr;
-  void* arg5 = nullptr;
+  SuiteCall call{s, entry, services, slot == SuiteSlot::Perf, nullptr, nullptr};
   switch (slot) {
     case SuiteSlot::Sanity1:
     case SuiteSlot::Sanity2:
-      arg4 = journal;
+      call.arg4 = journal;
       break;
     case SuiteSlot::Function1:
     case SuiteSlot::Perf:
-      arg4 = &run_record;
+      call.arg4 = &run_record;
       break;
     case SuiteSlot::IEEEConv:
-      arg5 = journal;
+      call.arg5 = journal;
       break;
   }
-  const bool perf = slot == SuiteSlot::Perf;
+  const bool perf = call.perf;
   std::vector<std::int32_t> routines = {0};
   if (perf && s.options.perf_all_routines) routines = {1, 2, 3, 4, 5};
   const std::size_t perf_results_before = s.results.perf.size();
-  std::string perf_listing;
 
   beginSuite(s.recorder, result.name);
   std::fflush(s.out);
   const auto start = std::chrono::steady_clock::now();
-  bool listing_written = false;
+  std::vector<PerfCall> perf_calls;
   for (std::int32_t routine : routines) {
-    SuiteState state = suiteStateFor(s.options, routine);
-    std::error_code ignored;
-    // A listing left by an earlier run must not pass for this call's.
-    if (perf) fs::remove(s.outputDir() / kPerfListingName, ignored);
-    const std::int64_t returned =
-        entry(&services, contextFor(s.recorder), &state, arg4, arg5);
+    const SuiteState state = suiteStateFor(s.options, routine);
+    perf_calls.push_back(perf && s.options.perf_iterations_auto
+                             ? calibrated(call, routine)
+                             : PerfCall{state.perf_routine, state.perf_iterations});
+  }
+  beginSuite(s.recorder, result.name);  // the short calls' steps and journal lines are not this run's
+  bool listing_written = false;
+  std::string perf_listing;
+  for (std::size_t i = 0; i < routines.size(); ++i) {
+    std::string listing;
+    const std::int64_t returned = timedCall(call, routines[i], perf_calls[i], listing);
     if (returned != 0) result.returned = returned;
-    if (perf && collectPerfListing(s, perf_listing)) listing_written = true;
+    if (listing.empty()) continue;
+    listing_written = true;
+    perf_listing += listing;
+    const std::vector<PerfResult> timed = parsePerfListing(listing);
+    s.results.perf.insert(s.results.perf.end(), timed.begin(), timed.end());
+    if (!timed.empty()) s.results.perf_calls.push_back(perf_calls[i]);
   }
   result.seconds =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
@@ -278,31 +251,13 @@ void runSuite(Session& s, SuiteSlot slot, const ExtensionRecord& record, TestSer
   if (perf && s.results.perf.size() == perf_results_before) {
     std::fprintf(s.out, "perf: no case ran: %s\n", noPerfCaseReason(s.options, listing_written));
   }
+  if (perf) std::fputs(perfCallsText(s.results.perf_calls).c_str(), s.out);
   std::fflush(s.out);
   s.results.suites.push_back(std::move(result));
 }
 
-// Announces the extension and runs the selected suites with the harness journal open.
+// Runs the selected suites with the harness journal open.
 void runRecord(Session& s, ExtensionRecord& record, KernelHandle* kernel) {
-  if (record.GetVersion == nullptr || record.GetReqVersion == nullptr || record.name == nullptr) {
-    std::fprintf(s.err, "zqtest: the extension record lacks its name or version operations\n");
-    s.load_error = true;
-    return;
-  }
-  std::int64_t version[3] = {};
-  std::int64_t required[3] = {};
-  record.GetVersion(&record, &version[0], &version[1], &version[2]);
-  record.GetReqVersion(&record, &required[0], &required[1], &required[2]);
-  const auto dotted = [](const std::int64_t (&v)[3]) {
-    return std::to_string(v[0]) + "." + std::to_string(v[1]) + "." + std::to_string(v[2]);
-  };
-  RunInfo& info = s.results.info;
-  info.extension = visibleUnits(record.name, 6);
-  info.version = dotted(version);
-  info.required_host = dotted(required);
-  std::fprintf(s.out, "extension %s %s, requires host %s\n", info.extension.c_str(),
-               info.version.c_str(), info.required_host.c_str());
-
   HarnessJournal harness_journal;
   openHarnessJournal(kernel, harness_journal, s.err);
   TestServices services = makeTestServices(0);
@@ -310,172 +265,6 @@ void runRecord(Session& s, ExtensionRecord& record, KernelHandle* kernel) {
     runSuite(s, slot, record, services, harness_journal.journal);
   }
   closeHarnessJournal(harness_journal);
-}
-
-// Finds the entry points, checks the host version, builds the record, runs, and
-// destroys the record again.
-void runLibrary(Session& s, const std::string& path, void* library, KernelHandle* kernel) {
-  const auto extver = reinterpret_cast<ExtVerFn>(dlsym(library, "zqextver"));
-  if (extver == nullptr) {
-    std::fprintf(s.err, "zqtest: %s has no entry point zqextver\n", path.c_str());
-    s.load_error = true;
-    return;
-  }
-  const auto factory = reinterpret_cast<FactoryFn>(dlsym(library, "zqvnle"));
-  if (factory == nullptr) {
-    std::fprintf(s.err, "zqtest: %s has no entry point zqvnle\n", path.c_str());
-    s.load_error = true;
-    return;
-  }
-  std::int64_t major = 0;
-  std::int64_t minor = 0;
-  extver(kernel, &major, &minor);
-  if (major != 7 || minor != 1) {
-    std::fprintf(s.err, "zqtest: %s is built for host %lld.%lld; this host is 7.1\n",
-                 path.c_str(), static_cast<long long>(major), static_cast<long long>(minor));
-    s.load_error = true;
-    return;
-  }
-  ExtensionRecord* record = factory();
-  if (record == nullptr) {
-    std::fprintf(s.err, "zqtest: the factory zqvnle of %s returned no extension record\n",
-                 path.c_str());
-    s.load_error = true;
-    return;
-  }
-  runRecord(s, *record, kernel);
-  if (record->RealDestroy != nullptr) record->RealDestroy(record);
-}
-
-void runWithHost(Session& s, const std::string& path, KernelHandle* kernel) {
-  void* library = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
-  if (library == nullptr) {
-    const char* reason = dlerror();
-    std::fprintf(s.err, "zqtest: cannot load %s: %s\n", path.c_str(),
-                 reason != nullptr ? reason : "unknown error");
-    s.load_error = true;
-    return;
-  }
-  runLibrary(s, path, library, kernel);
-  dlclose(library);
-}
-
-// Checks everything the run will write or read before anything runs; prints the
-// one-line reason and returns false when something cannot be had.
-bool prepareFiles(Session& s) {
-  const HarnessOptions& o = s.options;
-  std::error_code error;
-  if (!o.output_dir.empty()) {
-    fs::create_directories(o.output_dir, error);
-    if (error || !fs::is_directory(o.output_dir)) {
-      std::fprintf(s.err, "zqtest: cannot create the output directory %s: %s\n",
-                   o.output_dir.c_str(),
-                   error ? error.message().c_str() : "a file of that name is in the way");
-      return false;
-    }
-  }
-  const fs::path probe = s.outputDir() / ".zqtest-write-probe";
-  if (!canWrite(probe)) {
-    std::fprintf(s.err, "zqtest: cannot write to the output directory %s\n",
-                 s.outputDir().c_str());
-    return false;
-  }
-  for (const std::string* file : {&o.junit, &o.json, &o.html, &o.perf_csv, &o.write_expect}) {
-    if (file->empty() || canWrite(*file)) continue;
-    std::fprintf(s.err, "zqtest: cannot write %s\n", file->c_str());
-    return false;
-  }
-  if (o.expect.empty()) return true;
-  std::string text;
-  if (!readFile(o.expect, text)) {
-    std::fprintf(s.err, "zqtest: cannot read the expectations file %s\n", o.expect.c_str());
-    return false;
-  }
-  ParsedExpectations parsed = parseExpectations(text);
-  if (!parsed.error.empty()) {
-    std::fprintf(s.err, "zqtest: %s:%s\n", o.expect.c_str(), parsed.error.c_str());
-    return false;
-  }
-  s.expectations = std::move(parsed.entries);
-  s.results.info.expect_file = o.expect;
-  return true;
-}
-
-// Writes one result file and names it; a failure makes the run an output error.
-void writeResultFile(Session& s, const std::string& path, const std::string& text,
-                     std::vector<std::string>& written) {
-  if (path.empty()) return;
-  if (writeFile(path, text)) {
-    written.push_back(path);
-    return;
-  }
-  std::fprintf(s.err, "zqtest: cannot write %s\n", path.c_str());
-  s.output_error = true;
-}
-
-int exitCodeOf(const Session& s) {
-  if (s.load_error || s.output_error) return kExitUsage;
-  const RunResults& r = s.results;
-  bool suite_failed = false;
-  for (const SuiteResult& suite : r.suites) {
-    suite_failed = suite_failed || suite.returned != 0 || suite.missing_entry;
-  }
-  if (r.unexpectedFailures() > 0 || !r.stale.empty() || suite_failed || r.leaked) {
-    return kExitFailed;
-  }
-  return kExitPassed;
-}
-
-// The closing part of the report: tables, rerun commands, result files, expectations
-// and the closing line.
-void finishRun(Session& s) {
-  RunResults& r = s.results;
-  const HarnessOptions& o = s.options;
-  r.stale = staleExpectations(s.expectations, r.suites);
-  const bool with_expectations = !o.expect.empty();
-  std::fputs(summaryTable(r, with_expectations, s.style).c_str(), s.out);
-  if (!r.perf.empty()) std::fputs(perfTable(r.perf).c_str(), s.out);
-  for (const std::string& command : rerunCommands(r, o)) {
-    std::fprintf(s.out, "rerun: %s\n", command.c_str());
-  }
-  if (with_expectations) {
-    std::fprintf(s.out, "expectations %s: %lld FAIL, %lld XFAIL, %zu XPASS\n", o.expect.c_str(),
-                 static_cast<long long>(r.unexpectedFailures()),
-                 static_cast<long long>(r.expectedFailures()), r.stale.size());
-    for (const StaleExpectation& stale : r.stale) {
-      std::fprintf(s.out, "%s %s:%d: %s %s %s passed: %s\n",
-                   s.style.red("XPASS").c_str(), o.expect.c_str(), stale.line,
-                   stale.area.c_str(), stale.locale.empty() ? "-" : stale.locale.c_str(),
-                   stale.key.c_str(), stale.reason.c_str());
-    }
-  }
-  r.exit_code = exitCodeOf(s);
-  std::vector<std::string> written;
-  writeResultFile(s, o.junit, junitXml(r), written);
-  writeResultFile(s, o.json, resultsJson(r), written);
-  writeResultFile(s, o.html, htmlReport(r), written);
-  writeResultFile(s, o.perf_csv, perfCsv(r.perf), written);
-  writeResultFile(s, o.write_expect, expectationsText(r.suites), written);
-  for (const std::string& path : written) std::fprintf(s.out, "wrote %s\n", path.c_str());
-  std::fputs(closingLine(r.passed(), r.unexpectedFailures()).c_str(), s.out);
-  std::fflush(s.out);
-}
-
-// The library to load, or "" after saying on `err` why there is none.
-std::string libraryToLoad(const HarnessOptions& options, std::FILE* err) {
-  std::string path = options.library_path.empty() ? defaultLibraryPath() : options.library_path;
-  if (path.empty()) {
-    std::fprintf(err, "zqtest: cannot find the directory of zqtest; give the library with --lib\n");
-    return "";
-  }
-  // A bare file name would make the loader search the library path instead.
-  if (path.find('/') == std::string::npos) path = "./" + path;
-  std::error_code error;
-  if (!fs::is_regular_file(path, error)) {
-    std::fprintf(err, "zqtest: library not found: %s\n", path.c_str());
-    return "";
-  }
-  return path;
 }
 
 // Runs the suites against a new host that gives results of the class `corruption`
@@ -504,7 +293,8 @@ bool runOnNewHost(Session& s, const std::string& path, std::int32_t corruption) 
   };
   const ZqhostObserver observer = observerFor(s.recorder);
   zqhostSetObserver(host, &observer);
-  runWithHost(s, path, static_cast<KernelHandle*>(host));
+  auto* kernel = static_cast<KernelHandle*>(host);
+  runExtension(s, path, kernel, [&](ExtensionRecord& record) { runRecord(s, record, kernel); });
   zqhostSetObserver(host, nullptr);
   const std::int64_t live_pools = zqhostLivePools(host);
   const std::int64_t leaked_blocks = zqhostDestroy(host);
@@ -520,17 +310,19 @@ bool runOnNewHost(Session& s, const std::string& path, std::int32_t corruption) 
 
 }  // namespace
 
-std::string defaultLibraryPath() {
-  std::error_code error;
-  const fs::path self = fs::read_symlink("/proc/self/exe", error);
-  if (error) return "";
-  return (self.parent_path() / "libzqvnle.so").string();
+Session::Session(const HarnessOptions& o, std::FILE* out_file, std::FILE* err_file)
+    : options(o), out(out_file), err(err_file), progress(err_file) {
+  style.color = colorWanted(o.color, out_file);
+}
+
+fs::path Session::outputDir() const {
+  return options.output_dir.empty() ? fs::path(".") : fs::path(options.output_dir);
 }
 
 int runHarness(const HarnessOptions& options, std::FILE* out, std::FILE* err) {
   const std::string path = libraryToLoad(options, err);
   if (path.empty()) return kExitUsage;
-  if (options.perf_iterations > kMaxPerfIterations) {
+  if (!options.perf_iterations_auto && options.perf_iterations > kMaxPerfIterations) {
     std::fprintf(err, "zqtest: --perf-iterations %d is capped at %d\n", options.perf_iterations,
                  kMaxPerfIterations);
   }

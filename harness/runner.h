@@ -25,8 +25,4 @@ int runHarness(const HarnessOptions& options, std::FILE* out, std::FILE* err);
 std::optional<RunResults> runCorrupted(const HarnessOptions& options, std::int32_t corruption,
                                        std::FILE* out, std::FILE* err);
 
-// libzqvnle.so in the directory of the running executable, or "" when that
-// directory cannot be found.
-std::string defaultLibraryPath();
-
 }  // namespace zq::harness

@@ -125,7 +125,11 @@ int runSelfCheck(const HarnessOptions& options, std::FILE* out, std::FILE* err) 
   every_suite.suite.reset();
   every_suite.perf_all_routines = true;
   every_suite.perf_routine = 0;
-  if (every_suite.perf_iterations <= 0) every_suite.perf_iterations = 1;
+  if (every_suite.perf_iterations_auto || every_suite.perf_iterations <= 0) {
+    every_suite.perf_iterations_auto = false;
+    every_suite.perf_iterations = 1;
+  }
+  every_suite.baseline.clear();
   std::FILE* quiet = std::fopen("/dev/null", "w");
   if (quiet == nullptr) {
     std::fprintf(err, "zqtest: cannot open /dev/null for the suites' reports\n");

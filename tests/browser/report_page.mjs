@@ -1,7 +1,8 @@
 // The HTML report in a real browser: a run with two injected failures shows them in the
 // right matrix cells, a click on a cell reveals the failure with its marked difference,
-// and the page makes no network request.
-// Usage: node report_page.mjs ZQTEST FIXTURE_LIBRARY
+// the page makes no network request, and a real run's whole matrix can be seen at
+// 1366 px wide.
+// Usage: node report_page.mjs ZQTEST FIXTURE_LIBRARY (zqtest finds the real library beside it)
 // Exits 77 (skipped) when Chromium or playwright-core is missing, unless CI is set.
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
@@ -26,7 +27,9 @@ try {
 } catch {
   skip('playwright-core is not installed (npm ci --prefix tools/browser)');
 }
-if (!existsSync(chromiumPath)) skip(`${chromiumPath} is missing (apt-get install chromium)`);
+if (!existsSync(chromiumPath)) {
+  skip(`${chromiumPath} is missing: install the Debian package chromium (apt-get install chromium)`);
+}
 
 const work = mkdtempSync(join(tmpdir(), 'zqtest-browser-'));
 const started = Date.now();
@@ -90,6 +93,43 @@ try {
   assert.equal(await page.locator('#perf svg').count(), 5, 'one chart per routine');
 
   assert.deepEqual(requests.filter((url) => url !== pageUrl), [], 'the page fetches nothing');
+
+  // A real run's matrix (every suite and locale) at 1366 px: the page itself never scrolls
+  // sideways; the matrix fits, or its frame scrolls with the suite column kept in view.
+  const real = join(work, 'real.html');
+  execFileSync(zqtest, ['--suite', 'all', '--out', join(work, 'real'), '--html', real], { stdio: 'pipe' });
+  await page.setViewportSize({ width: 1366, height: 900 });
+  await page.goto(pathToFileURL(real).href);
+  const fit = await page.$eval('table.matrix', (table) => {
+    const frame = table.parentElement;
+    frame.scrollLeft = frame.scrollWidth;
+    const box = (element) => element.getBoundingClientRect();
+    const firstColumn = table.querySelector('tbody th');
+    const { left, top, width, height } = box(firstColumn);
+    const atFirstColumn = document.elementFromPoint(left + width / 2, top + height / 2);
+    const lastHeader = [...table.querySelectorAll('thead th')].at(-1);
+    return {
+      page: document.documentElement.scrollWidth,
+      columns: table.querySelectorAll('thead th').length,
+      tableRight: box(table).right,
+      frameLeft: box(frame).left,
+      frameRight: box(frame).right,
+      scrolls: frame.scrollWidth > frame.clientWidth,
+      lastRight: box(lastHeader).right,
+      firstColumnLeft: left,
+      firstColumnShown: firstColumn.contains(atFirstColumn),
+    };
+  });
+  assert.ok(fit.columns > 20, `a real run has many locales (${fit.columns} columns)`);
+  assert.ok(fit.page <= 1366, `the page is ${fit.page} px wide`);
+  assert.ok(fit.frameRight <= 1366, 'the matrix frame ends within the window');
+  if (fit.scrolls) {
+    assert.ok(fit.lastRight <= fit.frameRight + 1, 'scrolled to its end, the last column shows in the frame');
+    assert.ok(Math.abs(fit.firstColumnLeft - fit.frameLeft) <= 1 && fit.firstColumnShown,
+              'the suite column stays in view while the frame scrolls');
+  } else {
+    assert.ok(fit.tableRight <= 1366, 'the matrix fits the window');
+  }
   console.log(`report page checks passed in ${((Date.now() - started) / 1000).toFixed(1)} s`);
 } finally {
   await context?.close();

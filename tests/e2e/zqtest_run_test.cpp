@@ -90,6 +90,11 @@ TEST_F(ZqtestRun, BadInputExitsTwoWithAOneLineReason) {
   std::ofstream(dir_ / "not_a_library.so") << "plain text\n";
   std::ofstream(dir_ / "a_file") << "in the way\n";
   std::ofstream(dir_ / "bad.expect") << "# known\nsanity2 - step \"TEST1\"\n";
+  // Baseline folders that cannot serve: empty, of an unknown schema, with a broken perf.csv.
+  for (const char* folder : {"empty", "schema9", "badcsv"}) fs::create_directory(dir_ / folder);
+  std::ofstream(dir_ / "schema9" / "results.json") << "{\"schema\":\"zqtest-results/9\"}";
+  std::ofstream(dir_ / "badcsv" / "results.json") << "{\"schema\":\"zqtest-results/2\",\"suites\":[]}";
+  std::ofstream(dir_ / "badcsv" / "perf.csv") << "routine,iterations\r\n";
   const std::string fixture_lib = ZQ_FIXTURE_PATH;
   const std::string absent = (dir_ / "absent.so").string();
   const std::pair<std::vector<std::string>, std::string> cases[] = {
@@ -104,6 +109,11 @@ TEST_F(ZqtestRun, BadInputExitsTwoWithAOneLineReason) {
       {{"--lib", fixture_lib, "--html", "missing/report.html"}, "cannot write missing/report.html"},
       {{"--lib", fixture_lib, "--expect", "absent.expect"}, "cannot read the expectations file absent.expect"},
       {{"--lib", fixture_lib, "--expect", "bad.expect"}, "bad.expect:2: an expected failure needs a reason"},
+      {{"--lib", fixture_lib, "--baseline", "absent"}, "--baseline absent: no such directory"},
+      {{"--lib", fixture_lib, "--baseline", "empty"}, "--baseline empty: cannot read empty/results.json"},
+      {{"--lib", fixture_lib, "--baseline", "schema9"},
+       "schema9/results.json has schema \"zqtest-results/9\"; zqtest reads zqtest-results/1 and zqtest-results/2"},
+      {{"--lib", fixture_lib, "--baseline", "badcsv"}, "badcsv/perf.csv: line 1: no column locale"},
   };
   for (const auto& [args, message] : cases) {
     const RunResult run = zqtest(args);
@@ -255,9 +265,14 @@ TEST_F(ZqtestRun, ResultFilesPerfTableAndRerunCommand) {
   EXPECT_EQ(countOf(listing, "    10000000 "), 15);
   const std::string csv = slurp(dir_ / "perf.csv");
   EXPECT_EQ(countOf(csv, "\r\n"), 16);
-  EXPECT_TRUE(contains(csv, "\r\nzqnlsLocaleDoubleFormat,ja_JP,Shift_JIS,10000000,52,2,54,Demo case\r\n"));
+  // 54 ms over 10,000,000 calls: 5.4 ns, from enough milliseconds to be precise.
+  EXPECT_TRUE(contains(csv, "\r\nzqnlsLocaleDoubleFormat,ja_JP,Shift_JIS,10000000,52,2,54,5.400,precise,"
+                            "5.400,precise,Demo case\r\n")) << csv;
   EXPECT_TRUE(std::regex_search(run.out, std::regex("\nzqnlsLocaleDateFormat +fr_FR +ISO-8859-1 +10000000 "
-                                                    "+31 +1 +32 +0.003  Demo case\n")));
+                                                    "+31 +1 +32 +3.2 +3.2  Demo case\n")));
+  // 10 ms: imprecise.
+  EXPECT_TRUE(std::regex_search(run.out, std::regex("\nzqnlsStringToDouble +en_US +UTF-8 +10000000 "
+                                                    "+10 +0 +10 +~1.0 +~1.0  Demo case\n")));
   EXPECT_TRUE(contains(run.out, "\nrerun: zqtest --suite sanity1 --lib " + std::string(ZQ_FIXTURE_PATH) + "\n"));
   EXPECT_TRUE(contains(run.out, "sanity1: 21 checks, 19 passed, \x1b[31m2 failed\x1b[0m"));
   for (const char* file : {"r.xml", "r.json", "r.html", "perf.csv"}) {
@@ -269,7 +284,7 @@ TEST_F(ZqtestRun, ResultFilesPerfTableAndRerunCommand) {
   EXPECT_EQ(std::system(validate.c_str()), 0) << slurp(dir_ / "r.xml");
   EXPECT_TRUE(contains(slurp(dir_ / "r.xml"), "<testcase name=\"fr_FR zqnlsLocaleIntfastFormat\" "
                                               "classname=\"sanity1.fr_FR\""));
-  EXPECT_TRUE(contains(slurp(dir_ / "r.json"), "{\"schema\":\"zqtest-results/1\","));
+  EXPECT_TRUE(contains(slurp(dir_ / "r.json"), "{\"schema\":\"zqtest-results/2\","));
 
   const std::pair<std::vector<std::string>, std::string> no_case[] = {
       {{"--perf-routine", "9"}, "no case matches the selectors"},
@@ -284,6 +299,83 @@ TEST_F(ZqtestRun, ResultFilesPerfTableAndRerunCommand) {
   const RunResult list = zqtest({"--list"});
   EXPECT_EQ(list.exit_code, 0);
   EXPECT_TRUE(contains(list.out, "mask 4  integerTest2   fr_FR de_DE he_IL hu_HU it_IT\n")) << list.out;
+}
+
+// The fixture's perf listing gives each routine r the same figures at any iterations:
+// 10r ms of CPU for its fastest case. The first short call (1000 iterations) scales
+// to 1000 * 120 / 10r; that call falls short of 100 ms and is made once more, scaled
+// again: 144000 for routine 1, 5760 for routine 5.
+TEST_F(ZqtestRun, CalibratedRunAgainstADoctoredBaseline) {
+  const auto demo = [&](std::vector<std::string> args) {
+    args.insert(args.begin(), {"--mask", "0x200", "--perf-routine", "all"});
+    return fixture(args);
+  };
+  const auto doctor = [](std::string& text, const std::string& from, const std::string& to) {
+    const std::size_t at = text.find(from);
+    ASSERT_NE(at, std::string::npos) << from;
+    text.replace(at, from.size(), to);
+  };
+  fs::create_directory(dir_ / "old");
+  const RunResult earlier = demo({"--json", "old/results.json", "--perf-csv", "old/perf.csv",
+                                  "--write-expect", "known.expect"});
+  EXPECT_EQ(earlier.exit_code, 1);
+  EXPECT_TRUE(contains(earlier.out, "\nperf: routine 1 timed at 144000 iterations a case, found by 2 short calls\n"
+                                    "perf: routine 2 timed at 36000 iterations"))
+      << earlier.out;
+  EXPECT_TRUE(contains(earlier.out, "\nperf: routine 5 timed at 5760 iterations"));
+  EXPECT_TRUE(contains(earlier.out, "\nperf: 5 checks, 5 passed, 0 failed"));
+
+  // One precise case slower now (42 ms of CPU there, 54 here), one imprecise (5 and 10);
+  // sanity1 fails in fr_FR where it passed there, and passes in en_US where it failed.
+  std::string csv = slurp(dir_ / "old" / "perf.csv");
+  doctor(csv, "\nzqnlsLocaleDoubleFormat,ja_JP,Shift_JIS,5760,52,", "\nzqnlsLocaleDoubleFormat,ja_JP,Shift_JIS,5760,40,");
+  doctor(csv, "\nzqnlsStringToDouble,en_US,UTF-8,144000,10,", "\nzqnlsStringToDouble,en_US,UTF-8,144000,5,");
+  std::string json = slurp(dir_ / "old" / "results.json");
+  fs::create_directory(dir_ / "perf_only");
+  std::ofstream(dir_ / "perf_only" / "results.json") << json;
+  std::ofstream(dir_ / "perf_only" / "perf.csv") << csv;
+  // The first such cell is sanity1's.
+  const auto cell = [](const std::string& locale, int failed) {
+    return "{\"locale\":\"" + locale + "\",\"family\":\"zqnlsLocaleIntfastFormat\",\"checks\":3,\"failed\":" +
+           std::to_string(failed);
+  };
+  doctor(json, cell("fr_FR", 1), cell("fr_FR", 0));
+  doctor(json, cell("en_US", 0), cell("en_US", 1));
+  std::ofstream(dir_ / "old" / "results.json") << json;
+  std::ofstream(dir_ / "old" / "perf.csv") << csv;
+
+  // Every failure is expected: only the newly failing group fails the run.
+  const RunResult run = demo({"--baseline", "old", "--expect", "known.expect", "--json", "new.json",
+                              "--html", "new.html"});
+  EXPECT_EQ(run.exit_code, 1) << run.out << run.err;
+  EXPECT_TRUE(contains(run.out,
+                       "\nbaseline old (zqtest-results/2): check groups 1 newly failing, 1 newly passing, "
+                       "23 unchanged, 0 not run here\n"
+                       "  newly failing: sanity1 fr_FR zqnlsLocaleIntfastFormat: 1 of 3 failed (baseline 0 of 3)\n"
+                       "  newly passing: sanity1 en_US zqnlsLocaleIntfastFormat: 0 of 3 failed (baseline 1 of 3)\n"
+                       "baseline perf: 15 cases compared, 1 slower by more than 10 %\n"
+                       "  slower: zqnlsLocaleDoubleFormat ja_JP Shift_JIS Demo case: 1.29x slower (9375.0 ns "
+                       "per call, baseline 7291.7)\n"))
+      << run.out;
+  EXPECT_TRUE(std::regex_search(run.out, std::regex("\nzqnlsStringToDouble +en_US +UTF-8 +144000 +10 +0 +10 "
+                                                    "+~69.4 +~69.4 +~34.7 +~2.00x  Demo case\n")));
+  const std::string results = slurp(dir_ / "new.json");
+  EXPECT_TRUE(contains(results, "\"groups\":{\"newly_failing\":1,\"newly_passing\":1,\"still_failing\":1,"
+                                "\"still_passing\":22,\"not_run\":0}"));
+  EXPECT_EQ(countOf(results, "\"slower\":true"), 1);
+  const std::string html = slurp(dir_ / "new.html");
+  EXPECT_TRUE(contains(html, "<section id=\"changes\""));
+  EXPECT_EQ(countOf(html, "<rect x=\"190\" y=\""), 30) << "a bar and a baseline bar per case";
+
+  // Slower cases fail the run only when asked, and only beyond the threshold.
+  const std::pair<std::vector<std::string>, int> regressions[] = {
+      {{}, 0}, {{"--perf-fail-on-regression"}, 1}, {{"--perf-fail-on-regression", "--perf-threshold", "30%"}, 0}};
+  for (auto [args, exit_code] : regressions) {
+    args.insert(args.end(), {"--baseline", "perf_only", "--expect", "known.expect"});
+    const RunResult compared = demo(args);
+    EXPECT_EQ(compared.exit_code, exit_code) << compared.out;
+    EXPECT_TRUE(contains(compared.out, "check groups 0 newly failing, 0 newly passing, 25 unchanged"));
+  }
 }
 
 TEST_F(ZqtestRun, RealExtensionRunsEverySuiteWithoutFailures) {

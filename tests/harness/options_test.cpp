@@ -27,6 +27,20 @@ TEST(Options, EveryOptionReachesTheStateInBothSpellings) {
   EXPECT_EQ(suiteStateFor(parseOptions({"--verbose"}).options).no_verify, 0);
   EXPECT_EQ(suiteStateFor(parseOptions({"--no-verify"}).options).verbose, 0);
 
+  EXPECT_FALSE(o.perf_iterations_auto);
+  // Iterations are calibrated unless given; a threshold may carry its percent sign.
+  const HarnessOptions defaults = parseOptions({}).options;
+  EXPECT_TRUE(defaults.perf_iterations_auto);
+  EXPECT_EQ(defaults.perf_threshold_percent, 10);
+  EXPECT_EQ(suiteStateFor(defaults).perf_iterations, 0);
+  const HarnessOptions compared = parseOptions({"--perf-iterations", "5", "--perf-iterations=auto",
+                                                "--baseline", "old", "--perf-threshold", "2.5%",
+                                                "--perf-fail-on-regression"}).options;
+  EXPECT_TRUE(compared.perf_iterations_auto);
+  EXPECT_EQ(compared.baseline, "old");
+  EXPECT_EQ(compared.perf_threshold_percent, 2.5);
+  EXPECT_TRUE(compared.perf_fail_on_regression);
+
   EXPECT_EQ(suitesToRun(parseOptions({"--suite", "perf", "--suite", "all"}).options).size(), 5u);
   EXPECT_EQ(parseOptions({"--mask", "4294967295"}).options.selection_mask, 0xFFFFFFFFu);
 }
@@ -42,6 +56,11 @@ TEST(Options, BadUsageIsRejectedWithAMessageNamingTheProblem) {
       {{"--mask", "12abc"}, "--mask: '12abc'"},
       {{"--perf-iterations", "2147483648"}, "--perf-iterations: '2147483648'"},
       {{"--perf-routine", ""}, "--perf-routine: ''"},
+      {{"--perf-iterations", "Auto"}, "--perf-iterations: 'Auto' is neither auto nor"},
+      {{"--perf-threshold", "-1"}, "--perf-threshold: '-1'"},
+      {{"--perf-threshold", "%"}, "--perf-threshold: '%'"},
+      {{"--perf-threshold", "nan"}, "--perf-threshold: 'nan'"},
+      {{"--baseline="}, "--baseline needs a directory"},
       {{"--run-code", "012"}, "--run-code: '012'"},
       {{"--run-code", "/x"}, "--run-code: '/x'"},
       {{"--run-code", "a b"}, "--run-code: 'a b'"},
