@@ -6,7 +6,7 @@ JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 OUT ?= $(BUILD)/out
 
-.PHONY: run test build configure clean asan fuzz coverage
+.PHONY: run test build configure clean asan fuzz coverage golden
 
 configure:
 	@command -v cmake >/dev/null || { echo "cmake missing: apt-get install -y cmake ninja-build"; exit 2; }
@@ -26,6 +26,13 @@ test: build
 
 clean:
 	rm -rf $(BUILD)
+
+# Rewrites the golden listings in tests/golden/ from this tree's suites (only those
+# that changed, and only when the clean runs pass every check): after a change to a
+# suite's messages has been reviewed.
+golden: configure
+	cmake --build $(BUILD) -j $(JOBS) --target test_golden
+	ZQ_GOLDEN_WRITE=1 $(BUILD)/tests/test_golden --gtest_brief=1
 
 # The sanitizer build: address, undefined-behaviour and leak checks, the first finding
 # stopping the program, asserts kept. The tests, then zqtest over every suite;
