@@ -14,6 +14,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <ostream>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -344,6 +345,11 @@ struct GoldenCase {
   SuiteEntry suite;
   ResultClass result_class;
 };
+
+// How gtest names a case in its reports.
+void PrintTo(const GoldenCase& c, std::ostream* out) {
+  *out << c.suite.name << " with " << c.result_class.said;
+}
 
 std::vector<GoldenCase> everyCase() {
   std::vector<GoldenCase> cases;
