@@ -28,19 +28,10 @@ namespace {
 namespace fs = std::filesystem;
 using zq::ZQChar;
 
-struct ResultClass {
-  ZqhostCorruption corruption;
-  const char* name;
-  const char* said;  // how the listing's first line names it
-};
-constexpr ResultClass kClasses[] = {
-    {ZQHOST_CORRUPT_NONE, "clean", "every result right"},
-    {ZQHOST_CORRUPT_TEXT, "text", "the first unit of every formatted text wrong"},
-    {ZQHOST_CORRUPT_LENGTH, "length", "every converted length and consumed count one more"},
-    {ZQHOST_CORRUPT_STATUS, "status", "every status wrong"},
-    {ZQHOST_CORRUPT_VALUE, "value", "the lowest bit of every parsed value flipped"},
-    {ZQHOST_CORRUPT_DATE, "date", "every parsed date one day later"},
-};
+// The listings' names of the classes of wrong result, by their ZqhostCorruption value
+// ("clean" for none).
+constexpr const char* kClassNames[] = {"clean", "text", "length", "status", "value", "date"};
+static_assert(std::size(kClassNames) == ZQHOST_CORRUPT_DATE + 1);
 
 struct SuiteEntry {
   zq::SuiteSlot slot;
@@ -54,13 +45,14 @@ constexpr SuiteEntry kSuites[] = {
 
 struct GoldenCase {
   SuiteEntry suite;
-  ResultClass result_class;
+  std::int32_t corruption;
   bool verbose = false;  // the conformance cases' traces of their raw results
 };
 
 // The name of a case's listing, and of its file in tests/golden/.
 std::string nameOf(const GoldenCase& c) {
-  return std::string(c.suite.name) + "." + c.result_class.name + (c.verbose ? ".verbose" : "");
+  return std::string(c.suite.name) + "." + kClassNames[c.corruption] +
+         (c.verbose ? ".verbose" : "");
 }
 
 // The perf suite's cases time this many calls.
@@ -104,7 +96,7 @@ GoldenRun runSuite(const GoldenCase& c, const fs::path& out_dir) {
   void* host = zqhostCreate();
   auto* kernel = static_cast<zq::KernelHandle*>(host);
   zqhostSetOutputDir(host, out_dir.c_str());
-  zqhostCorruptResults(host, c.result_class.corruption);
+  zqhostCorruptResults(host, c.corruption);
   // The harness journal the sanity and IEEE suites write to, kept in memory.
   zq::jnlparms parms{};
   zq::Journal* journal = kernel->CreateJournal(kernel, &parms, 0, "zqtest");
@@ -153,19 +145,25 @@ GoldenRun runSuite(const GoldenCase& c, const fs::path& out_dir) {
   EXPECT_EQ(zqhostDestroy(host), 0);
 
   // What the suite told the harness, then each listing it wrote.
-  return {std::string("# ") + c.suite.name + " on the stand-in host with " +
-              c.result_class.said + (c.verbose ? ", verbose" : "") + "\n== harness services\n" +
-              recorder.transcript + listings,
+  const std::string results = c.corruption == ZQHOST_CORRUPT_NONE
+                                  ? "every result right"
+                                  : std::string(kClassNames[c.corruption]) + " results wrong";
+  return {std::string("# ") + c.suite.name + " on the stand-in host, " + results +
+              (c.verbose ? ", verbose" : "") + "\n== harness services\n" + recorder.transcript +
+              listings,
           recorder.failures()};
 }
 
 std::vector<GoldenCase> everyCase() {
   std::vector<GoldenCase> cases;
   for (const SuiteEntry& suite : kSuites) {
-    for (const ResultClass& result_class : kClasses) cases.push_back({suite, result_class});
+    for (std::int32_t corruption = ZQHOST_CORRUPT_NONE; corruption <= ZQHOST_CORRUPT_DATE;
+         ++corruption) {
+      cases.push_back({suite, corruption});
+    }
   }
   // Only the conformance suites read the verbose flag; their traces hold every raw result.
-  cases.push_back({kSuites[2], kClasses[0], true});
+  cases.push_back({kSuites[2], ZQHOST_CORRUPT_NONE, true});
   return cases;
 }
 
@@ -185,7 +183,7 @@ class GoldenListing : public ::testing::TestWithParam<GoldenCase> {
 
 TEST_P(GoldenListing, MatchesTheReviewedListing) {
   const GoldenCase& c = GetParam();
-  const bool clean = c.result_class.corruption == ZQHOST_CORRUPT_NONE;
+  const bool clean = c.corruption == ZQHOST_CORRUPT_NONE;
   const GoldenRun run = this->run(c);
   ASSERT_TRUE(!clean || run.failures == 0) << "the clean run fails checks:\n" << run.listing;
 
@@ -195,7 +193,7 @@ TEST_P(GoldenListing, MatchesTheReviewedListing) {
   if (write != nullptr && std::string(write) == "1") {
     // A listing becomes a baseline only when the clean run of its suite passes every
     // check against the suite's own tables.
-    ASSERT_TRUE(clean || this->run({c.suite, kClasses[0], c.verbose}).failures == 0)
+    ASSERT_TRUE(clean || this->run({c.suite, ZQHOST_CORRUPT_NONE, c.verbose}).failures == 0)
         << "the clean run fails checks";
     if (reviewed == run.listing) return;
     ASSERT_TRUE(gzipped(golden, run.listing)) << "cannot write " << golden;
