@@ -6,7 +6,7 @@ JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 OUT ?= $(BUILD)/out
 
-.PHONY: run test build configure clean asan fuzz
+.PHONY: run test build configure clean asan fuzz coverage golden
 
 configure:
 	@command -v cmake >/dev/null || { echo "cmake missing: apt-get install -y cmake ninja-build"; exit 2; }
@@ -40,6 +40,14 @@ test: build
 clean:
 	rm -rf $(BUILD)
 
+# Rewrites the golden listings in tests/golden/ from this tree's suites (only those
+# that changed, and only when the clean runs pass every check): after a change to a
+# suite's messages has been reviewed.
+golden: configure
+	cmake --build $(BUILD) -j $(JOBS) --target test_suites
+	ZQ_GOLDEN_WRITE=1 $(BUILD)/tests/test_suites --gtest_filter='EverySuiteAndResultClass/*' \
+	  --gtest_brief=1
+
 # The sanitizer build: address, undefined-behaviour and leak checks, the first finding
 # stopping the program, asserts kept. The tests, then zqtest over every suite;
 # ASAN_ZQTEST_OPTIONS adds options to that run (such as the performance suite's).
@@ -66,3 +74,30 @@ fuzz:
 	  -DZQ_SANITIZE=ON -DZQ_FUZZ=ON -DZQ_BUILD_TESTS=OFF -DZQ_BUILD_BENCH=OFF
 	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target zq_fuzzers
 	$(SANITIZER_ENV) tools/run_fuzzers.sh $(FUZZ_BUILD) $(FUZZ_SECONDS) $(JOBS)
+
+# Line and branch coverage of the tests and of one zqtest run over every suite: gcc's
+# --coverage at -O1 with the asserts kept, in its own build folder; gcovr counts,
+# leaving out throw and unreachable branches, the tests, benchmarks, fuzz targets,
+# tools and the generated Unicode tables; the summary gives each folder, the whole
+# tree and the files under 90 % of their lines.
+COVERAGE_BUILD ?= build-coverage
+COVERAGE_FLAGS = -O1 --coverage
+
+coverage:
+	@command -v gcovr >/dev/null || { echo "gcovr missing: apt-get install -y gcovr"; exit 2; }
+	cmake -S . -B $(COVERAGE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Coverage -DZQ_BUILD_BENCH=OFF \
+	  -DCMAKE_C_FLAGS_COVERAGE="$(COVERAGE_FLAGS)" -DCMAKE_CXX_FLAGS_COVERAGE="$(COVERAGE_FLAGS)" \
+	  -DCMAKE_EXE_LINKER_FLAGS_COVERAGE=--coverage -DCMAKE_SHARED_LINKER_FLAGS_COVERAGE=--coverage
+	cmake --build $(COVERAGE_BUILD) -j $(JOBS)
+	find $(COVERAGE_BUILD) -name '*.gcda' -delete
+	ctest --test-dir $(COVERAGE_BUILD) --output-on-failure -j $(JOBS)
+	mkdir -p $(COVERAGE_BUILD)/out
+	$(COVERAGE_BUILD)/harness/zqtest --suite all --perf-routine all --perf-iterations 1000 \
+	  --out $(COVERAGE_BUILD)/out > $(COVERAGE_BUILD)/out/zqtest.txt \
+	  || { cat $(COVERAGE_BUILD)/out/zqtest.txt; exit 1; }
+	gcovr --root . --object-directory $(COVERAGE_BUILD) -j $(JOBS) \
+	  --exclude-throw-branches --exclude-unreachable-branches \
+	  --exclude 'tests/' --exclude 'bench/' --exclude 'fuzz/' --exclude 'tools/' \
+	  --exclude 'build[^/]*/' --exclude 'kstr/case_tables\.cpp' --exclude 'kstr/unicode_tables\.h' \
+	  --json-summary $(COVERAGE_BUILD)/coverage.json
+	python3 tools/coverage_summary.py $(COVERAGE_BUILD)/coverage.json

@@ -1,5 +1,7 @@
 // A kernel whose NLS service hands out one scripted locale: its number operations answer as
-// told, so a test can make a suite's checks fail and read the exact lines it writes.
+// told, for the answers the stand-in host never gives even when told to give results
+// wrongly (zqhostCorruptResults): lengths past 32 bits, values in a word's low half, values
+// that differ from locale to locale, and the decimal-conversion mode word each call finds.
 #pragma once
 
 #include <algorithm>
@@ -12,35 +14,26 @@
 
 namespace zq::testing {
 
-enum class Op { Format, BufferToIntfast, BufferToIntmax, BufferToUintfast, BufferToUintmax,
-                BufferToInt, BufferToUInt, BufferToLong, BufferToULong, BufferToDouble,
-                BufferToDoubleWithOpts, Unscripted };
-
-// One call of a locale operation, as the locale received it.
+// One call of a number operation, as the locale received it.
 struct ScriptedCall {
-  Op op;
   std::u32string locale;  // the name the handle was created with
-  std::int32_t options = 0;
-  std::int64_t capacity = 0;  // formatters
-  std::u32string text;        // parsers: the units they were given
-  std::int32_t mode = 0;      // double formats: the decimal-conversion mode word then
+  std::u32string text;    // parsers: the units they were given
+  std::int32_t mode = 0;  // double formats: the decimal-conversion mode word then
 };
 
 // Formatters write the value in plain decimal, or with `decimal` off write `text` cut
 // at the capacity and report `length` (the text's own length when negative). Integer
 // parsers answer `value` (cut to their result type) and `used` whatever they are given;
 // double parsers answer `real` of their call (0 when unset), `used` and `parse_status`.
-// The date and time words answer no script: they record the call and fail.
+// The date and time words answer no script: they fail.
 struct Script {
   bool decimal = true;
-  Status format_status = ZQ_OK;
   std::u32string text;
   std::int64_t length = -1;
   std::uint64_t value = 0;
   std::int64_t used = 0;
   std::function<double(const ScriptedCall&)> real;
   Status parse_status = ZQ_OK;
-  Status destroy_status = ZQ_OK;
   std::int64_t locales_left = -1;  // creations that succeed; negative: all of them
 };
 
@@ -60,63 +53,59 @@ struct ScriptedHost {
   KernelHandle* handle() { return &kernel; }
   static ScriptedHost* of(LocaleHandle* l) { return static_cast<ScriptedHost*>(l->reserved0[0]); }
 
-  Status format(const std::string& digits, std::int32_t options, ZQChar* buffer,
-                std::int64_t capacity, std::int64_t* length) {
-    calls.push_back({Op::Format, locale_name, options, capacity, U""});
+  Status format(const std::string& digits, ZQChar* buffer, std::int64_t capacity,
+                std::int64_t* length) {
+    calls.push_back({locale_name, U""});
     const std::u32string out =
         script.decimal ? std::u32string(digits.begin(), digits.end()) : script.text;
     const auto size = static_cast<std::int64_t>(out.size());
     *length = script.decimal || script.length < 0 ? size : script.length;
     std::copy_n(out.begin(), std::clamp<std::int64_t>(capacity, 0, size), buffer);
-    return script.format_status;
+    return ZQ_OK;
   }
-  void record(Op op, std::int32_t options, const ZQChar* text, std::int64_t length) {
-    calls.push_back({op, locale_name, options, 0, std::u32string(text, text + length)});
+  void record(const ZQChar* text, std::int64_t length) {
+    calls.push_back({locale_name, std::u32string(text, text + length)});
   }
 };
 
 template <class Value>
-Status scriptedNumber(LocaleHandle* l, Value value, std::int32_t, std::int32_t,
-                      std::int32_t options, ZQChar* buffer, std::int64_t capacity,
-                      std::int64_t* length) {
-  return ScriptedHost::of(l)->format(std::to_string(value), options, buffer, capacity, length);
+Status scriptedNumber(LocaleHandle* l, Value value, std::int32_t, std::int32_t, std::int32_t,
+                      ZQChar* buffer, std::int64_t capacity, std::int64_t* length) {
+  return ScriptedHost::of(l)->format(std::to_string(value), buffer, capacity, length);
 }
 
 // Both double formats, with or without extended options, also record the mode word.
 template <class... ExOptsArgument>
-Status scriptedDouble(LocaleHandle* l, double value, std::int32_t, std::int32_t,
-                      std::int32_t options, ZQChar* buffer, std::int64_t capacity,
-                      std::int64_t* length, ExOptsArgument...) {
+Status scriptedDouble(LocaleHandle* l, double value, std::int32_t, std::int32_t, std::int32_t,
+                      ZQChar* buffer, std::int64_t capacity, std::int64_t* length,
+                      ExOptsArgument...) {
   ScriptedHost* host = ScriptedHost::of(l);
-  const Status status = host->format(std::to_string(value), options, buffer, capacity, length);
+  const Status status = host->format(std::to_string(value), buffer, capacity, length);
   host->calls.back().mode = host->conversion_options.decimal_conversion_mode;
   return status;
 }
 
-template <Op op, class Value>
-Status scriptedParse(LocaleHandle* l, const ZQChar* text, std::int64_t length,
-                     std::int32_t options, Value* value, std::int64_t* used) {
+template <class Value>
+Status scriptedParse(LocaleHandle* l, const ZQChar* text, std::int64_t length, std::int32_t,
+                     Value* value, std::int64_t* used) {
   ScriptedHost* host = ScriptedHost::of(l);
-  host->record(op, options, text, length);
+  host->record(text, length);
   *value = static_cast<Value>(host->script.value);
   *used = host->script.used;
   return ZQ_OK;
 }
 
-template <Op op>
-Status scriptedDoubleParse(LocaleHandle* l, const ZQChar* text, std::int64_t length,
-                           std::int32_t options, double* value, std::int64_t* used) {
+inline Status scriptedDoubleParse(LocaleHandle* l, const ZQChar* text, std::int64_t length,
+                                  std::int32_t, double* value, std::int64_t* used) {
   ScriptedHost* host = ScriptedHost::of(l);
-  host->record(op, options, text, length);
+  host->record(text, length);
   *value = host->script.real ? host->script.real(host->calls.back()) : 0.0;
   *used = host->script.used;
   return host->script.parse_status;
 }
 
 template <class... Args>
-Status unscripted(LocaleHandle* l, Args...) {
-  ScriptedHost* host = ScriptedHost::of(l);
-  host->calls.push_back({Op::Unscripted, host->locale_name, 0, 0, U""});
+Status unscripted(LocaleHandle*, Args...) {
   return ZQ_NLS_INVALID_VALUE;
 }
 template <class... Args>
@@ -138,7 +127,7 @@ inline ScriptedHost::ScriptedHost() {
     if (host->script.locales_left > 0) --host->script.locales_left;
     return &host->locale;
   };
-  locale.zqnlsLocaleDestroy = [](LocaleHandle* l) { return of(l)->script.destroy_status; };
+  locale.zqnlsLocaleDestroy = [](LocaleHandle*) { return ZQ_OK; };
   answerUnscripted(locale.zqnlsLocaleDateFormat);
   answerUnscripted(locale.zqnlsLocaleTimeFormat);
   answerUnscripted(locale.zqnlsLocaleDatetimeFormat);
@@ -154,22 +143,21 @@ inline ScriptedHost::ScriptedHost() {
   locale.zqnlsLocaleUintfastFormat = scriptedNumber<std::uint32_t>;
   locale.zqnlsLocaleUintmaxFormat = scriptedNumber<std::uint64_t>;
   locale.zqnlsLocalePointerFormat = [](LocaleHandle* l, std::uint64_t pointer, std::int32_t,
-                                       std::int32_t options, ZQChar* buffer,
-                                       std::int64_t capacity, std::int64_t* length) {
-    return of(l)->format(std::to_string(pointer), options, buffer, capacity, length);
+                                       std::int32_t, ZQChar* buffer, std::int64_t capacity,
+                                       std::int64_t* length) {
+    return of(l)->format(std::to_string(pointer), buffer, capacity, length);
   };
-  locale.zqnlsLocaleBufferToIntfast = scriptedParse<Op::BufferToIntfast, std::int32_t>;
-  locale.zqnlsLocaleBufferToIntmax = scriptedParse<Op::BufferToIntmax, std::int64_t>;
-  locale.zqnlsLocaleBufferToUintfast = scriptedParse<Op::BufferToUintfast, std::uint32_t>;
-  locale.zqnlsLocaleBufferToUintmax = scriptedParse<Op::BufferToUintmax, std::uint64_t>;
-  locale.zqnlsLocaleBufferToInt = scriptedParse<Op::BufferToInt, std::int32_t>;
-  locale.zqnlsLocaleBufferToUInt = scriptedParse<Op::BufferToUInt, std::uint32_t>;
-  locale.zqnlsLocaleBufferToLong = scriptedParse<Op::BufferToLong, std::int64_t>;
-  locale.zqnlsLocaleBufferToULong = scriptedParse<Op::BufferToULong, std::uint64_t>;
-  locale.zqnlsLocaleBufferToDoubleWithOpts = scriptedDoubleParse<Op::BufferToDoubleWithOpts>;
+  // The "fast" and "max" parsers and their plain-C-type twins answer alike.
+  locale.zqnlsLocaleBufferToIntfast = locale.zqnlsLocaleBufferToInt = scriptedParse<std::int32_t>;
+  locale.zqnlsLocaleBufferToIntmax = locale.zqnlsLocaleBufferToLong = scriptedParse<std::int64_t>;
+  locale.zqnlsLocaleBufferToUintfast = locale.zqnlsLocaleBufferToUInt =
+      scriptedParse<std::uint32_t>;
+  locale.zqnlsLocaleBufferToUintmax = locale.zqnlsLocaleBufferToULong =
+      scriptedParse<std::uint64_t>;
+  locale.zqnlsLocaleBufferToDoubleWithOpts = scriptedDoubleParse;
   locale.zqnlsLocaleBufferToDouble = [](LocaleHandle* l, const ZQChar* text, std::int64_t length,
                                         double* value, std::int64_t* used) {
-    return scriptedDoubleParse<Op::BufferToDouble>(l, text, length, 0, value, used);
+    return scriptedDoubleParse(l, text, length, 0, value, used);
   };
 }
 

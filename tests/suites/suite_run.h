@@ -50,16 +50,6 @@ struct SuiteRun {
         std::count_if(recorder.messages.begin(), recorder.messages.end(),
                       [&](const auto& m) { return m.text.starts_with(head); }));
   }
-  // The `count` journal lines after the first one that is exactly `line`.
-  std::vector<std::u32string> linesAfter(const std::u32string& line, std::size_t count) const {
-    std::vector<std::u32string> out;
-    auto it = std::find_if(journal.lines.begin(), journal.lines.end(),
-                           [&](const auto& l) { return l.text == line; });
-    while (it != journal.lines.end() && ++it != journal.lines.end() && out.size() < count) {
-      out.push_back(it->text);
-    }
-    return out;
-  }
   // The checks made under the step `step`.
   std::vector<RecordedCheck> checksAfter(const std::u32string& step) const {
     std::vector<RecordedCheck> out;

@@ -1,4 +1,8 @@
 // zqvnleSanity1 and zqvnleSanity2 driven in-process, on the stand-in host and a scripted one.
+// Their whole output under every class of wrong result the stand-in host gives is in the
+// golden listings (tests/golden); here are the answers it does not give: locales it cannot
+// create or destroy, lengths past 32 bits, values in a word's low half, an invalid value
+// for a range error, and values either side of a tolerance.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -12,22 +16,9 @@
 
 namespace {
 
-using zq::testing::Op;
 using zq::testing::RecordedCheck;
 using zq::testing::StandInHost;
 using zq::testing::SuiteRun;
-
-constexpr std::size_t kSanity2Vectors = 44;
-
-// The checks of each sanity1 record, split where a record's locale-handle check begins.
-std::vector<std::vector<RecordedCheck>> records(const SuiteRun& run) {
-  std::vector<std::vector<RecordedCheck>> out;
-  for (const RecordedCheck& c : run.recorder.checks) {
-    if (c.kind == "handle" && c.expression == U"localehandle") out.emplace_back();
-    if (!out.empty()) out.back().push_back(c);
-  }
-  return out;
-}
 
 // That every check passes on the stand-in host is the fault walk's clean runs and the
 // end-to-end run; here the steps, the banner and the journal of a clean run.
@@ -78,63 +69,52 @@ TEST(SanityHost, EveryCheckPassesInStepOrderAfterOneBanner) {
   }
 }
 
-TEST(Sanity1Scripted, ARecordWhoseLocaleFailsIsSkippedUnderItsOwnNumber) {
-  SuiteRun run;
-  run.host.script.locales_left = 1;  // only the first record gets its locale
-  run.entry(zqvnleSanity1);
-  const auto all = records(run);
-  ASSERT_GT(all.size(), 100u);
-  for (std::size_t i = 1; i < all.size(); ++i) EXPECT_EQ(all[i].size(), 1u) << i;
-  EXPECT_EQ(run.messages(U"Failed to get handle for localehandle"), all.size() - 1);
-  // Test numbers go on past a skipped record and start again in every family.
-  const std::pair<const char32_t*, const char32_t*> kSkipped[] = {
-      {U"zqnlsLocaleDateFormat TEST 2", U"en_US"},
-      {U"zqnlsLocaleDateFormat TEST 25", U"ja_JP"},
-      {U"zqnlsLocaleBufferToTime TEST 3", U"en_US"}};
-  for (const auto& [head, locale] : kSkipped) {
-    const std::u32string line = head + std::u32string(U": Failed to create handle for locale ");
-    EXPECT_TRUE(run.has(4, line + locale)) << run.explanations();
+TEST(Sanity1Host, AFailedCreateOrDestroyIsReportedUnderItsRecordsNumber) {
+  // which creation or destroy fails -> the journal line
+  const std::tuple<ZqhostFault, int, const char32_t*> rows[] = {
+      {ZQHOST_FAULT_LOCALE_CREATE, 2, U"zqnlsLocaleDateFormat TEST 2: "},
+      {ZQHOST_FAULT_LOCALE_CREATE, 25, U"zqnlsLocaleDateFormat TEST 25: "},
+      // Family 3 is named by its parser, family 8 spells its operation IntFast.
+      {ZQHOST_FAULT_LOCALE_CREATE, 32, U"zqnlsLocaleBufferToDatetime TEST 1: "},
+      {ZQHOST_FAULT_LOCALE_CREATE, 109, U"zqnlsLocaleIntFastFormat TEST 1: "},
+      {ZQHOST_FAULT_LOCALE_CREATE, 181, U"zqnlsLocaleBufferToTime TEST 3: "},
+      {ZQHOST_FAULT_LOCALE_DESTROY, 10, U"zqnlsLocaleDestroy Failed to destroy locale handle "},
+  };
+  for (const auto& [fault, call, head] : rows) {
+    StandInHost host;
+    zqhostInjectFault(host.kernel, fault, call);
+    SuiteRun run;
+    run.entry(zqvnleSanity1, host.kernel);
+    EXPECT_EQ(run.result, 0);
+    EXPECT_EQ(run.recorder.failures(), 1u) << run.explanations();
+    const bool create = fault == ZQHOST_FAULT_LOCALE_CREATE;
+    EXPECT_TRUE(run.said(create ? U"Failed to get handle for localehandle"
+                                : U"zqnlsLocaleDestroy failed"));
+    const std::u32string tail = call == 25 ? U"ja_JP" : U"en_US";
+    EXPECT_TRUE(run.has(zq::JNL_LEVEL_DETAIL, head + (create ? U"Failed to create handle for "
+                                                               U"locale " + tail
+                                                             : U"for test 10")))
+        << run.explanations();
   }
 }
 
-TEST(Sanity1Scripted, FailedDestroyIsReportedPerRecordAndTheRunGoesOn) {
-  SuiteRun run;
-  run.host.script.destroy_status = zq::ZQ_NLS_INVALID_VALUE;
-  run.entry(zqvnleSanity1);
-  const std::size_t count = records(run).size();
-  EXPECT_EQ(run.messages(U"zqnlsLocaleDestroy failed"), count);
-  const std::u32string line = U"zqnlsLocaleDestroy Failed to destroy locale handle for test ";
-  EXPECT_EQ(run.journal.countStartingWith(line), count);
-  EXPECT_TRUE(run.has(zq::JNL_LEVEL_DETAIL, line + U"10"));
-}
-
-TEST(Sanity1Scripted, FormatMismatchesAreExplainedWithinTheBuffer) {
+TEST(Sanity1Scripted, FormatLengthsPast32BitsFailAndPrintOnlyTheBuffer) {
   SuiteRun run;
   run.host.script.decimal = false;
-  run.host.script.format_status = zq::ZQ_NLS_BAD_NUM;
   run.host.script.text = std::u32string(150, U'x');  // fills every unit it is given
-  run.host.script.length = std::int64_t{1} << 40;
-  run.host.script.value = 99;
+  // Cut to 32 bits, the length would be the 6 expected, and what the cross-check parses.
+  run.host.script.length = (std::int64_t{1} << 32) + 6;
+  run.host.script.value = 6;
   run.entry(zqvnleSanity1);
   EXPECT_EQ(run.result, 0);
   const auto has = [&](const std::u32string& text) { return run.has(4, text); };
-  EXPECT_TRUE(has(U"zqnlsLocaleIntfastFormat TEST 10: status was 'ZQ_NLS_BAD_NUM (0x803FE810)' "
-                  U"but should have been 'ZQ_NLS_FMT_TRUNCATE (0x803FE80E)'"));
   EXPECT_TRUE(has(U"zqnlsLocaleIntfastFormat: Test 1: LocaleIntfastFormat converted length was "
-                  U"1099511627776 when 6 was expected"));
+                  U"4294967302 when 6 was expected"));
   // The returned text prints as exactly the 100 units the operation could write.
   EXPECT_TRUE(has(U"zqnlsLocaleIntfastFormat: Test 1: LocaleIntfastFormat buffer was " +
                   std::u32string(100, U'x') + U" when 000246 expected"));
   EXPECT_TRUE(has(U"zqnlsLocaleBufferToIntfast: Test 1: LocaleIntfastFormat converted length was "
-                  U"1099511627776 while IntFast was 99"));
-  // The unsigned and pointer families make no status check; the pointer family's six
-  // rows each fail their length and their cross-check.
-  EXPECT_EQ(run.messages(U"zqnlsLocaleIntfastFormat: incorrect status returned"), 10u);
-  EXPECT_EQ(run.messages(U"incorrect converted length for pointer format"), 12u);
-  EXPECT_EQ(run.journal.countStartingWith(U"zqnlsLocaleUintfastFormat TEST"), 0u);
-  EXPECT_EQ(run.journal.countStartingWith(U"zqnlsLocalePointerFormat TEST"), 0u);
-  // The one flush (SanityHost) comes after the last line.
-  EXPECT_EQ(run.journal.lines_at_first_flush, run.journal.lines.size());
+                  U"4294967302 while IntFast was 6"));
 }
 
 TEST(Sanity1Scripted, ParseChecksCountTheLowHalfAndPutTheReturnedValueFirst) {
@@ -153,23 +133,6 @@ TEST(Sanity1Scripted, ParseChecksCountTheLowHalfAndPutTheReturnedValueFirst) {
                          U"when -9223372036854775808 was expected"));
   EXPECT_TRUE(run.has(4, U"zqnlsLocaleBufferToIntMax: Test 1: number of characters read was 3 "
                          U"when 20 was expected"));
-}
-
-TEST(Sanity1Scripted, DoubleAndTimeParsesPassTheInputLengthAndCompareValuesExactly) {
-  SuiteRun run;
-  run.host.script.parse_status = zq::ZQ_NLS_BAD_NUM;
-  run.host.script.used = 3;
-  run.host.script.real = [](const auto&) { return 1.5; };
-  run.entry(zqvnleSanity1);
-  EXPECT_TRUE(std::any_of(run.host.calls.begin(), run.host.calls.end(),
-                          [](const auto& call) { return call.text == U"  -2.5e-3"; }));
-  const std::u32string head = U"zqnlsLocaleBufferToDouble: Test ";
-  EXPECT_TRUE(run.has(4, head + U"1: status was 'ZQ_NLS_BAD_NUM (0x803FE810)' but should "
-                                U"have been 'ZQ_OK (0x00000000)'"));
-  EXPECT_TRUE(run.has(4, head + U"2: number of characters read was 3 when 9 was expected"));
-  EXPECT_TRUE(run.has(4, head + U"3: double returned was 1.500000 when -1234.567800 was "
-                                U"expected"));
-  EXPECT_EQ(run.messages(U"zqnlsLocaleBufferToDouble: incorrect value returned"), 4u);
 }
 
 TEST(Sanity2Host, LocaleThatCannotBeCreatedEndsTheSuiteOrOnlyAGroupingVector) {
@@ -209,92 +172,33 @@ TEST(Sanity2Host, LocaleThatCannotBeCreatedEndsTheSuiteOrOnlyAGroupingVector) {
   }
 }
 
-TEST(Sanity2Scripted, IntegerSectionLocalisesInputsAndCountsWideValuesByTheirLowHalf) {
+TEST(Sanity2Scripted, IntegerSectionCountsWideValuesByTheirLowHalf) {
   SuiteRun run;
   run.host.script.value = 0x10000007Bu;  // 123 in its low 32 bits
   run.host.script.used = 6;
   run.entry(zqvnleSanity2);
   EXPECT_EQ(run.result, 0);
-  // The date/time section's calls go to unscripted words; the integer section's follow.
-  auto& calls = run.host.calls;
-  std::erase_if(calls, [](const auto& call) { return call.op == Op::Unscripted; });
-  ASSERT_GE(calls.size(), 18 * kSanity2Vectors);
-  for (std::size_t i = 0; i < 18 * kSanity2Vectors; ++i) EXPECT_EQ(calls[i].options, 0x2000);
-  EXPECT_EQ(calls[6].op, Op::BufferToIntmax);
-  EXPECT_EQ(calls[43].op, Op::BufferToULong);
-  // locale row, test number -> the locale and the units the parser was given
-  const std::tuple<std::size_t, std::size_t, const char32_t*, const char32_t*> rows[] = {
-      {0, 6, U"cs_CZ", U"123"},   {1, 20, U"de_DE", U"-123,00"}, {2, 3, U"en_US", U"123.01"},
-      {0, 44, U"cs_CZ", U"123,"}, {17, 44, U"zh_TW", U"123."},
-  };
-  for (const auto& [locale_row, test, locale, text] : rows) {
-    const auto& call = calls[locale_row * kSanity2Vectors + test - 1];
-    EXPECT_EQ(std::tie(call.locale, call.text), std::make_tuple(locale, text)) << test;
-  }
   // Value checks fail only for the -123 vectors: two per signed parser and locale.
   const auto value_failures = std::count_if(
       run.recorder.checks.begin(), run.recorder.checks.end(), [](const RecordedCheck& c) {
         return c.steps_before == 4 && c.kind == "int" && c.expression != U"cnvL" && !c.passed;
       });
   EXPECT_EQ(value_failures, 18 * 8);
-  const auto has = [&](const std::u32string& text) { return run.has(4, text); };
-  EXPECT_TRUE(has(U"TEST08: LocaleBufferToIntmax (LOCALE_CVT_IGNORE_DECIMAL option - cs_CZ) "
-                  U"returned 4294967419 but should have been -123"));
-  EXPECT_TRUE(has(U"TEST03: LocaleBufferToIntfast ( LOCALE_CVT_IGNORE_DECIMAL option(#8192) - "
-                  U"en_US) status was 'ZQ_OK (0x00000000)' but should have been "
-                  U"'ZQ_NLS_FMT_TRUNCATE (0x803FE80E)'"));
-  EXPECT_TRUE(has(U"TEST26: LocaleBufferToUintfast (LOCALE_CVT_IGNORE_DECIMAL option - zh_TW) "
-                  U"ZQChars consumed was 6 but should have been 7"));
-  EXPECT_EQ(run.recorder.messages.size(), 1u);  // the banner: mismatches go to the journal
+  EXPECT_TRUE(run.has(4, U"TEST08: LocaleBufferToIntmax (LOCALE_CVT_IGNORE_DECIMAL option - "
+                         U"cs_CZ) returned 4294967419 but should have been -123"));
 }
 
-// The space-grouping calls follow the integer section's 18 x 44; the buffer-to-double
-// calls follow its 73.
-constexpr std::size_t kGroupingCalls = 18 * kSanity2Vectors;
-constexpr std::size_t kDoubleCalls = kGroupingCalls + 73;
-
-TEST(Sanity2Scripted, NumberSectionsPassTheirInputsAndJournalEachMismatch) {
+// The host reports an out-of-range double as such; a host may report it as an invalid
+// value instead, which then counts as the range status expected, and only as that.
+TEST(Sanity2Scripted, AnInvalidValueStandsForAnExpectedOverflowOrUnderflowOnly) {
   SuiteRun run;
-  run.host.script.value = 123456;
-  run.host.script.used = 7;
   run.host.script.parse_status = zq::ZQ_NLS_INVALID_VALUE;
-  run.host.script.real = [](const auto&) { return 2.5; };
-  run.host.script.destroy_status = zq::ZQ_NLS_BAD_NUM;
+  run.host.script.real = [](const auto&) { return std::numeric_limits<double>::quiet_NaN(); };
   run.entry(zqvnleSanity2);
-  auto& calls = run.host.calls;
-  std::erase_if(calls, [](const auto& call) { return call.op == Op::Unscripted; });
-  ASSERT_EQ(calls.size(), kDoubleCalls + 18 * 2);
-  // test, locale, options, the units passed
-  const std::tuple<std::size_t, const char32_t*, std::int32_t, std::u32string> grouped[] = {
-      {7, U"cs_CZ", 0x4000, std::u32string(U"123,456\0", 8)},
-      {72, U"fr_FR", 0x12D687, U"123\u00A0456"},
-  };
-  for (const auto& [test, locale, options, text] : grouped) {
-    const auto& call = calls[kGroupingCalls + test - 1];
-    EXPECT_EQ(std::tie(call.locale, call.options, call.text), std::tie(locale, options, text));
-  }
-  // LocaleInfo rows 0 (cs_CZ) and 5 (fr_FR): the decimal point localised.
-  EXPECT_EQ(calls[kDoubleCalls].text, U"    23737,88912295464");
-  EXPECT_EQ(calls[kDoubleCalls + 11].text, U"1,2e-8");
-
   const std::u32string d = U"zqnlsLocaleBufferToDoubleWithOpts (fr_FR) ";
-  const auto has = [&](const std::u32string& text) { return run.has(4, text); };
-  EXPECT_TRUE(has(U"TEST05: LocaleBufferToInt (cs_CZ) returned 123456 but should have been 0"));
-  EXPECT_TRUE(has(U"TEST69: " + d + U"returned 0x4004000000000000 but should have been "
-                                    U"ZQMACMISSING"));
-  EXPECT_TRUE(has(U"TEST69: " + d + U"ZQChars consumed was 7 but should have been 6"));
-  // An invalid value stands for an expected overflow or underflow, and for nothing else.
-  EXPECT_EQ(run.journal.countStartingWith(U"TEST69: " + d + U"status"), 0u);
-  EXPECT_TRUE(has(U"TEST71: " + d + U"status was 'ZQ_NLS_INVALID_VALUE (0x803FE80D)' "
-                                    U"but should have been 'ZQ_OK (0x00000000)'"));
-  EXPECT_TRUE(has(U"TEST01: zqnlsLocaleBufferToDouble (de_DE) status was "
-                  U"'ZQ_NLS_INVALID_VALUE (0x803FE80D)' but should have been 'ZQ_OK "
-                  U"(0x00000000)'"));
-  EXPECT_TRUE(has(U"TEST02 of 02: zqnlsLocaleBufferToDouble (fr_FR) returned value was "
-                  U"2.5000000000000000e+00 but should have been 1.2000000000000000e-08"));
-  // Every grouping vector has its own locale, and its own line when the destroy fails.
-  EXPECT_EQ(run.journal.countStartingWith(U"SPACEGROUPING TEST"), 73u);
-  EXPECT_TRUE(has(U"SPACEGROUPING TEST73: zqnlsLocaleDestroy failed"));
+  EXPECT_EQ(run.journal.countStartingWith(U"TEST69: " + d + U"status"), 0u);  // an overflow
+  EXPECT_TRUE(run.has(4, U"TEST71: " + d + U"status was 'ZQ_NLS_INVALID_VALUE (0x803FE80D)' "
+                                           U"but should have been 'ZQ_OK (0x00000000)'"));
 }
 
 TEST(Sanity2Scripted, GroupedDoublesPassWithinAThousandthAndAMissingValueWithOk) {
