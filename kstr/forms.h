@@ -48,7 +48,8 @@ void avx2ToMax(ZQChar* s, std::int64_t n);
 // The best form this processor runs, probed once on first use.
 VectorForm bestVectorForm();
 
-// The routines the exported names call now: the best form's, unless forced.
+// The routines the exported names call now: from the library's start on, the best
+// form's, unless forced.
 const FormRoutines& activeRoutines();
 
 // Makes the exported routines use `form`, for tests and benchmarks. Returns false and

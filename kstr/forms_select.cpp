@@ -1,5 +1,5 @@
-// Probes the processor once, picks the fastest form of the hot routines, and routes the
-// exported names to it on every call; the all-equal tests run on its scans.
+// Probes the processor once, at the library's start, picks the fastest form of the hot
+// routines, and routes the exported names to it; the all-equal tests run on its scans.
 #include <atomic>
 #include <cstdint>
 
@@ -106,9 +106,15 @@ const FormRoutines* routinesOf(VectorForm form) {
   return &kPortableRoutines;
 }
 
-// Null until the first call; then the routines in use. Relaxed ordering suffices: every
-// value ever stored points at a constant table.
-std::atomic<const FormRoutines*> g_active{nullptr};
+// The table the exported names call through, so that a call costs a load and an
+// indirect jump and nothing else. It starts as a form that every processor of the
+// architecture runs and takes the best form's at the library's start (chooseAtStart).
+// Relaxed ordering suffices: every value ever stored points at a constant table.
+#if defined(__x86_64__)
+constinit std::atomic<const FormRoutines*> g_active{&kSse2Routines};
+#else
+constinit std::atomic<const FormRoutines*> g_active{&kPortableRoutines};
+#endif
 
 }  // namespace
 
@@ -122,23 +128,7 @@ std::size_t stringFillFrom() {
   return from;
 }
 
-namespace {
-
-// The first call's choice, out of line so that every later call is a load, a test and
-// the call through the table.
-[[gnu::noinline]] const FormRoutines& chooseRoutines() {
-  const FormRoutines* active = routinesOf(bestVectorForm());
-  g_active.store(active, std::memory_order_relaxed);
-  return *active;
-}
-
-}  // namespace
-
-const FormRoutines& activeRoutines() {
-  const FormRoutines* active = g_active.load(std::memory_order_relaxed);
-  if (active != nullptr) [[likely]] return *active;
-  return chooseRoutines();
-}
+const FormRoutines& activeRoutines() { return *g_active.load(std::memory_order_relaxed); }
 
 bool forceVectorForm(VectorForm form) {
   // The forms are ordered: a processor that takes one runs every lower one.
@@ -148,6 +138,14 @@ bool forceVectorForm(VectorForm form) {
 }
 
 void resetVectorForm() { g_active.store(routinesOf(bestVectorForm()), std::memory_order_relaxed); }
+
+namespace {
+
+// The choice, made before the static initializers of default priority run, in this
+// library and in a program it is linked into: they may call the exported names.
+[[gnu::constructor(101)]] void chooseAtStart() { resetVectorForm(); }
+
+}  // namespace
 
 }  // namespace zq::kstr
 

@@ -313,6 +313,14 @@ TEST_P(VectorFormTest, ForcingAFormRoutesTheExportedNames) {
 INSTANTIATE_TEST_SUITE_P(Forms, VectorFormTest, ::testing::ValuesIn(kForms),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// The form the exported names run while this program's static initializers run: the
+// library makes its choice before them.
+const VectorForm kFormAtStart = zq::kstr::activeRoutines().form;
+
+TEST(VectorFormChoice, TheBestFormIsChosenBeforeStaticInitializers) {
+  EXPECT_EQ(kFormAtStart, zq::kstr::bestVectorForm());
+}
+
 TEST(VectorFormChoice, AFormBeyondTheProcessorIsRefused) {
   const VectorForm best = zq::kstr::bestVectorForm();
 #if defined(__x86_64__)
