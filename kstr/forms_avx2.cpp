@@ -76,6 +76,14 @@ void avx2ToMax(ZQChar* s, std::int64_t n) { toVariant(s, n, greatestVariantTable
 constinit const FormRoutines kAvx2Routines =
     vector_loops::formRoutines<Avx2>(VectorForm::kAvx2, avx2ToMin, avx2ToMax);
 
+constinit const FormRoutines kAvx2EvexRoutines = [] {
+  FormRoutines routines = vector_loops::formRoutines<Avx2>(VectorForm::kAvx2, avx2ToMin, avx2ToMax);
+  routines.mem_scan = evexMemScan;
+  routines.mem_nscan = evexMemNScan;
+  routines.mem_tnscan = evexMemTNScan;
+  return routines;
+}();
+
 }  // namespace zq::kstr
 
 #endif  // __x86_64__

@@ -22,6 +22,14 @@
 //   byteMask(e)                 the Mask of lanes e: bit i set where byte i is equal
 //   toggleAsciiRange(v, first)  bytes in first..first+25 get bit 0x20 flipped
 //
+// and, where its scans take their own steps,
+//   kScanStep                   the vectors a scan step reads (else 4)
+//   qualifies<kEqual>(p, n)     whether some byte of the kScanStep vectors from p equals
+//                               (kEqual) or differs from (!kEqual) the needle n's
+//                               (else equal8 lanes combined with either or both)
+//   firstQualifying<kEqual>(p, n)  the offset from p of the first such byte, or kNoLane
+//                               (else the vectors' Masks one at a time)
+//
 // The scans visit units in ascending order and report the lowest qualifying index;
 // every skeleton gives the same result as the portable form for every input.
 #pragma once
@@ -61,23 +69,46 @@ typename V::Mask qualifyingLanes(const unsigned char* p, typename V::Vec needle)
   return kEqual ? equal : ~equal & V::kFullMask;
 }
 
-// Whether some lane of the four vectors from p qualifies: one mask for the four.
-template <class V, bool kEqual>
-bool blockQualifies(const unsigned char* p, typename V::Vec needle) {
-  const auto e0 = V::equal8(V::load(p), needle);
-  const auto e1 = V::equal8(V::load(p + V::kBytes), needle);
-  const auto e2 = V::equal8(V::load(p + 2 * V::kBytes), needle);
-  const auto e3 = V::equal8(V::load(p + 3 * V::kBytes), needle);
-  if constexpr (kEqual) return V::byteMask(V::either(V::either(e0, e1), V::either(e2, e3))) != 0;
-  return V::byteMask(V::both(V::both(e0, e1), V::both(e2, e3))) != V::kFullMask;
+// The vectors a scan step reads.
+template <class V>
+constexpr std::size_t scanStep() {
+  if constexpr (requires { V::kScanStep; }) return V::kScanStep;
+  return 4;
 }
 
-// The offset from p of the first qualifying lane of the four vectors from p, one of
-// which qualifies.
+// Whether some lane of the scanStep<V>() vectors from p qualifies.
 template <class V, bool kEqual>
-std::size_t firstInBlock(const unsigned char* p, typename V::Vec needle) {
+bool stepQualifies(const unsigned char* p, typename V::Vec needle) {
+  // The else keeps the combination below from being compiled for a form without either
+  // and both.
+  if constexpr (requires { V::template qualifies<kEqual>(p, needle); }) {
+    return V::template qualifies<kEqual>(p, needle);
+  } else {
+    static_assert(scanStep<V>() == 4);
+    const auto e0 = V::equal8(V::load(p), needle);
+    const auto e1 = V::equal8(V::load(p + V::kBytes), needle);
+    const auto e2 = V::equal8(V::load(p + 2 * V::kBytes), needle);
+    const auto e3 = V::equal8(V::load(p + 3 * V::kBytes), needle);
+    if constexpr (kEqual) return V::byteMask(V::either(V::either(e0, e1), V::either(e2, e3))) != 0;
+    return V::byteMask(V::both(V::both(e0, e1), V::both(e2, e3))) != V::kFullMask;
+  }
+}
+
+// No qualifying lane.
+constexpr std::size_t kNoLane = SIZE_MAX;
+
+// The offset from p of the first qualifying lane of the scanStep<V>() vectors from p, or
+// kNoLane. Inlined, as findLane below is, for the needle's register.
+template <class V, bool kEqual>
+[[gnu::always_inline]] inline std::size_t firstInStep(const unsigned char* p,
+                                                     typename V::Vec needle) {
+  if constexpr (requires { V::template firstQualifying<kEqual>(p, needle); }) {
+    return V::template firstQualifying<kEqual>(p, needle);
+  }
+  if (!stepQualifies<V, kEqual>(p, needle)) return kNoLane;
+  constexpr std::size_t kLastVector = (scanStep<V>() - 1) * V::kBytes;
   std::size_t k = 0;
-  for (; k < 3 * V::kBytes; k += V::kBytes) {
+  for (; k < kLastVector; k += V::kBytes) {
     const typename V::Mask lanes = qualifyingLanes<V, kEqual>(p + k, needle);
     if (lanes != 0) return k + lowestBit<V>(lanes);
   }
@@ -88,18 +119,19 @@ std::size_t firstInBlock(const unsigned char* p, typename V::Vec needle) {
 //
 // The first vector is read where s starts, the next `step` bytes on (1 to V::kBytes: the
 // distance to a vector boundary, unless the caller's units keep it from aligning), and
-// from there on four vectors a step, the last four ending where s ends. The reads
+// from there on scanStep<V>() vectors a step, the last step ending where s ends. The reads
 // overlap bytes already found not to qualify, so no byte is visited one at a time and
 // none outside s is read. Every read lies a multiple of the units' size from s, which
 // keeps a needle of wider units in step with them. Inlined into each scan, so that the
 // needle stays in its register and each scan's loop is laid out on its own.
 template <class V, bool kEqual>
-[[gnu::always_inline]] inline std::int64_t findLane(const unsigned char* s, std::size_t n, typename V::Vec needle,
-                      std::size_t step) {
+[[gnu::always_inline]] inline std::int64_t findLane(const unsigned char* s, std::size_t n,
+                                                    typename V::Vec needle, std::size_t step) {
   assert(n >= V::kBytes && step >= 1 && step <= V::kBytes);
+  constexpr std::size_t kStepBytes = scanStep<V>() * V::kBytes;
   const typename V::Mask head = qualifyingLanes<V, kEqual>(s, needle);
   if (head != 0) return static_cast<std::int64_t>(lowestBit<V>(head));
-  if (n < 4 * V::kBytes) {
+  if (n < kStepBytes) {
     // Whole vectors after the first, then the one that ends the buffer.
     std::size_t i = V::kBytes;
     for (; i < n - V::kBytes; i += V::kBytes) {
@@ -109,15 +141,15 @@ template <class V, bool kEqual>
     const typename V::Mask lanes = qualifyingLanes<V, kEqual>(s + n - V::kBytes, needle);
     return lanes != 0 ? static_cast<std::int64_t>(n - V::kBytes + lowestBit<V>(lanes)) : -1;
   }
-  const unsigned char* const last = s + n - 4 * V::kBytes;
-  for (const unsigned char* p = s + step; p < last; p += 4 * V::kBytes) {
-    if (blockQualifies<V, kEqual>(p, needle)) {
+  const unsigned char* const last = s + n - kStepBytes;
+  for (const unsigned char* p = s + step; p < last; p += kStepBytes) {
+    if (stepQualifies<V, kEqual>(p, needle)) {
       return static_cast<std::int64_t>(p - s) +
-             static_cast<std::int64_t>(firstInBlock<V, kEqual>(p, needle));
+             static_cast<std::int64_t>(firstInStep<V, kEqual>(p, needle));
     }
   }
-  if (!blockQualifies<V, kEqual>(last, needle)) return -1;
-  return static_cast<std::int64_t>(n - 4 * V::kBytes + firstInBlock<V, kEqual>(last, needle));
+  const std::size_t first = firstInStep<V, kEqual>(last, needle);
+  return first == kNoLane ? -1 : static_cast<std::int64_t>(n - kStepBytes + first);
 }
 
 // Index of the first byte that equals (kEqual) or differs from (!kEqual) `value`, or -1.
