@@ -59,7 +59,7 @@ bool processorRunsAvx512() {
 // Intel processors lower the clock of the whole core for a while after 512-bit
 // instructions, which costs the code around a short scan more than the scan gains: on
 // one of the Sapphire Rapids generation, a single 4 KiB scan with 64-byte vectors after
-// 2 ms without any cost the scalar code after it 0.2 to 1.2 us, twenty to a hundred
+// 2 ms without any cost the scalar code after it 0.3 to 1.1 us, thirty to a hundred
 // times what the wider vectors save, and one with 32-byte vectors (in either encoding)
 // nothing measurable. AMD processors do not, so the form is taken on those only.
 bool processorRunsAvx512Freely() {
