@@ -12,22 +12,13 @@
 
 #include "kstr/forms.h"
 #include "kstr/vector_loops.h"
+#include "kstr/vectors_256.h"
 
 namespace zq::kstr {
 namespace {
 
-struct Evex256 {
-  using Vec = __m256i;
-  static constexpr std::size_t kBytes = 32;
-  using Mask = std::uint32_t;
-  static constexpr Mask kFullMask = 0xFFFFFFFF;
+struct Evex256 : Vectors256 {
   static constexpr std::size_t kScanStep = 8;
-
-  static Vec load(const void* p) { return _mm256_loadu_si256(static_cast<const __m256i*>(p)); }
-  static Vec splat8(unsigned char b) { return _mm256_set1_epi8(static_cast<char>(b)); }
-  static Vec splat32(std::uint32_t u) { return _mm256_set1_epi32(static_cast<int>(u)); }
-  static Vec equal8(Vec a, Vec b) { return _mm256_cmpeq_epi8(a, b); }
-  static Mask byteMask(Vec v) { return static_cast<Mask>(_mm256_movemask_epi8(v)); }
 
   // The three-input operations, as truth tables over (a, b, c) = (0xF0, 0xCC, 0xAA).
   static constexpr int kAnyOfThree = 0xFE;   // a | b | c
