@@ -40,6 +40,17 @@ extern const FormRoutines kSse2Routines;
 extern const FormRoutines kAvx2Routines;
 extern const FormRoutines kAvx512Routines;
 
+// The 32-byte form as a processor with AVX-512 VL and BW runs it: its scans are those
+// below (kstr/forms_evex.cpp), its other routines kAvx2Routines'. It stands for the
+// 32-byte form wherever processorRunsEvex().
+extern const FormRoutines kAvx2EvexRoutines;
+std::int64_t evexMemScan(const void* p, std::size_t n, int c);
+std::int64_t evexMemNScan(const void* p, std::size_t n, int c);
+std::int64_t evexMemTNScan(const ZQChar* p, std::size_t n, ZQChar c);
+
+// Whether this processor runs kAvx2EvexRoutines.
+bool processorRunsEvex();
+
 // The 32-byte form's zqzstmin and zqzstmax, which the 64-byte form shares.
 void avx2ToMin(ZQChar* s, std::int64_t n);
 void avx2ToMax(ZQChar* s, std::int64_t n);
@@ -48,7 +59,8 @@ void avx2ToMax(ZQChar* s, std::int64_t n);
 // The best form this processor runs, probed once on first use.
 VectorForm bestVectorForm();
 
-// The routines the exported names call now: the best form's, unless forced.
+// The routines the exported names call now: from the library's start on, the best
+// form's, unless forced.
 const FormRoutines& activeRoutines();
 
 // Makes the exported routines use `form`, for tests and benchmarks. Returns false and

@@ -7,15 +7,12 @@
 #include "kstr/characters.h"
 #include "kstr/forms.h"
 #include "kstr/vector_loops.h"
+#include "kstr/vectors_256.h"
 
 namespace zq::kstr {
 namespace {
 
-struct Avx2 {
-  using Vec = __m256i;
-  static constexpr std::size_t kBytes = 32;
-  using Mask = std::uint32_t;
-  static constexpr Mask kFullMask = 0xFFFFFFFF;
+struct Avx2 : Vectors256 {
   // Fills of 32 to 1136 bytes are unaligned vectors; from 1137 bytes the destination is
   // brought to a 32-byte boundary first.
   static constexpr std::size_t kAlignedFillFrom = 1137;
@@ -23,14 +20,9 @@ struct Avx2 {
   // Fills that outgrow the L2 cache go to the processor's string store (see stringFillFrom).
   static constexpr bool kStringFills = true;
 
-  static Vec load(const void* p) { return _mm256_loadu_si256(static_cast<const __m256i*>(p)); }
   static void store(void* p, Vec v) { _mm256_storeu_si256(static_cast<__m256i*>(p), v); }
-  static Vec splat8(unsigned char b) { return _mm256_set1_epi8(static_cast<char>(b)); }
-  static Vec splat32(std::uint32_t u) { return _mm256_set1_epi32(static_cast<int>(u)); }
-  static Vec equal8(Vec a, Vec b) { return _mm256_cmpeq_epi8(a, b); }
   static Vec both(Vec a, Vec b) { return _mm256_and_si256(a, b); }
   static Vec either(Vec a, Vec b) { return _mm256_or_si256(a, b); }
-  static Mask byteMask(Vec v) { return static_cast<Mask>(_mm256_movemask_epi8(v)); }
   // As in the 16-byte form: first..first+25 move to -128..-103, everything else above.
   static Vec toggleAsciiRange(Vec v, char first) {
     const Vec moved = _mm256_add_epi8(v, _mm256_set1_epi8(static_cast<char>(0x80 - first)));
@@ -75,6 +67,14 @@ void avx2ToMax(ZQChar* s, std::int64_t n) { toVariant(s, n, greatestVariantTable
 
 constinit const FormRoutines kAvx2Routines =
     vector_loops::formRoutines<Avx2>(VectorForm::kAvx2, avx2ToMin, avx2ToMax);
+
+constinit const FormRoutines kAvx2EvexRoutines = [] {
+  FormRoutines routines = vector_loops::formRoutines<Avx2>(VectorForm::kAvx2, avx2ToMin, avx2ToMax);
+  routines.mem_scan = evexMemScan;
+  routines.mem_nscan = evexMemNScan;
+  routines.mem_tnscan = evexMemTNScan;
+  return routines;
+}();
 
 }  // namespace zq::kstr
 

@@ -1,5 +1,5 @@
-// Probes the processor once, picks the fastest form of the hot routines, and routes the
-// exported names to it on every call; the all-equal tests run on its scans.
+// Probes the processor once, at the library's start, picks the fastest form of the hot
+// routines, and routes the exported names to it; the all-equal tests run on its scans.
 #include <atomic>
 #include <cstdint>
 
@@ -41,24 +41,33 @@ bool processorRunsAvx2() {
   return (ebx & kAvx2) != 0;
 }
 
-// The 64-byte form needs AVX-512 F and BW, an operating system that saves the mask and
-// 512-bit registers (XCR0 bits 5 to 7), and a processor that runs 512-bit vectors at its
-// full clock. Intel processors of the Skylake server generation lower the clock of the
-// whole core for a while after 512-bit instructions, which would cost the code around a
-// short scan more than the scan gains; AMD processors do not, so the form is taken on
-// those only.
-bool processorRunsAvx512Freely() {
+// AVX-512 F, BW and VL, and an operating system that saves the mask and 512-bit
+// registers (XCR0 bits 5 to 7).
+bool processorRunsAvx512() {
   if (!processorRunsAvx2()) return false;
-  unsigned eax = 0, ebx = 0, ecx = 0, edx = 0;
-  if (__get_cpuid(0, &eax, &ebx, &ecx, &edx) == 0) return false;
-  constexpr unsigned kAuth = 0x68747541, kEnti = 0x69746E65, kCamd = 0x444D4163;  // "AuthenticAMD"
-  if (ebx != kAuth || edx != kEnti || ecx != kCamd) return false;
   constexpr unsigned kAllVectorState = 0xE6;
   if ((savedRegisterState() & kAllVectorState) != kAllVectorState) return false;
+  unsigned eax = 0, ebx = 0, ecx = 0, edx = 0;
   if (__get_cpuid_count(7, 0, &eax, &ebx, &ecx, &edx) == 0) return false;
   constexpr unsigned kAvx512F = 1u << 16;
   constexpr unsigned kAvx512Bw = 1u << 30;
-  return (ebx & kAvx512F) != 0 && (ebx & kAvx512Bw) != 0;
+  constexpr unsigned kAvx512Vl = 1u << 31;
+  return (ebx & kAvx512F) != 0 && (ebx & kAvx512Bw) != 0 && (ebx & kAvx512Vl) != 0;
+}
+
+// The 64-byte form also needs a processor that runs 512-bit vectors at its full clock.
+// Intel processors lower the clock of the whole core for a while after 512-bit
+// instructions, which costs the code around a short scan more than the scan gains: on
+// one of the Sapphire Rapids generation, a single 4 KiB scan with 64-byte vectors after
+// 2 ms without any cost the scalar code after it 0.3 to 1.1 us, thirty to a hundred
+// times what the wider vectors save, and one with 32-byte vectors (in either encoding)
+// nothing measurable. AMD processors do not, so the form is taken on those only.
+bool processorRunsAvx512Freely() {
+  if (!processorRunsAvx512()) return false;
+  unsigned eax = 0, ebx = 0, ecx = 0, edx = 0;
+  if (__get_cpuid(0, &eax, &ebx, &ecx, &edx) == 0) return false;
+  constexpr unsigned kAuth = 0x68747541, kEnti = 0x69746E65, kCamd = 0x444D4163;  // "AuthenticAMD"
+  return ebx == kAuth && edx == kEnti && ecx == kCamd;
 }
 #endif
 
@@ -97,7 +106,7 @@ const FormRoutines* routinesOf(VectorForm form) {
     case VectorForm::kSse2:
       return &kSse2Routines;
     case VectorForm::kAvx2:
-      return &kAvx2Routines;
+      return processorRunsEvex() ? &kAvx2EvexRoutines : &kAvx2Routines;
     case VectorForm::kAvx512:
       return &kAvx512Routines;
   }
@@ -106,9 +115,15 @@ const FormRoutines* routinesOf(VectorForm form) {
   return &kPortableRoutines;
 }
 
-// Null until the first call; then the routines in use. Relaxed ordering suffices: every
-// value ever stored points at a constant table.
-std::atomic<const FormRoutines*> g_active{nullptr};
+// The table the exported names call through, so that a call costs a load and an
+// indirect jump and nothing else. It starts as a form that every processor of the
+// architecture runs and takes the best form's at the library's start (chooseAtStart).
+// Relaxed ordering suffices: every value ever stored points at a constant table.
+#if defined(__x86_64__)
+constinit std::atomic<const FormRoutines*> g_active{&kSse2Routines};
+#else
+constinit std::atomic<const FormRoutines*> g_active{&kPortableRoutines};
+#endif
 
 }  // namespace
 
@@ -122,23 +137,14 @@ std::size_t stringFillFrom() {
   return from;
 }
 
-namespace {
-
-// The first call's choice, out of line so that every later call is a load, a test and
-// the call through the table.
-[[gnu::noinline]] const FormRoutines& chooseRoutines() {
-  const FormRoutines* active = routinesOf(bestVectorForm());
-  g_active.store(active, std::memory_order_relaxed);
-  return *active;
+#if defined(__x86_64__)
+bool processorRunsEvex() {
+  static const bool runs = processorRunsAvx512();
+  return runs;
 }
+#endif
 
-}  // namespace
-
-const FormRoutines& activeRoutines() {
-  const FormRoutines* active = g_active.load(std::memory_order_relaxed);
-  if (active != nullptr) [[likely]] return *active;
-  return chooseRoutines();
-}
+const FormRoutines& activeRoutines() { return *g_active.load(std::memory_order_relaxed); }
 
 bool forceVectorForm(VectorForm form) {
   // The forms are ordered: a processor that takes one runs every lower one.
@@ -148,6 +154,14 @@ bool forceVectorForm(VectorForm form) {
 }
 
 void resetVectorForm() { g_active.store(routinesOf(bestVectorForm()), std::memory_order_relaxed); }
+
+namespace {
+
+// The choice, made before the static initializers of default priority run, in this
+// library and in a program it is linked into: they may call the exported names.
+[[gnu::constructor(101)]] void chooseAtStart() { resetVectorForm(); }
+
+}  // namespace
 
 }  // namespace zq::kstr
 

@@ -22,10 +22,19 @@
 //   byteMask(e)                 the Mask of lanes e: bit i set where byte i is equal
 //   toggleAsciiRange(v, first)  bytes in first..first+25 get bit 0x20 flipped
 //
+// and, where its scans take their own steps,
+//   kScanStep                   the vectors a scan step reads (else 4)
+//   qualifies<kEqual>(p, n)     whether some byte of the kScanStep vectors from p equals
+//                               (kEqual) or differs from (!kEqual) the needle n's
+//                               (else equal8 lanes combined with either or both)
+//   firstQualifying<kEqual>(p, n)  the offset from p of the first such byte, or kNoLane
+//                               (else the vectors' Masks one at a time)
+//
 // The scans visit units in ascending order and report the lowest qualifying index;
 // every skeleton gives the same result as the portable form for every input.
 #pragma once
 
+#include <cassert>
 #include <cstddef>
 #include <cstdint>
 
@@ -52,39 +61,111 @@ std::size_t lowestBit(typename V::Mask mask) {
   return static_cast<std::size_t>(__builtin_ctzll(mask));
 }
 
+// The lanes of the vector at p that qualify: bytes equal to the needle's (kEqual) or
+// differing from them (!kEqual), as a Mask.
+template <class V, bool kEqual>
+typename V::Mask qualifyingLanes(const unsigned char* p, typename V::Vec needle) {
+  const typename V::Mask equal = V::byteMask(V::equal8(V::load(p), needle));
+  return kEqual ? equal : ~equal & V::kFullMask;
+}
+
+// The vectors a scan step reads.
+template <class V>
+constexpr std::size_t scanStep() {
+  if constexpr (requires { V::kScanStep; }) return V::kScanStep;
+  return 4;
+}
+
+// Whether some lane of the scanStep<V>() vectors from p qualifies.
+template <class V, bool kEqual>
+bool stepQualifies(const unsigned char* p, typename V::Vec needle) {
+  // The else keeps the combination below from being compiled for a form without either
+  // and both.
+  if constexpr (requires { V::template qualifies<kEqual>(p, needle); }) {
+    return V::template qualifies<kEqual>(p, needle);
+  } else {
+    static_assert(scanStep<V>() == 4);
+    const auto e0 = V::equal8(V::load(p), needle);
+    const auto e1 = V::equal8(V::load(p + V::kBytes), needle);
+    const auto e2 = V::equal8(V::load(p + 2 * V::kBytes), needle);
+    const auto e3 = V::equal8(V::load(p + 3 * V::kBytes), needle);
+    if constexpr (kEqual) return V::byteMask(V::either(V::either(e0, e1), V::either(e2, e3))) != 0;
+    return V::byteMask(V::both(V::both(e0, e1), V::both(e2, e3))) != V::kFullMask;
+  }
+}
+
+// No qualifying lane.
+constexpr std::size_t kNoLane = SIZE_MAX;
+
+// The offset from p of the first qualifying lane of the scanStep<V>() vectors from p, or
+// kNoLane. Inlined, as findLane below is, for the needle's register.
+template <class V, bool kEqual>
+[[gnu::always_inline]] inline std::size_t firstInStep(const unsigned char* p,
+                                                     typename V::Vec needle) {
+  if constexpr (requires { V::template firstQualifying<kEqual>(p, needle); }) {
+    return V::template firstQualifying<kEqual>(p, needle);
+  }
+  if (!stepQualifies<V, kEqual>(p, needle)) return kNoLane;
+  constexpr std::size_t kLastVector = (scanStep<V>() - 1) * V::kBytes;
+  std::size_t k = 0;
+  for (; k < kLastVector; k += V::kBytes) {
+    const typename V::Mask lanes = qualifyingLanes<V, kEqual>(p + k, needle);
+    if (lanes != 0) return k + lowestBit<V>(lanes);
+  }
+  return k + lowestBit<V>(qualifyingLanes<V, kEqual>(p + k, needle));
+}
+
+// The offset of the first qualifying byte of s[0..n), or -1; n is at least a vector.
+//
+// The first vector is read where s starts, the next `step` bytes on (1 to V::kBytes: the
+// distance to a vector boundary, unless the caller's units keep it from aligning), and
+// from there on scanStep<V>() vectors a step, the last step ending where s ends. The reads
+// overlap bytes already found not to qualify, so no byte is visited one at a time and
+// none outside s is read. Every read lies a multiple of the units' size from s, which
+// keeps a needle of wider units in step with them. Inlined into each scan, so that the
+// needle stays in its register and each scan's loop is laid out on its own.
+template <class V, bool kEqual>
+[[gnu::always_inline]] inline std::int64_t findLane(const unsigned char* s, std::size_t n,
+                                                    typename V::Vec needle, std::size_t step) {
+  assert(n >= V::kBytes && step >= 1 && step <= V::kBytes);
+  constexpr std::size_t kStepBytes = scanStep<V>() * V::kBytes;
+  const typename V::Mask head = qualifyingLanes<V, kEqual>(s, needle);
+  if (head != 0) return static_cast<std::int64_t>(lowestBit<V>(head));
+  if (n < kStepBytes) {
+    // Whole vectors after the first, then the one that ends the buffer.
+    std::size_t i = V::kBytes;
+    for (; i < n - V::kBytes; i += V::kBytes) {
+      const typename V::Mask lanes = qualifyingLanes<V, kEqual>(s + i, needle);
+      if (lanes != 0) return static_cast<std::int64_t>(i + lowestBit<V>(lanes));
+    }
+    const typename V::Mask lanes = qualifyingLanes<V, kEqual>(s + n - V::kBytes, needle);
+    return lanes != 0 ? static_cast<std::int64_t>(n - V::kBytes + lowestBit<V>(lanes)) : -1;
+  }
+  const unsigned char* const last = s + n - kStepBytes;
+  for (const unsigned char* p = s + step; p < last; p += kStepBytes) {
+    if (stepQualifies<V, kEqual>(p, needle)) {
+      return static_cast<std::int64_t>(p - s) +
+             static_cast<std::int64_t>(firstInStep<V, kEqual>(p, needle));
+    }
+  }
+  const std::size_t first = firstInStep<V, kEqual>(last, needle);
+  return first == kNoLane ? -1 : static_cast<std::int64_t>(n - kStepBytes + first);
+}
+
 // Index of the first byte that equals (kEqual) or differs from (!kEqual) `value`, or -1.
 template <class V, bool kEqual>
 std::int64_t findByte(const void* p, std::size_t n, int c) {
   if (p == nullptr) return -1;
   const auto* s = static_cast<const unsigned char*>(p);
   const auto value = static_cast<unsigned char>(c);
-  std::size_t i = 0;
-  const std::size_t head = smaller<V>(n, bytesToAlignment<V>(s));
-  for (; i < head; ++i) {
-    if ((s[i] == value) == kEqual) return static_cast<std::int64_t>(i);
-  }
-  const typename V::Vec needle = V::splat8(value);
-  // Four vectors a step; a step in which some byte qualifies is searched again below.
-  for (; i + 4 * V::kBytes <= n; i += 4 * V::kBytes) {
-    const auto e0 = V::equal8(V::load(s + i), needle);
-    const auto e1 = V::equal8(V::load(s + i + V::kBytes), needle);
-    const auto e2 = V::equal8(V::load(s + i + 2 * V::kBytes), needle);
-    const auto e3 = V::equal8(V::load(s + i + 3 * V::kBytes), needle);
-    if constexpr (kEqual) {
-      if (V::byteMask(V::either(V::either(e0, e1), V::either(e2, e3))) != 0) break;
-    } else {
-      if (V::byteMask(V::both(V::both(e0, e1), V::both(e2, e3))) != V::kFullMask) break;
+  if (n < V::kBytes) {
+    for (std::size_t i = 0; i < n; ++i) {
+      if ((s[i] == value) == kEqual) return static_cast<std::int64_t>(i);
     }
+    return -1;
   }
-  for (; i + V::kBytes <= n; i += V::kBytes) {
-    typename V::Mask mask = V::byteMask(V::equal8(V::load(s + i), needle));
-    if constexpr (!kEqual) mask = ~mask & V::kFullMask;
-    if (mask != 0) return static_cast<std::int64_t>(i + lowestBit<V>(mask));
-  }
-  for (; i < n; ++i) {
-    if ((s[i] == value) == kEqual) return static_cast<std::int64_t>(i);
-  }
-  return -1;
+  const std::size_t to_boundary = V::kBytes - reinterpret_cast<std::uintptr_t>(s) % V::kBytes;
+  return findLane<V, kEqual>(s, n, V::splat8(value), to_boundary);
 }
 
 // Index of the first 32-bit unit that differs from `value`, or -1. The units are
@@ -93,31 +174,19 @@ template <class V>
 std::int64_t findUnequalUnit(const ZQChar* s, std::size_t n, ZQChar value) {
   if (s == nullptr) return -1;
   constexpr std::size_t kUnits = V::kBytes / sizeof(ZQChar);
-  std::size_t i = 0;
-  // A buffer off the 4-byte grid never reaches a vector boundary unit by unit; it is
-  // read with unaligned vectors from the start.
-  const std::size_t to_boundary = bytesToAlignment<V>(s);
-  const std::size_t head =
-      to_boundary % sizeof(ZQChar) == 0 ? smaller<V>(n, to_boundary / sizeof(ZQChar)) : 0;
-  for (; i < head; ++i) {
-    if (s[i] != value) return static_cast<std::int64_t>(i);
+  if (n < kUnits) {
+    for (std::size_t i = 0; i < n; ++i) {
+      if (s[i] != value) return static_cast<std::int64_t>(i);
+    }
+    return -1;
   }
-  const typename V::Vec needle = V::splat32(value);
-  for (; i + 4 * kUnits <= n; i += 4 * kUnits) {
-    const auto e0 = V::equal8(V::load(s + i), needle);
-    const auto e1 = V::equal8(V::load(s + i + kUnits), needle);
-    const auto e2 = V::equal8(V::load(s + i + 2 * kUnits), needle);
-    const auto e3 = V::equal8(V::load(s + i + 3 * kUnits), needle);
-    if (V::byteMask(V::both(V::both(e0, e1), V::both(e2, e3))) != V::kFullMask) break;
-  }
-  for (; i + kUnits <= n; i += kUnits) {
-    const typename V::Mask mask = ~V::byteMask(V::equal8(V::load(s + i), needle)) & V::kFullMask;
-    if (mask != 0) return static_cast<std::int64_t>(i + lowestBit<V>(mask) / sizeof(ZQChar));
-  }
-  for (; i < n; ++i) {
-    if (s[i] != value) return static_cast<std::int64_t>(i);
-  }
-  return -1;
+  // A buffer off the 4-byte grid never reaches a vector boundary in whole units; it is
+  // read with unaligned vectors throughout.
+  const std::size_t to_boundary = V::kBytes - reinterpret_cast<std::uintptr_t>(s) % V::kBytes;
+  const std::size_t step = to_boundary % sizeof(ZQChar) == 0 ? to_boundary : V::kBytes;
+  const std::int64_t byte = findLane<V, false>(reinterpret_cast<const unsigned char*>(s),
+                                               n * sizeof(ZQChar), V::splat32(value), step);
+  return byte < 0 ? -1 : byte / static_cast<std::int64_t>(sizeof(ZQChar));
 }
 
 // Stores `c` into n bytes. Below one vector the bytes go one at a time; up to

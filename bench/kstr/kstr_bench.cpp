@@ -1,6 +1,7 @@
 // Scans, all-equal tests and fills of the kernel string library beside glibc and plain
-// loops at 64 B, 4 KiB and 1 MiB; lower-casing and collation extremes over 1 MiB of
-// mixed text.
+// loops at 64 B, 4 KiB and 1 MiB; the 4 KiB scans beside memchr and wmemchr with the
+// buffer aligned or not and the match last or absent; lower-casing and collation
+// extremes over 1 MiB of mixed text.
 //
 // The vd* rows go through the exported names, so they run the form the processor probe
 // picked; the Avx2, Sse2 and Portable rows call those forms directly. With repetitions,
@@ -141,6 +142,60 @@ void BM_ScalarUnitNScan(benchmark::State& state) {
   countBytes(state);
 }
 
+// The 4 KiB scans with the buffer's start on a 64-byte boundary (offset 0) or one unit
+// past it (offset 1), and the unit sought absent (last 0) or the last one (last 1); for
+// vdMemTNScan the unit sought is one that differs.
+constexpr std::size_t kPlacedBytes = 4096;
+
+void placements(benchmark::internal::Benchmark* b) {
+  b->ArgNames({"offset", "last"})->Args({0, 0})->Args({1, 0})->Args({0, 1})->Args({1, 1});
+  b->ComputeStatistics("min", fastest);
+}
+
+// 4 KiB of `fill` placed in `buffer` as the state's arguments say, ending in `sought`
+// when the match is to be last.
+template <class Unit>
+Unit* placeUnits(AlignedBuffer& buffer, const benchmark::State& state, Unit fill, Unit sought) {
+  Unit* units = reinterpret_cast<Unit*>(buffer.bytes) + state.range(0);
+  constexpr std::size_t n = kPlacedBytes / sizeof(Unit);
+  std::fill_n(units, n, fill);
+  if (state.range(1) == 1) units[n - 1] = sought;
+  return units;
+}
+
+void countPlacedBytes(benchmark::State& state) {
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * kPlacedBytes));
+}
+
+void BM_vdMemScan_4KiB(benchmark::State& state) {
+  AlignedBuffer buffer(kPlacedBytes + 64);
+  const unsigned char* bytes = placeUnits<unsigned char>(buffer, state, 'a', 'z');
+  for (auto _ : state) benchmark::DoNotOptimize(vdMemScan(bytes, kPlacedBytes, 'z'));
+  countPlacedBytes(state);
+}
+void BM_memchr_4KiB(benchmark::State& state) {
+  AlignedBuffer buffer(kPlacedBytes + 64);
+  const unsigned char* bytes = placeUnits<unsigned char>(buffer, state, 'a', 'z');
+  for (auto _ : state) benchmark::DoNotOptimize(std::memchr(bytes, 'z', kPlacedBytes));
+  countPlacedBytes(state);
+}
+void BM_vdMemTNScan_4KiB(benchmark::State& state) {
+  AlignedBuffer buffer(kPlacedBytes + 64);
+  const ZQChar* units = placeUnits<ZQChar>(buffer, state, 0x4E00, 0x4E01);
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(vdMemTNScan(units, kPlacedBytes / sizeof(ZQChar), 0x4E00));
+  }
+  countPlacedBytes(state);
+}
+void BM_wmemchr_4KiB(benchmark::State& state) {
+  AlignedBuffer buffer(kPlacedBytes + 64);
+  const wchar_t* units = placeUnits<wchar_t>(buffer, state, 0x4E00, 0x4E01);
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(std::wmemchr(units, 0x4E01, kPlacedBytes / sizeof(wchar_t)));
+  }
+  countPlacedBytes(state);
+}
+
 void BM_vdMemSet(benchmark::State& state) {
   AlignedBuffer buffer(bytesOf(state));
   for (auto _ : state) {
@@ -208,6 +263,10 @@ BENCHMARK(BM_vdMemTNScan)->Apply(sizes);
 BENCHMARK(BM_vdMemTNot)->Apply(sizes);
 BENCHMARK(BM_wmemchr)->Apply(sizes);
 BENCHMARK(BM_ScalarUnitNScan)->Apply(sizes);
+BENCHMARK(BM_vdMemScan_4KiB)->Apply(placements);
+BENCHMARK(BM_memchr_4KiB)->Apply(placements);
+BENCHMARK(BM_vdMemTNScan_4KiB)->Apply(placements);
+BENCHMARK(BM_wmemchr_4KiB)->Apply(placements);
 BENCHMARK(BM_vdMemSet)->Apply(sizes);
 BENCHMARK(BM_memset)->Apply(sizes);
 BENCHMARK(BM_ScalarFill)->Apply(sizes);
