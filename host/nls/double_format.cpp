@@ -4,9 +4,14 @@
 // std::to_chars' with the locale's symbols, written once into the caller's buffer.
 //
 // Fitting works on the value's leading exponent: the QOR formats plan a layout from
-// it, round once for that layout, and plan again when rounding carried into the next
-// power of ten (9.996 in three units is "10", not "10.0"). Every rounding goes
-// through DecimalDigits, so a layout never rounds digits that were rounded before.
+// it and round once for that layout. A rounding that carries into the next power of
+// ten leaves that power exactly, which is then laid out for its own exponent with no
+// second rounding (9.996 in three units is "10", not "10.0"; 9.99e-8 in six is
+// "1E-7"): rounding the value again for the new layout, which may hold one digit
+// more, could undo the carry and print the old digits under the new exponent. The
+// power is the correct rounding for the new layout too, since that layout's last
+// digit is no finer than the old one's. Every rounding goes through DecimalDigits, so
+// a layout never rounds digits that were rounded before.
 #include "host/nls/double_format.h"
 
 #include <algorithm>
@@ -283,7 +288,7 @@ bool bestFixed(const Job& job, const DecimalDigits& digits, double magnitude,
                std::int64_t room, Decimal& value, FixedForm& form) {
   form.drop_zeros = true;
   form.group = job.has(LOCALE_NFMT_GROUP);
-  int exponent = digits.exponent();
+  const int exponent = digits.exponent();
   // COMPATIBLE trades the "0" of a value below 1 for a digit "0." would cut off,
   // unless the value then rounds up to 1.
   if (job.compatible && exponent < 0 && room >= 2 && !digits.exactAt(room - 2)) {
@@ -293,15 +298,12 @@ bool bestFixed(const Job& job, const DecimalDigits& digits, double magnitude,
     if (!value.isZero() && value.exponent < 0) return true;
     form.lead_zero = true;
   }
-  for (int attempt = 0; attempt < 2; ++attempt) {
-    const std::int64_t integer = exponent >= 0 ? integerLength(job, exponent) : 1;
-    if (integer > room) return false;
-    form.decimals = std::max<std::int64_t>(0, room - integer - 1);
-    roundFixed(job, digits, exponent, form.decimals, value);
-    // A carry into a new integer digit asks for one decimal less.
-    if (value.isZero() || value.exponent <= std::max(exponent, -1)) break;
-    exponent = value.exponent;
-  }
+  const std::int64_t integer = exponent >= 0 ? integerLength(job, exponent) : 1;
+  if (integer > room) return false;
+  form.decimals = std::max<std::int64_t>(0, room - integer - 1);
+  roundFixed(job, digits, exponent, form.decimals, value);
+  // A carry into a new integer digit leaves a power of ten, whose zeros after the
+  // point drop: its length alone says whether it fits.
   if (fixedLength(value, form, job.symbols) > room) return false;
   return !value.isZero() || magnitude == 0;
 }
@@ -318,37 +320,33 @@ bool zerosOutnumberDigits(const Job& job, const Decimal& value, const FixedForm&
 bool bestExponent(const Job& job, const DecimalDigits& digits, std::int64_t room,
                   std::int64_t cap, NumberText& text, bool& carried) {
   int exponent = digits.exponent();
+  // A mantissa d.dd at least, or else a whole number of as many digits as fit beside
+  // the lowered exponent.
+  std::int64_t shown = room - exponentLength(exponent, kBestExponent) - 1;
+  const bool whole = shown < 3;
+  if (whole) {
+    shown = 0;
+    for (std::int64_t n = std::min(room - 2, cap); n >= 1 && shown == 0; --n) {
+      if (n + exponentLength(static_cast<int>(exponent - n + 1), kBestExponent) <= room) shown = n;
+    }
+    if (shown == 0) return false;
+  }
   Decimal value;
-  for (int attempt = 0; attempt < 3; ++attempt) {
-    const std::int64_t mantissa = room - exponentLength(exponent, kBestExponent);
-    if (mantissa >= 4) {  // d.dd at least
-      digits.significant(std::min(mantissa - 1, cap), value);
-      if (value.exponent > exponent) {
-        exponent = value.exponent;
-        carried = true;
-        continue;
-      }
-      appendMantissa(text, value, value.count, value.count > 1, job.symbols.decimal_separator);
-      appendExponent(text, exponent, kBestExponent);
-      return true;
-    }
-    // A whole-number mantissa: as many digits as fit beside the lowered exponent.
-    std::int64_t whole = 0;
-    for (std::int64_t n = std::min(room - 2, cap); n >= 1 && whole == 0; --n) {
-      if (n + exponentLength(static_cast<int>(exponent - n + 1), kBestExponent) <= room) whole = n;
-    }
-    if (whole == 0) return false;
-    digits.significant(whole, value);
-    if (value.exponent > exponent) {
-      exponent = value.exponent;
-      carried = true;
-      continue;
-    }
+  digits.significant(std::min(shown, cap), value);
+  if (value.exponent > exponent) {
+    // The value is 10^(exponent + 1): "1" and the next exponent, when they fit.
+    carried = true;
+    exponent = value.exponent;
+    if (1 + exponentLength(exponent, kBestExponent) > room) return false;
+  }
+  if (whole) {
     for (int i = 0; i < value.count; ++i) text.put(static_cast<unsigned char>(value.digits[i]));
     appendExponent(text, exponent - value.count + 1, kBestExponent);
     return true;
   }
-  return false;
+  appendMantissa(text, value, value.count, value.count > 1, job.symbols.decimal_separator);
+  appendExponent(text, exponent, kBestExponent);
+  return true;
 }
 
 bool bestFit(const Job& job, const DecimalDigits& digits, double magnitude, std::int64_t room,
@@ -387,22 +385,20 @@ template <typename DigitsFor>
 bool filledExponent(const Job& job, const DecimalDigits& digits, DigitsFor digits_for,
                     bool drop_zeros, NumberText& text, bool& carried) {
   int exponent = digits.exponent();
+  std::int64_t n = digits_for(exponent);
+  if (n < 1) return false;
   Decimal value;
-  for (int attempt = 0; attempt < 3; ++attempt) {
-    const std::int64_t n = digits_for(exponent);
+  digits.significant(std::min(n, job.exponentCap()), value);
+  if (value.exponent > exponent) {
+    // The value is 10^(exponent + 1): "1." and zeros in the next exponent's layout.
+    carried = true;
+    exponent = value.exponent;
+    n = digits_for(exponent);
     if (n < 1) return false;
-    digits.significant(std::min(n, job.exponentCap()), value);
-    if (value.exponent > exponent) {
-      exponent = value.exponent;
-      carried = true;
-      continue;
-    }
-    appendMantissa(text, value, drop_zeros ? value.count : n, true,
-                   job.symbols.decimal_separator);
-    appendExponent(text, exponent, kFilledExponent);
-    return true;
   }
-  return false;
+  appendMantissa(text, value, drop_zeros ? value.count : n, true, job.symbols.decimal_separator);
+  appendExponent(text, exponent, kFilledExponent);
+  return true;
 }
 
 int exponentDigits(int exponent) {
@@ -414,6 +410,8 @@ int exponentDigits(int exponent) {
 // QORWD and QOREWD first: the fixed text with `decimals` decimals, when it fits.
 bool decimalsFit(const Job& job, const Decimal& value, std::int64_t decimals, bool lead_zero,
                  std::int64_t room, NumberText& text) {
+  // A value below 1 without its "0" shows its digits only after the point.
+  if (!lead_zero && decimals == 0 && (value.isZero() || value.exponent < 0)) return false;
   FixedForm form;
   form.decimals = decimals;
   form.lead_zero = lead_zero;
@@ -427,20 +425,21 @@ bool decimalsFit(const Job& job, const Decimal& value, std::int64_t decimals, bo
 // down to none, then QORBEST's E notation. Always a revert.
 bool fewerDecimals(const Job& job, const DecimalDigits& digits, std::int64_t room,
                    NumberText& text, bool& carried) {
-  int exponent = digits.exponent();
-  Decimal value;
-  for (int attempt = 0; attempt < 2; ++attempt) {
+  const auto decimals_beside = [&](int exponent) {
     const std::int64_t integer = exponent >= 0 ? integerLength(job, exponent) : 0;
-    const std::int64_t decimals = std::max<std::int64_t>(0, room - integer - 1);
-    digits.decimals(decimals, value);
-    if (!value.isZero() && value.exponent >= 0 && value.exponent > exponent) {
-      exponent = value.exponent;
-      continue;
-    }
-    if (decimalsFit(job, value, decimals, value.exponent >= 0 || decimals == 0, room, text)) {
-      return true;
-    }
-    break;
+    return std::max<std::int64_t>(0, room - integer - 1);
+  };
+  const int exponent = digits.exponent();
+  std::int64_t decimals = decimals_beside(exponent);
+  Decimal value;
+  digits.decimals(decimals, value);
+  // A carry into a new integer digit leaves a power of ten, written with the decimals
+  // its integer digits leave room for.
+  if (!value.isZero() && value.exponent >= 0 && value.exponent > exponent) {
+    decimals = decimals_beside(value.exponent);
+  }
+  if (decimalsFit(job, value, decimals, value.exponent >= 0 || decimals == 0, room, text)) {
+    return true;
   }
   return bestExponent(job, digits, room, job.exponentCap(), text, carried);
 }

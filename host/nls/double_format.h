@@ -38,6 +38,15 @@
 //   RADIX and TRAILZERO do not act; the precision acts only in QORWD and QOREWD.
 //   Where nothing fits, the field is filled with asterisks: ZQ_NLS_FMT_TRUNCATE with
 //   the field's length.
+//   A digit shown. A fitted text shows at least one digit: where only the sign would
+//   fit, nothing fits ("*" for -0.3 in a field of 1 under QORWD at precision 0).
+//   One rounding. Each format lays the value out for its leading exponent and rounds
+//   once for that layout. Where the rounding carries into the next power of ten, the
+//   rounded value is that power exactly, and it is laid out for the next exponent
+//   without rounding again ("10" for 9.996 in 3 under QORBEST, "1E-7" for 9.99e-8 in
+//   6, "1.0000000E-09" for 9.9999995e-10 in 13 under QOREW): the exponent written is
+//   always the exponent of the digits written, and they are the value correctly
+//   rounded for the layout.
 //   QORBEST  Fixed notation when the integer digits fit, with as many decimals as fit
 //            and trailing zeros dropped; but a value below 1 takes it only when its
 //            zeros after the point do not outnumber the significant digits the field
@@ -55,7 +64,8 @@
 //            signed value that zero costs one mantissa digit ("1.2E+05" in 7,
 //            " 1.2E+32" in 8, "-1.E+05" in 7).
 //   QORWD    Fixed notation with `precision` decimals (negative: 6), zeros kept. When
-//            it does not fit: a value below 1 drops its leading "0" (still ZQ_OK);
+//            it does not fit: a value below 1 with decimals drops its leading "0"
+//            (still ZQ_OK);
 //            then as many decimals as fit, down to none; then E notation in
 //            QORBEST's form; these two with ZQ_NLS_FMT_REVERT.
 //   QOREWD   Fixed notation with `precision` decimals (negative: 6). When it does not
