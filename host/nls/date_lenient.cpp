@@ -249,7 +249,7 @@ std::optional<CivilDate> resolveDate(const DateItems& d, const DateLocale& local
     const bool first_long = numbers[0].digits > 2;
     const bool first_is_year = first_long != (numbers[1].digits > 2)
                                    ? first_long
-                                   : yearBeforeDay(orderOf(locale.medium_date));
+                                   : yearBeforeDay(orderOf(locale.long_date));
     by_part[kYearPart] = numbers[first_is_year ? 0 : 1];
     by_part[kDayPart] = numbers[first_is_year ? 1 : 0];
   } else {

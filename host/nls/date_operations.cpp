@@ -2,7 +2,7 @@
 // parsers (words 47, 48, 49), each a choice of the locale's pattern run through the
 // one pattern engine.
 //
-// Formats. Date styles 0, 1 and 2 are the locale's short (numeric), medium and long
+// Formats. Date styles 0, 1 and 2 are the locale's short (numeric), long and full
 // forms; time styles 0 and 1 its twelve- and twenty-four-hour clocks; datetime option
 // 0 its datetime form. Any other style or option, a date that does not exist or lies
 // outside years 1-9999, a time outside [0, 86400), an infinite datetime or one outside
@@ -43,14 +43,14 @@ void put(T* out, T value) {
 }
 
 const DateLocale* dateLocaleOf(LocaleHandle* handle) {
-  return handle != nullptr ? findDateLocale(localeDataOf(handle)) : nullptr;
+  return handle != nullptr ? &localeDataOf(handle).dates : nullptr;
 }
 
 const DatePattern* datePattern(const DateLocale& locale, std::int32_t style) {
   switch (style) {
     case LOCALE_DATE_SHORT: return &locale.short_date;
-    case LOCALE_DATE_LONG: return &locale.medium_date;
-    case LOCALE_DATE_FULL: return &locale.long_date;
+    case LOCALE_DATE_LONG: return &locale.long_date;
+    case LOCALE_DATE_FULL: return &locale.full_date;
   }
   return nullptr;
 }

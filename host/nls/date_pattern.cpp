@@ -4,6 +4,7 @@
 #include <cassert>
 
 #include "host/nls/date_reader.h"
+#include "host/nls/locale_data.h"
 #include "host/udb/character_db.h"
 
 namespace zq::host {
@@ -20,8 +21,6 @@ bool sameIgnoringCase(ZQChar text_unit, char32_t name_unit) {
 }
 
 namespace {
-
-constexpr ZQChar kBlank = 0x0020;
 
 ZQChar digit(std::int32_t value) { return static_cast<ZQChar>('0' + value); }
 

@@ -16,9 +16,6 @@
 namespace zq::host {
 namespace {
 
-constexpr ZQChar kBlank = 0x0020;
-constexpr ZQChar kNoBreakSpace = 0x00A0;
-
 // The missing value written "." followed by `code`: the top 24 bits are 0xFFFFFE for
 // "." alone, 0xFFFFFF for "_", and descend from 0xFFFFFD for "A" to 0xFFFFE4 for
 // "Z"; the low 40 bits are zero.

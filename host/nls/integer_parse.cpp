@@ -16,9 +16,6 @@
 namespace zq::host {
 namespace {
 
-constexpr ZQChar kBlank = 0x0020;
-constexpr ZQChar kNoBreakSpace = 0x00A0;
-
 // The value of `unit` as a digit of `kBase` (10 or 16), or -1.
 template <int kBase>
 int digitValue(ZQChar unit) {

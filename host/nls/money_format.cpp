@@ -10,8 +10,6 @@
 namespace zq::host {
 namespace {
 
-constexpr ZQChar kNoBreakSpace = 0x00A0;
-
 // The fixed notation of |value| x 10^shift with `decimals` decimals, grouped.
 void appendAmount(NumberText& text, const LocaleData& locale, DecimalMode mode,
                   double magnitude, int shift, std::int64_t decimals) {
@@ -59,7 +57,7 @@ Status formatPercent(const LocaleData& locale, DecimalMode mode, double value,
       text.put(locale.number.minus_sign);
     }
     appendAmount(text, locale, mode, std::fabs(value), 2, precision < 0 ? 0 : precision);
-    if (moneySymbolsOf(locale).percent_spaced) text.put(kNoBreakSpace);
+    if (locale.money.percent_spaced) text.put(kNoBreakSpace);
     text.put('%');
     if (!parentheses) return NumberText::Pad::kFront;
     text.put(')');
@@ -71,7 +69,7 @@ Status formatCurrency(const LocaleData& locale, DecimalMode mode, double value,
                       std::int32_t width, std::int32_t precision, std::uint32_t options,
                       ZQChar* buffer, std::int64_t capacity, std::int64_t* out_length) {
   return formatAmount(locale, value, width, buffer, capacity, out_length, [&](NumberText& text) {
-    const MoneySymbols& money = moneySymbolsOf(locale);
+    const MoneySymbols& money = locale.money;
     const bool whole_units = (options & 1) != 0;
     const double amount = whole_units ? std::trunc(value) : value;
     const std::int64_t decimals =

@@ -23,20 +23,6 @@
 
 namespace zq::host {
 
-// How a locale writes amounts of its currency and percentages.
-struct MoneySymbols {
-  char locale[6];        // the LocaleData row these belong to, e.g. "en_US"
-  ZQChar currency[4];    // the currency symbol, zero-padded
-  bool symbol_first;     // "$1.00" rather than "1,00 €"
-  bool symbol_spaced;    // a no-break space between symbol and number
-  bool sign_after_symbol;  // "€ -1,00" rather than "-€ 1,00"
-  std::uint8_t minor_digits;  // decimals of the currency
-  bool percent_spaced;        // a no-break space before "%"
-};
-
-// The row for `locale`, a row of allLocaleData().
-const MoneySymbols& moneySymbolsOf(const LocaleData& locale);
-
 Status formatPercent(const LocaleData& locale, DecimalMode mode, double value,
                      std::int32_t width, std::int32_t precision, std::uint32_t options,
                      ZQChar* buffer, std::int64_t capacity, std::int64_t* out_length);
