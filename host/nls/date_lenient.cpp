@@ -41,7 +41,7 @@ struct Token {
   std::int64_t end;     // where the token ends
 };
 
-bool isBlank(ZQChar unit) { return unit == 0x0020 || unit == 0x00A0 || unit == 0; }
+bool isBlank(ZQChar unit) { return unit == kBlank || unit == kNoBreakSpace || unit == 0; }
 
 // Punctuation that may stand between fields; blanks are separators too.
 bool isPunctuation(ZQChar unit) {

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "host/nls/locale_data.h"
 #include "zq/types.h"
 
 namespace zq::host {
@@ -27,7 +28,7 @@ class Reader {
   // Precondition: 0 <= position <= length().
   void moveTo(std::int64_t position) { at_ = position; }
   void skipBlanks() {
-    while (at_ < length_ && text_[at_] == 0x0020) ++at_;
+    while (at_ < length_ && text_[at_] == kBlank) ++at_;
   }
 
   bool literal(std::u32string_view units) {
@@ -64,7 +65,7 @@ class Reader {
   std::int32_t blankPadded() {
     if (length_ - at_ < 2) return -1;
     const ZQChar first = text_[at_];
-    if (first == 0x0020) {
+    if (first == kBlank) {
       ++at_;
       const std::int32_t value = digits(1);
       if (value < 0) --at_;

@@ -1,6 +1,6 @@
 // The host's double formatting engine, behind zqnlsLocaleDoubleFormat(WithExOpts).
 //
-// Rules. Every result of formatDouble follows from these.
+// Rules. Every result of the two words follows from these.
 //
 // Arguments. A negative capacity, or a null buffer with a positive capacity, gives
 //   ZQ_NLS_INVALID_VALUE and length 0. An ExOpts record with bit 0 set whose missing
@@ -94,23 +94,19 @@
 
 #include <cstdint>
 
+#include "host/nls/conversion_result.h"
 #include "host/nls/decimal_digits.h"
 #include "host/nls/locale_data.h"
-#include "zq/host_objects.h"
 
 namespace zq::host {
 
-struct Kernel;
-
-// The mode the kernel's decimal-conversion word selects now; STDIEEE when the
-// kernel has no options block.
-DecimalMode decimalModeOf(const Kernel& kernel);
-
-// Formats `value` by the rules above with the locale's `symbols` (decimal point,
-// group separator and sizes, signs). `ex_opts` may be null; `out_length` may be null.
-Status formatDouble(const NumberSymbols& symbols, DecimalMode mode, double value,
-                    std::int32_t width, std::int32_t precision, std::uint32_t options,
-                    const ExOpts* ex_opts, ZQChar* buffer, std::int64_t capacity,
-                    std::int64_t* out_length);
+// Formats `value` by the rules above, but for the arguments' checks (which are the
+// handle words', double_operations.cpp), with the locale's `symbols` (decimal point,
+// group separator and sizes, signs) into `buffer` of `capacity` units. A missing value
+// prints `missing_char`, or its own character when that is 0. Preconditions:
+// usableUnits(buffer, capacity); `missing_char` is 0 or a Unicode scalar value.
+FormatResult formatDouble(const NumberSymbols& symbols, DecimalMode mode, double value,
+                          std::int32_t width, std::int32_t precision, std::uint32_t options,
+                          ZQChar missing_char, ZQChar* buffer, std::int64_t capacity);
 
 }  // namespace zq::host
