@@ -9,6 +9,16 @@
 
 namespace zq::host {
 
+namespace {
+
+// A unit in lower case, with the Cyrillic і read as the Latin i.
+ZQChar readingFormOf(ZQChar unit) {
+  const ZQChar lower = lowerCaseOf(unit);
+  return lower == 0x0456 ? 'i' : lower;
+}
+
+}  // namespace
+
 bool sameIgnoringCase(ZQChar text_unit, char32_t name_unit) {
   if (text_unit == name_unit) return true;
   // Two ASCII units differ in case only as letters one bit 0x20 apart; the case
@@ -17,7 +27,7 @@ bool sameIgnoringCase(ZQChar text_unit, char32_t name_unit) {
     const ZQChar lower = text_unit | 0x20;
     return lower >= 'a' && lower <= 'z' && (text_unit ^ 0x20) == name_unit;
   }
-  return lowerCaseOf(text_unit) == lowerCaseOf(name_unit);
+  return readingFormOf(text_unit) == readingFormOf(name_unit);
 }
 
 namespace {

@@ -12,7 +12,9 @@
 
 namespace zq::host {
 
-// True when the two units are equal or differ only in case.
+// True when the two units are equal or differ only in case, or are the Cyrillic І
+// (U+0406, U+0456) and the Latin I of either case: the two look alike, and Kazakh
+// writers type either in Roman numerals (kk_KZ's quarters "ІІ тоқсан", "IV тоқсан").
 bool sameIgnoringCase(ZQChar text_unit, char32_t name_unit);
 
 // Reads the text left to right; a read that fails leaves the position where it was.

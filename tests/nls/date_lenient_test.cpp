@@ -1,6 +1,7 @@
 // Lenient and period reading through words 47-49: the two-digit-year window, each
 // locale kind's week 1 in years starting on every weekday, out-of-range fields, and
 // bad input of any size.
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 
@@ -92,6 +93,31 @@ TEST_F(DateLenientTest, FieldsOutOfRangeOrAtOddsAreRefused) {
   for (std::int32_t option : {LOCALE_DATE_YYQQ, LOCALE_DATE_YYMM, LOCALE_DATE_YYWW}) {
     EXPECT_EQ(parse(en, Parser::kTime, U"10:00", option).consumed, 0);
     EXPECT_EQ(parse(en, Parser::kDatetime, U"1/1/60 10:00", option).status, kBad);
+  }
+}
+
+// kk_KZ numbers its quarters in Roman numerals, its own words writing the Cyrillic І
+// (U+0406) in I-III and the Latin "IV"; a reader types either letter in any place.
+TEST_F(DateLenientTest, KazakhQuarterNumeralsReadInEitherScript) {
+  LocaleHandle* kk = locale(U"kk_KZ");
+  const std::u32string kNumerals[] = {U"I", U"II", U"III", U"IV"};
+  for (std::int32_t quarter = 1; quarter <= 4; ++quarter) {
+    const std::u32string& numeral = kNumerals[quarter - 1];
+    const auto letters = std::count(numeral.begin(), numeral.end(), U'I');
+    // Bit k of `mix` writes the k-th I in Cyrillic.
+    for (unsigned mix = 0; mix < (1u << letters); ++mix) {
+      std::u32string written = numeral;
+      unsigned k = 0;
+      for (char32_t& unit : written) {
+        if (unit == U'I' && ((mix >> k++) & 1) != 0) unit = U'\u0406';
+      }
+      for (const std::u32string word : {U" тоқсан 1999", U" тқс. 1999"}) {
+        const std::u32string text = written + word;
+        EXPECT_EQ(parse(kk, Parser::kDate, text, LOCALE_DATE_YYQQ),
+                  (Parsed{ZQ_OK, lengthOf(text), {1999, 3 * quarter - 2, 1}}))
+            << "quarter " << quarter << " mix " << mix;
+      }
+    }
   }
 }
 
