@@ -72,24 +72,23 @@ void readsBack(LocaleHandle* l, double value) {
   }
 }
 
-// A QOR format's text that fits, read with the locale's point and group separator,
-// shows a digit and lies within half a unit of its last significant digit.
+// A QOR format's text that fits shows a digit and lies within half a unit of its last
+// significant digit; the lowest QOR bit chooses the format.
 void fitsItsValue(const FormatInput& in, const Formatted& f) {
-  constexpr std::uint32_t kQorBits = LOCALE_NFMT_QORBEST | LOCALE_NFMT_QORWD |
-                                     LOCALE_NFMT_QOREW | LOCALE_NFMT_QOREWD;
-  const std::uint32_t qor = in.options & kQorBits;
+  const std::uint32_t qor = in.options & (LOCALE_NFMT_QORBEST | LOCALE_NFMT_QORWD |
+                                          LOCALE_NFMT_QOREW | LOCALE_NFMT_QOREWD);
   const unsigned op = in.operation % kOperations;
-  if (qor == 0 || (op != kDouble && op != kExOpts) || !std::isfinite(in.value)) return;
-  if (f.status != ZQ_OK && f.status != ZQ_NLS_FMT_REVERT) return;
-  const auto rows = host::allLocaleData();
-  const host::NumberSymbols& symbols = rows[in.locale % rows.size()].number;
+  if (qor == 0 || (op != kDouble && op != kExOpts) || !std::isfinite(in.value) ||
+      (f.status != ZQ_OK && f.status != ZQ_NLS_FMT_REVERT)) {
+    return;
+  }
+  const host::NumberSymbols& symbols =
+      host::allLocaleData()[in.locale % host::allLocaleData().size()].number;
   const bool compatible = (in.compatible & 1) != 0;
-  // The lowest QOR bit chooses the format.
-  const bool best = (qor & (0u - qor)) == LOCALE_NFMT_QORBEST;
   const char* fault = testing::fittedTextFault(
-      std::u32string(f.text.begin(), f.text.end()), in.value,
-      {symbols.decimal_separator, symbols.group_separator}, compatible,
-      testing::significantCap(compatible, best));
+      std::u32string(f.text.begin(), f.text.end()), in.value, symbols.decimal_separator,
+      symbols.group_separator, compatible,
+      testing::significantCap(compatible, (qor & (0u - qor)) == LOCALE_NFMT_QORBEST));
   require(fault == nullptr, fault);
 }
 

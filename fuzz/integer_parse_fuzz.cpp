@@ -2,8 +2,7 @@
 // text is a block of exactly `length` units, so any read past it is caught; the
 // consumed count stays within the length, and an overflow gives the value 0. The
 // parser words' own reading of common texts gives what the general parser gives.
-#include <limits>
-#include <type_traits>
+#include <cstdint>
 
 #include "fuzz/fuzz_support.h"
 #include "host/nls/integer_parse.h"
@@ -48,29 +47,23 @@ Parsed parse(int parser, LocaleHandle* l, const ZQChar* text, std::int64_t lengt
   }
 }
 
-// Where the words' reading of common texts takes a text, for every range of a result
+// Where the words' reading of common texts takes a text, in the range of every result
 // type, it gives the status, value and consumed count of the general parser.
 void commonTextsReadAsTheParserReadsThem(std::uint32_t locale, const ParserText& text,
                                          std::uint32_t options) {
-  if (text.length < 0) return;
-  const auto rows = host::allLocaleData();
-  const host::NumberSymbols& symbols = rows[locale % rows.size()].number;
-  const auto range = [](auto max) {
-    using T = decltype(max);
-    return host::IntegerRange{static_cast<std::uint64_t>(max),
-                              std::is_signed_v<T> ? static_cast<std::uint64_t>(max) + 1 : 0};
-  };
-  for (const host::IntegerRange r :
-       {range(std::numeric_limits<std::int32_t>::max()),
-        range(std::numeric_limits<std::int64_t>::max()),
-        range(std::numeric_limits<std::uint32_t>::max()),
-        range(std::numeric_limits<std::uint64_t>::max())}) {
+  const host::NumberSymbols& symbols =
+      host::allLocaleData()[locale % host::allLocaleData().size()].number;
+  for (const host::IntegerRange range : {host::IntegerRange{INT32_MAX, 1ULL << 31},
+                                         host::IntegerRange{INT64_MAX, 1ULL << 63},
+                                         host::IntegerRange{UINT32_MAX, 0},
+                                         host::IntegerRange{UINT64_MAX, 0}}) {
     host::ParsedInteger common{};
-    if (!host::parseCommonInteger(symbols, text.units.data(), text.length, options, r, common)) {
+    if (text.length < 0 || !host::parseCommonInteger(symbols, text.units.data(), text.length,
+                                                     options, range, common)) {
       continue;
     }
     const host::ParsedInteger general =
-        host::parseInteger(symbols, text.units.data(), text.length, options, r);
+        host::parseInteger(symbols, text.units.data(), text.length, options, range);
     require(common.status == general.status && common.magnitude == general.magnitude &&
                 common.negative == general.negative && common.consumed == general.consumed,
             "a common text reads as the general parser reads it");

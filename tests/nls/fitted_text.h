@@ -11,85 +11,52 @@
 
 namespace zq::testing {
 
-// How a locale writes the number: its decimal point and group separator.
-struct TextSymbols {
-  char32_t point;
-  char32_t group;
-};
-
 // The significant digits a QOR format rounds at, at most; zeros follow them.
 // COMPATIBLE 14; STDIEEE 15 for QORBEST and 16 for the other formats.
-inline int significantCap(bool compatible, bool best) {
-  if (compatible) return 14;
-  return best ? 15 : 16;
-}
+inline int significantCap(bool compatible, bool best) { return compatible ? 14 : best ? 15 : 16; }
 
-// The value a mode rounds: STDIEEE the double itself; COMPATIBLE an integral value
-// itself and any other its shortest round-trip digits cut (not rounded) to 14.
-inline long double roundedValueOf(double value, bool compatible) {
-  const double magnitude = std::fabs(value);
-  if (!compatible || magnitude == std::floor(magnitude)) return magnitude;
-  char shortest[40];
-  char* end =
-      std::to_chars(shortest, shortest + sizeof shortest, magnitude, std::chars_format::scientific)
-          .ptr;
-  const std::string text(shortest, end);
-  const std::size_t e = text.find('e');
-  // "d." and 13 more digits.
-  const std::string mantissa = text.substr(0, std::min<std::size_t>(e, 15));
-  return std::strtold((mantissa + text.substr(e)).c_str(), nullptr);
-}
-
-// What `text`, a QOR format's ZQ_OK or ZQ_NLS_FMT_REVERT result for `value`, gets
-// wrong, or null when it holds the property. The text is read as written: blanks, a
-// sign, digits with group separators, a point and decimals, "E" and an exponent, blanks.
-inline const char* fittedTextFault(std::u32string_view text, double value, TextSymbols symbols,
-                                   bool compatible, int cap) {
-  std::size_t i = 0;
-  const auto skipBlanks = [&] {
-    while (i < text.size() && text[i] == U' ') ++i;
-  };
-  skipBlanks();
-  if (i < text.size() && (text[i] == U'-' || text[i] == U'+')) ++i;
-  std::string digits;
-  long decimals = 0;
-  bool point = false;
-  for (; i < text.size(); ++i) {
-    const char32_t unit = text[i];
-    if (unit >= U'0' && unit <= U'9') {
-      digits += static_cast<char>(unit);
-      decimals += point ? 1 : 0;
-    } else if (unit == symbols.point && !point) {
-      point = true;
-    } else if (unit != symbols.group || point) {
-      break;
-    }
+// What `text`, a QOR format's ZQ_OK or ZQ_NLS_FMT_REVERT result for `value` written
+// with the decimal point `point` and group separator `group`, gets wrong, or null.
+// The value rounded is the double in STDIEEE; in COMPATIBLE an integral value itself,
+// any other its shortest round-trip digits cut (not rounded) to 14.
+inline const char* fittedTextFault(std::u32string_view text, double value, char32_t point,
+                                   char32_t group, bool compatible, int cap) {
+  // The text as C reads it: no blanks around it, no group separators, a '.' point.
+  std::string c;
+  for (char32_t unit : text.substr(0, text.find_last_not_of(U' ') + 1)) {
+    if (unit == group && c.find('.') == std::string::npos) continue;
+    if (unit == U' ' && c.empty()) continue;
+    c += unit == point ? '.' : unit < 0x80 ? static_cast<char>(unit) : '?';
   }
-  if (digits.empty()) return "the text shows no digit";
-  long exponent = 0;
-  if (i < text.size() && text[i] == U'E') {
-    const bool negative = ++i < text.size() && text[i] == U'-';
-    if (i < text.size() && (text[i] == U'-' || text[i] == U'+')) ++i;
-    if (i == text.size()) return "an exponent without digits";
-    for (; i < text.size() && text[i] >= U'0' && text[i] <= U'9'; ++i) {
-      exponent = exponent * 10 + static_cast<long>(text[i] - U'0');
-    }
-    if (negative) exponent = -exponent;
+  if (c.find_first_of("0123456789") == std::string::npos) return "the text shows no digit";
+  char* end = nullptr;
+  const long double read = std::fabs(std::strtold(c.c_str(), &end));
+  if (*end != '\0' || c.find_first_not_of("+-.0123456789E") != std::string::npos) {
+    return "the text is not a number";
   }
-  skipBlanks();
-  if (i != text.size()) return "the text is not a number";
   // The power of ten of the last digit written, or of the cap's digit when the text
   // shows more significant digits.
-  long last_power = exponent - decimals;
-  const std::size_t first = digits.find_first_not_of('0');
+  const std::string mantissa = c.substr(0, c.find('E'));
+  const std::size_t dot = mantissa.find('.'), first = mantissa.find_first_of("123456789");
+  long power = mantissa.size() < c.size() ? std::stol(c.substr(mantissa.size() + 1)) : 0;
+  if (dot != std::string::npos) power -= static_cast<long>(mantissa.size() - dot - 1);
   if (first != std::string::npos) {
-    last_power += std::max(0L, static_cast<long>(digits.size() - first) - cap);
+    const auto significant = static_cast<long>(mantissa.size() - first) -
+                             (dot != std::string::npos && dot > first ? 1 : 0);
+    power += std::max(0L, significant - cap);
   }
-  const long double read =
-      std::strtold((digits + "e" + std::to_string(exponent - decimals)).c_str(), nullptr);
-  const long double rounded = roundedValueOf(value, compatible);
+  long double rounded = std::fabs(value);
+  if (compatible && std::floor(value) != value) {
+    char shortest[40];
+    char* e = std::to_chars(shortest, shortest + 40, std::fabs(value),
+                            std::chars_format::scientific).ptr;
+    const std::string digits(shortest, e);
+    const std::size_t mark = digits.find('e');
+    rounded = std::strtold((digits.substr(0, std::min<std::size_t>(mark, 15)) +  // "d." 13 more
+                            digits.substr(mark)).c_str(), nullptr);
+  }
   // A tie lies at exactly half a unit; the slack covers long double's own rounding.
-  const long double half = 0.5L * std::pow(10.0L, static_cast<long double>(last_power));
+  const long double half = 0.5L * std::pow(10.0L, static_cast<long double>(power));
   if (std::fabs(read - rounded) > half * (1 + 1e-15L) + rounded * 1e-18L) {
     return "the text reads back further than half a unit of its last digit";
   }
