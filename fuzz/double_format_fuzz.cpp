@@ -11,7 +11,6 @@
 #include <string>
 
 #include "fuzz/fuzz_support.h"
-#include "host/nls/locale_data.h"
 #include "suites/conformance/double_cases.h"
 #include "suites/ieeeconv/ieeeconv_table.h"
 #include "suites/sanity/sanity1_double_tables.h"
@@ -82,8 +81,7 @@ void fitsItsValue(const FormatInput& in, const Formatted& f) {
       (f.status != ZQ_OK && f.status != ZQ_NLS_FMT_REVERT)) {
     return;
   }
-  const host::NumberSymbols& symbols =
-      host::allLocaleData()[in.locale % host::allLocaleData().size()].number;
+  const host::NumberSymbols& symbols = fuzzSymbols(in.locale);
   const bool compatible = (in.compatible & 1) != 0;
   const char* fault = testing::fittedTextFault(
       std::u32string(f.text.begin(), f.text.end()), in.value, symbols.decimal_separator,

@@ -54,8 +54,7 @@ Formatted format(const FormatInput& in, std::int64_t capacity) {
 void parsesBack(const FormatInput& in, const std::vector<ZQChar>& text) {
   const std::uint32_t radix = LOCALE_NFMT_HEX | LOCALE_NFMT_HEXBIG | LOCALE_NFMT_OCTAL;
   const bool grouped = (in.options & LOCALE_NFMT_GROUP) != 0;
-  const ZQChar separator =
-      host::allLocaleData()[in.locale % host::allLocaleData().size()].number.group_separator;
+  const ZQChar separator = fuzzSymbols(in.locale).group_separator;
   const Operation op = static_cast<Operation>(in.operation % kOperations);
   if (op == kPointer || (in.options & radix) != 0 || (grouped && !host::isGroupBlank(separator))) {
     return;

@@ -6,7 +6,6 @@
 
 #include "fuzz/fuzz_support.h"
 #include "host/nls/integer_parse.h"
-#include "host/nls/locale_data.h"
 #include "suites/sanity/sanity1_tables.h"
 #include "suites/sanity/sanity2_tables.h"
 
@@ -51,8 +50,7 @@ Parsed parse(int parser, LocaleHandle* l, const ZQChar* text, std::int64_t lengt
 // type, it gives the status, value and consumed count of the general parser.
 void commonTextsReadAsTheParserReadsThem(std::uint32_t locale, const ParserText& text,
                                          std::uint32_t options) {
-  const host::NumberSymbols& symbols =
-      host::allLocaleData()[locale % host::allLocaleData().size()].number;
+  const host::NumberSymbols& symbols = fuzzSymbols(locale);
   for (const host::IntegerRange range : {host::IntegerRange{INT32_MAX, 1ULL << 31},
                                          host::IntegerRange{INT64_MAX, 1ULL << 63},
                                          host::IntegerRange{UINT32_MAX, 0},

@@ -35,12 +35,11 @@ const DatePattern* datetimePattern(const DateLocale& locale, std::int32_t option
 }
 
 // Writes `value` under `pattern` into the caller's buffer, truncated to its capacity.
-FormatResult write(const DateLocale& locale, const DatePattern* pattern,
+FormatResult write(const DateLocale& locale, const DatePattern& pattern,
                    const DateTimeValue& value, ZQChar* buffer, std::int64_t capacity) {
   assert(usableUnits(buffer, capacity));
-  if (pattern == nullptr) return kInvalidValue;
   ZQChar text[kMaxDateTextUnits];
-  const auto length = static_cast<std::int64_t>(writeDateText(*pattern, locale.names, value, text));
+  const auto length = static_cast<std::int64_t>(writeDateText(pattern, locale.names, value, text));
   const std::int64_t written = std::min(length, capacity);
   if (written > 0) std::memcpy(buffer, text, static_cast<std::size_t>(written) * sizeof(ZQChar));
   return {written < length ? ZQ_NLS_FMT_TRUNCATE : ZQ_OK, written};
@@ -94,27 +93,30 @@ Parsed resultOf(const std::optional<DateReading>& reading, ValueOf value_of, Fai
 
 FormatResult formatDate(const DateLocale& locale, CivilDate date, std::int32_t style,
                         ZQChar* buffer, std::int64_t capacity) {
-  if (!isValidDate(date)) return kInvalidValue;
-  return write(locale, datePattern(locale, style), DateTimeValue{date, 0}, buffer, capacity);
+  const DatePattern* pattern = datePattern(locale, style);
+  if (pattern == nullptr || !isValidDate(date)) return kInvalidValue;
+  return write(locale, *pattern, DateTimeValue{date, 0}, buffer, capacity);
 }
 
 FormatResult formatTime(const DateLocale& locale, double seconds, std::int32_t style,
                         ZQChar* buffer, std::int64_t capacity) {
-  if (timePattern(locale, style) == nullptr) return kInvalidValue;
+  const DatePattern* pattern = timePattern(locale, style);
+  if (pattern == nullptr) return kInvalidValue;
   if (std::isnan(seconds)) return {ZQ_NLS_MISSING_VALUE, 0};
   if (!(seconds >= 0 && seconds < kSecondsPerDay)) return kInvalidValue;
   const DateTimeValue value{CivilDate{0, 0, 0}, static_cast<std::int32_t>(seconds)};
-  return write(locale, timePattern(locale, style), value, buffer, capacity);
+  return write(locale, *pattern, value, buffer, capacity);
 }
 
 FormatResult formatDatetime(const DateLocale& locale, double datetime, std::int32_t options,
                             ZQChar* buffer, std::int64_t capacity) {
-  if (datetimePattern(locale, options) == nullptr) return kInvalidValue;
+  const DatePattern* pattern = datetimePattern(locale, options);
+  if (pattern == nullptr) return kInvalidValue;
   if (std::isnan(datetime)) return {ZQ_NLS_MISSING_VALUE, 0};
   const std::optional<DayAndSecond> split = splitDatetime(datetime);
   if (!split) return kInvalidValue;
   const DateTimeValue value{dateOfDay(split->days), split->second_of_day};
-  return write(locale, datetimePattern(locale, options), value, buffer, capacity);
+  return write(locale, *pattern, value, buffer, capacity);
 }
 
 ParsedDate parseDate(const DateLocale& locale, const ZQChar* text, std::int64_t length,

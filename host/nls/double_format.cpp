@@ -82,7 +82,9 @@ Conversion conversionOf(const FormatSettings& settings, std::int32_t precision) 
     const bool decimals = settings.has(LOCALE_NFMT_FRACTION) || !settings.has(LOCALE_NFMT_INTEGER);
     return {std::chars_format::fixed, decimals ? (precision < 0 ? 6 : precision) : 0};
   }
-  if (settings.has(LOCALE_NFMT_SNOTE)) return {std::chars_format::scientific, precision < 0 ? 6 : precision};
+  if (settings.has(LOCALE_NFMT_SNOTE)) {
+    return {std::chars_format::scientific, precision < 0 ? 6 : precision};
+  }
   return {std::chars_format::general, precision <= 0 ? 6 : precision};
 }
 
@@ -108,8 +110,8 @@ using PlainChars = char[400];
 
 // printf's text of `magnitude` for `conversion`, or false when its precision is
 // beyond kPlainPrecision.
-bool plainText(const FormatSettings& settings, double magnitude, const Conversion& conversion, PlainChars& chars,
-               PlainText& text) {
+bool plainText(const FormatSettings& settings, double magnitude, const Conversion& conversion,
+               PlainChars& chars, PlainText& text) {
   const std::int64_t p = conversion.precision;
   if (p > kPlainPrecision) return false;
   const bool radix = settings.has(LOCALE_NFMT_RADIX);
@@ -226,8 +228,8 @@ FormatResult writePlain(const FormatSettings& settings, ZQChar sign, const Plain
 }
 
 // The conversions through the mode's digits.
-void convert(const FormatSettings& settings, double magnitude, const Conversion& conversion, DecimalMode mode,
-             NumberText& text) {
+void convert(const FormatSettings& settings, double magnitude, const Conversion& conversion,
+             DecimalMode mode, NumberText& text) {
   const DecimalDigits digits(magnitude, mode);
   const bool radix = settings.has(LOCALE_NFMT_RADIX);
   const std::int64_t p = conversion.precision;
@@ -254,7 +256,8 @@ void convert(const FormatSettings& settings, double magnitude, const Conversion&
   if (generalIsExponent(exponent, p)) {
     const std::int64_t shown = keep_zeros ? p : value.count;
     appendMantissa(text, value, shown, shown > 1 || radix, settings.symbols.decimal_separator);
-    appendExponent(text, exponent, ExponentForm{static_cast<ZQChar>(generalLetter(settings)), true, 2});
+    appendExponent(text, exponent,
+                   ExponentForm{static_cast<ZQChar>(generalLetter(settings)), true, 2});
     return;
   }
   FixedForm form;
@@ -309,7 +312,8 @@ bool bestFixed(const FormatSettings& settings, const DecimalDigits& digits, doub
 
 // Whether a fixed text of a value below 1 spends more zeros after the point than
 // the field leaves room for significant digits.
-bool zerosOutnumberDigits(const FormatSettings& settings, const Decimal& value, const FixedForm& form) {
+bool zerosOutnumberDigits(const FormatSettings& settings, const Decimal& value,
+                          const FixedForm& form) {
   if (value.isZero() || value.exponent >= 0) return false;
   const std::int64_t zeros = -value.exponent - 1;
   return zeros > std::min(form.decimals - zeros, settings.bestCap());
@@ -348,8 +352,8 @@ bool bestExponent(const FormatSettings& settings, const DecimalDigits& digits, s
   return true;
 }
 
-bool bestFit(const FormatSettings& settings, const DecimalDigits& digits, double magnitude, std::int64_t room,
-             NumberText& text, bool& carried) {
+bool bestFit(const FormatSettings& settings, const DecimalDigits& digits, double magnitude,
+             std::int64_t room, NumberText& text, bool& carried) {
   Decimal value;
   FixedForm form;
   const bool fixed = bestFixed(settings, digits, magnitude, room, value, form);
@@ -381,8 +385,8 @@ std::int64_t bestNaturalRoom(const FormatSettings& settings, const DecimalDigits
 // E notation of `digits(exponent)` digits with the point always and a signed,
 // two-digit exponent (QOREW, QOREWD); `digits` below 1 means it does not fit.
 template <typename DigitsFor>
-bool filledExponent(const FormatSettings& settings, const DecimalDigits& digits, DigitsFor digits_for,
-                    bool drop_zeros, NumberText& text, bool& carried) {
+bool filledExponent(const FormatSettings& settings, const DecimalDigits& digits,
+                    DigitsFor digits_for, bool drop_zeros, NumberText& text, bool& carried) {
   int exponent = digits.exponent();
   std::int64_t n = digits_for(exponent);
   if (n < 1) return false;
@@ -395,7 +399,8 @@ bool filledExponent(const FormatSettings& settings, const DecimalDigits& digits,
     n = digits_for(exponent);
     if (n < 1) return false;
   }
-  appendMantissa(text, value, drop_zeros ? value.count : n, true, settings.symbols.decimal_separator);
+  appendMantissa(text, value, drop_zeros ? value.count : n, true,
+                 settings.symbols.decimal_separator);
   appendExponent(text, exponent, kFilledExponent);
   return true;
 }
@@ -405,8 +410,8 @@ int exponentDigits(int exponent) {
 }
 
 // QORWD and QOREWD first: the fixed text with `decimals` decimals, when it fits.
-bool decimalsFit(const FormatSettings& settings, const Decimal& value, std::int64_t decimals, bool lead_zero,
-                 std::int64_t room, NumberText& text) {
+bool decimalsFit(const FormatSettings& settings, const Decimal& value, std::int64_t decimals,
+                 bool lead_zero, std::int64_t room, NumberText& text) {
   // A value below 1 without its "0" shows its digits only after the point.
   if (!lead_zero && decimals == 0 && (value.isZero() || value.exponent < 0)) return false;
   FixedForm form;
