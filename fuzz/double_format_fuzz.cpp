@@ -4,14 +4,17 @@
 // ZQ_NLS_FMT_TRUNCATE, the length the whole text needs and asterisks: the one way the
 // length exceeds the capacity. Where the capacity holds the width, a bigger one writes
 // the same text, whole where the first was cut. Texts of 17 significant digits written
-// in STDIEEE mode read back to the very value.
+// in STDIEEE mode read back to the very value. A QOR format's text that fits shows a
+// digit and reads back to within half a unit of its last significant digit.
 #include <bit>
 #include <cmath>
+#include <string>
 
 #include "fuzz/fuzz_support.h"
 #include "suites/conformance/double_cases.h"
 #include "suites/ieeeconv/ieeeconv_table.h"
 #include "suites/sanity/sanity1_double_tables.h"
+#include "tests/nls/fitted_text.h"
 #include "zq/host.h"
 
 namespace zq::fuzz {
@@ -68,6 +71,25 @@ void readsBack(LocaleHandle* l, double value) {
   }
 }
 
+// A QOR format's text that fits shows a digit and lies within half a unit of its last
+// significant digit; the lowest QOR bit chooses the format.
+void fitsItsValue(const FormatInput& in, const Formatted& f) {
+  const std::uint32_t qor = in.options & (LOCALE_NFMT_QORBEST | LOCALE_NFMT_QORWD |
+                                          LOCALE_NFMT_QOREW | LOCALE_NFMT_QOREWD);
+  const unsigned op = in.operation % kOperations;
+  if (qor == 0 || (op != kDouble && op != kExOpts) || !std::isfinite(in.value) ||
+      (f.status != ZQ_OK && f.status != ZQ_NLS_FMT_REVERT)) {
+    return;
+  }
+  const host::NumberSymbols& symbols = fuzzSymbols(in.locale);
+  const bool compatible = (in.compatible & 1) != 0;
+  const char* fault = testing::fittedTextFault(
+      std::u32string(f.text.begin(), f.text.end()), in.value, symbols.decimal_separator,
+      symbols.group_separator, compatible,
+      testing::significantCap(compatible, (qor & (0u - qor)) == LOCALE_NFMT_QORBEST));
+  require(fault == nullptr, fault);
+}
+
 }  // namespace
 
 std::vector<Bytes> seedInputs() {
@@ -95,6 +117,10 @@ std::vector<Bytes> seedInputs() {
           static_cast<std::uint32_t>(v.options), v.buffer_length, compatible);
     }
   }
+  // Carries into a shorter exponent, and a field with room for the sign alone.
+  add(fuzzLocaleIndex(U"en_US"), kDouble, 9.99e-8, 6, 0, LOCALE_NFMT_QORBEST, 72);
+  add(fuzzLocaleIndex(U"en_US"), kDouble, 9.9999995e-10, 13, 0, LOCALE_NFMT_QOREW, 72, 1);
+  add(fuzzLocaleIndex(U"en_US"), kDouble, -0.3, 1, 0, LOCALE_NFMT_QORWD, 72);
   return seeds;
 }
 
@@ -108,6 +134,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if ((in.compatible & 1) == 0) readsBack(fuzzLocale(in.locale), in.value);
   const std::int64_t capacity = in.capacity % 1024;
   const Formatted cut = format(in, capacity);
+  fitsItsValue(in, cut);
   const bool truncated = cut.status == ZQ_NLS_FMT_TRUNCATE;
   require(cut.status == ZQ_OK || truncated || cut.status == ZQ_NLS_FMT_REVERT ||
               (cut.status == ZQ_NLS_FMT_INVALID_MISSCHAR && in.operation % kOperations == kExOpts),

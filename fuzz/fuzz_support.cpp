@@ -7,7 +7,6 @@
 #include <fstream>
 #include <string>
 
-#include "host/nls/locale_data.h"
 #include "zq/host.h"
 
 namespace zq::fuzz {
@@ -90,6 +89,11 @@ KernelHandle* fuzzKernel() { return fuzzHost().kernel; }
 LocaleHandle* fuzzLocale(std::uint32_t index) {
   const std::vector<LocaleHandle*>& locales = fuzzHost().locales;
   return locales[index % locales.size()];
+}
+
+const host::NumberSymbols& fuzzSymbols(std::uint32_t index) {
+  const auto rows = host::allLocaleData();
+  return rows[index % rows.size()].number;
 }
 
 std::uint32_t fuzzLocaleIndex(const ZQChar* name) {

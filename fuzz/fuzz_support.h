@@ -16,6 +16,7 @@
 #include <utility>
 #include <vector>
 
+#include "host/nls/locale_data.h"
 #include "zq/host_objects.h"
 
 namespace zq::fuzz {
@@ -120,6 +121,8 @@ KernelHandle* fuzzKernel();
 // A handle of the stand-in host for one of its locales, chosen by `index` modulo their
 // number; the host and its handles are made once and live for the whole run.
 LocaleHandle* fuzzLocale(std::uint32_t index);
+// The number symbols of the locale `fuzzLocale(index)` works in.
+const host::NumberSymbols& fuzzSymbols(std::uint32_t index);
 // The index of the locale named `name` (five units).
 std::uint32_t fuzzLocaleIndex(const ZQChar* name);
 std::uint32_t fuzzLocaleIndex(std::u32string_view name);

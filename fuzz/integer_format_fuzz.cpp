@@ -1,7 +1,8 @@
 // The integer and pointer formatters: value, width, precision, option word and capacity
 // from the input. Nothing is written past the capacity, a cut text is the start of the
-// whole one, and a plain decimal text parses back to its value.
+// whole one, and a decimal text parses back to its value.
 #include "fuzz/fuzz_support.h"
+#include "host/nls/number_text.h"
 #include "suites/sanity/sanity1_tables.h"
 
 namespace zq::fuzz {
@@ -48,31 +49,38 @@ Formatted format(const FormatInput& in, std::int64_t capacity) {
   });
 }
 
-// A decimal text without group separators parses back, whole, to the value it shows.
+// A decimal text parses back, whole, to the value it shows: plain, or grouped with a
+// blank under blank grouping.
 void parsesBack(const FormatInput& in, const std::vector<ZQChar>& text) {
-  const std::uint32_t radix_or_group =
-      LOCALE_NFMT_HEX | LOCALE_NFMT_HEXBIG | LOCALE_NFMT_OCTAL | LOCALE_NFMT_GROUP;
+  const std::uint32_t radix = LOCALE_NFMT_HEX | LOCALE_NFMT_HEXBIG | LOCALE_NFMT_OCTAL;
+  const bool grouped = (in.options & LOCALE_NFMT_GROUP) != 0;
+  const ZQChar separator = fuzzSymbols(in.locale).group_separator;
   const Operation op = static_cast<Operation>(in.operation % kOperations);
-  if (op == kPointer || (in.options & radix_or_group) != 0) return;
+  if (op == kPointer || (in.options & radix) != 0 || (grouped && !host::isGroupBlank(separator))) {
+    return;
+  }
+  const std::int32_t options = grouped ? LOCALE_CVT_SPACEGROUPING : 0;
   const bool as_unsigned =
       op == kUintfast || op == kUintmax || (in.options & LOCALE_NFMT_UNSIGNED) != 0;
   const bool narrow = op == kIntfast || op == kUintfast;
   LocaleHandle* l = fuzzLocale(in.locale);
   std::int64_t consumed = -1;
-  // Blanks after the digits (left-justified text) end the number, unconsumed.
+  // Blanks after the digits (left-justified text) end the number, unconsumed but for
+  // the first under blank grouping.
   std::int64_t digits_end = std::ssize(text);
   while (digits_end > 0 && text[digits_end - 1] == ' ') --digits_end;
+  if (grouped && digits_end < std::ssize(text)) ++digits_end;
   if (as_unsigned) {
     std::uint64_t value = 0;
     const std::uint64_t expected = narrow ? static_cast<std::uint32_t>(in.value) : in.value;
-    const Status status = l->zqnlsLocaleBufferToUintmax(l, text.data(), std::ssize(text), 0,
+    const Status status = l->zqnlsLocaleBufferToUintmax(l, text.data(), std::ssize(text), options,
                                                         &value, &consumed);
     require(status == ZQ_OK && value == expected, "an unsigned text parses back");
   } else {
     std::int64_t value = 0;
     const std::int64_t expected = narrow ? static_cast<std::int32_t>(in.value)
                                          : static_cast<std::int64_t>(in.value);
-    const Status status = l->zqnlsLocaleBufferToIntmax(l, text.data(), std::ssize(text), 0,
+    const Status status = l->zqnlsLocaleBufferToIntmax(l, text.data(), std::ssize(text), options,
                                                        &value, &consumed);
     require(status == ZQ_OK && value == expected, "a signed text parses back");
   }

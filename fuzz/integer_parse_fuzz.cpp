@@ -1,7 +1,11 @@
 // The integer parsers: locale, parser, option word, length and text from the input. The
 // text is a block of exactly `length` units, so any read past it is caught; the
-// consumed count stays within the length, and an overflow gives the value 0.
+// consumed count stays within the length, and an overflow gives the value 0. The
+// parser words' own reading of common texts gives what the general parser gives.
+#include <cstdint>
+
 #include "fuzz/fuzz_support.h"
+#include "host/nls/integer_parse.h"
 #include "suites/sanity/sanity1_tables.h"
 #include "suites/sanity/sanity2_tables.h"
 
@@ -39,6 +43,28 @@ Parsed parse(int parser, LocaleHandle* l, const ZQChar* text, std::int64_t lengt
     case 5: return call<std::uint32_t>(l, &L::zqnlsLocaleBufferToUInt, text, length, options);
     case 6: return call<std::int64_t>(l, &L::zqnlsLocaleBufferToLong, text, length, options);
     default: return call<std::uint64_t>(l, &L::zqnlsLocaleBufferToULong, text, length, options);
+  }
+}
+
+// Where the words' reading of common texts takes a text, in the range of every result
+// type, it gives the status, value and consumed count of the general parser.
+void commonTextsReadAsTheParserReadsThem(std::uint32_t locale, const ParserText& text,
+                                         std::uint32_t options) {
+  const host::NumberSymbols& symbols = fuzzSymbols(locale);
+  for (const host::IntegerRange range : {host::IntegerRange{INT32_MAX, 1ULL << 31},
+                                         host::IntegerRange{INT64_MAX, 1ULL << 63},
+                                         host::IntegerRange{UINT32_MAX, 0},
+                                         host::IntegerRange{UINT64_MAX, 0}}) {
+    host::ParsedInteger common{};
+    if (text.length < 0 || !host::parseCommonInteger(symbols, text.units.data(), text.length,
+                                                     options, range, common)) {
+      continue;
+    }
+    const host::ParsedInteger general =
+        host::parseInteger(symbols, text.units.data(), text.length, options, range);
+    require(common.status == general.status && common.magnitude == general.magnitude &&
+                common.negative == general.negative && common.consumed == general.consumed,
+            "a common text reads as the general parser reads it");
   }
 }
 
@@ -83,5 +109,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   require(parsed.consumed >= 0 && parsed.consumed <= std::ssize(text.units),
           "the consumed count stays within the text");
   require(parsed.status != ZQ_NLS_OVERFLOW || parsed.value == 0, "an overflow gives 0");
+  commonTextsReadAsTheParserReadsThem(in.header.locale, text, in.header.options);
   return 0;
 }

@@ -1,9 +1,11 @@
 // How each locale writes dates and times: its names and its patterns, one record per
-// locale behind one accessor.
+// locale, which the locale's row of the locale table refers to.
 #pragma once
 
+#include <array>
+#include <string_view>
+
 #include "host/nls/date_pattern.h"
-#include "host/nls/locale_data.h"
 
 namespace zq::host {
 
@@ -23,14 +25,13 @@ struct ReadingWords {
 };
 
 struct DateLocale {
-  char name[6];  // five characters and a NUL, e.g. "en_US"
   DateNames names;
-  DatePattern short_date;   // style 0: numeric
-  DatePattern medium_date;  // style 1
-  DatePattern long_date;    // style 2
-  DatePattern datetime;     // datetime option 0
-  DatePattern time12;       // time style 0: twelve-hour clock
-  DatePattern time24;       // time style 1: twenty-four-hour clock
+  DatePattern short_date;  // LOCALE_DATE_SHORT: numeric
+  DatePattern long_date;   // LOCALE_DATE_LONG
+  DatePattern full_date;   // LOCALE_DATE_FULL
+  DatePattern datetime;    // datetime option 0
+  DatePattern time12;      // time style 0: twelve-hour clock
+  DatePattern time24;      // time style 1: twenty-four-hour clock
   // Whether the locale's parsers read blanks before a text (en_US, where dates are
   // often right-aligned in fixed-width fields); elsewhere a leading blank is an error.
   bool skips_leading_blanks;
@@ -38,11 +39,11 @@ struct DateLocale {
   WeekRule weeks;
 };
 
-// The date record of `locale`, or null when the host has none for it.
-// Precondition: `locale` is a row of allLocaleData().
-const DateLocale* findDateLocale(const LocaleData& locale);
-
-// Every record, in table order.
-std::span<const DateLocale> allDateLocales();
+// The date record of each of the host's locales, named by language and country; the
+// locale table (locale_data.cpp) refers to them.
+extern const DateLocale kArSdDates, kArSyDates, kCsCzDates, kDeDeDates, kEnUsDates, kEsEsDates,
+    kEsMxDates, kFrFrDates, kHeIlDates, kHuHuDates, kItItDates, kJaJpDates, kKkKzDates,
+    kKoKrDates, kNlNlDates, kPlPlDates, kRuRuDates, kSkSkDates, kSvSeDates, kZhCnDates,
+    kZhTwDates;
 
 }  // namespace zq::host

@@ -41,7 +41,7 @@ struct Token {
   std::int64_t end;     // where the token ends
 };
 
-bool isBlank(ZQChar unit) { return unit == 0x0020 || unit == 0x00A0 || unit == 0; }
+bool isBlank(ZQChar unit) { return unit == kBlank || unit == kNoBreakSpace || unit == 0; }
 
 // Punctuation that may stand between fields; blanks are separators too.
 bool isPunctuation(ZQChar unit) {
@@ -249,7 +249,7 @@ std::optional<CivilDate> resolveDate(const DateItems& d, const DateLocale& local
     const bool first_long = numbers[0].digits > 2;
     const bool first_is_year = first_long != (numbers[1].digits > 2)
                                    ? first_long
-                                   : yearBeforeDay(orderOf(locale.medium_date));
+                                   : yearBeforeDay(orderOf(locale.long_date));
     by_part[kYearPart] = numbers[first_is_year ? 0 : 1];
     by_part[kDayPart] = numbers[first_is_year ? 1 : 0];
   } else {

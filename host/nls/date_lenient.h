@@ -10,7 +10,7 @@
 //     apart at all ("03Jan1999"). A weekday name may stand before, among or after
 //     them and must then be the date's own.
 //   - Which number is which: with a month name, a number of more than two digits is
-//     the year; two short numbers are ordered as in the locale's medium form (day
+//     the year; two short numbers are ordered as in the locale's long form (day
 //     before year in "01Mar60", year first in hu_HU, ja_JP, kk_KZ, ko_KR, sk_SK,
 //     zh_CN, zh_TW). Three numbers are read year-month-day when the first has more
 //     than two digits ("1999-12-31"), otherwise in the order of the locale's short

@@ -4,9 +4,20 @@
 #include <cassert>
 
 #include "host/nls/date_reader.h"
+#include "host/nls/locale_data.h"
 #include "host/udb/character_db.h"
 
 namespace zq::host {
+
+namespace {
+
+// A unit in lower case, with the Cyrillic і read as the Latin i.
+ZQChar readingFormOf(ZQChar unit) {
+  const ZQChar lower = lowerCaseOf(unit);
+  return lower == 0x0456 ? 'i' : lower;
+}
+
+}  // namespace
 
 bool sameIgnoringCase(ZQChar text_unit, char32_t name_unit) {
   if (text_unit == name_unit) return true;
@@ -16,12 +27,10 @@ bool sameIgnoringCase(ZQChar text_unit, char32_t name_unit) {
     const ZQChar lower = text_unit | 0x20;
     return lower >= 'a' && lower <= 'z' && (text_unit ^ 0x20) == name_unit;
   }
-  return lowerCaseOf(text_unit) == lowerCaseOf(name_unit);
+  return readingFormOf(text_unit) == readingFormOf(name_unit);
 }
 
 namespace {
-
-constexpr ZQChar kBlank = 0x0020;
 
 ZQChar digit(std::int32_t value) { return static_cast<ZQChar>('0' + value); }
 

@@ -19,7 +19,8 @@
 //
 // Reading is strict to the pattern: literals match exactly, numbers have exactly the
 // units the pattern writes, and the text must end where the pattern does. Names and
-// day-period markers match whatever their case ("jun", "JUNI", "am"); among names
+// day-period markers match whatever their case ("jun", "JUNI", "am"), with the Latin
+// and the Cyrillic I as one letter (sameIgnoringCase); among names
 // that match, the longest wins. A date must exist (no 29 February 2003), a weekday
 // must be the date's own, and a time's fields must be in range; a time without
 // seconds reads as its whole minute. Every read stays within the text's length.

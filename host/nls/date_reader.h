@@ -7,11 +7,14 @@
 #include <cstdint>
 #include <string_view>
 
+#include "host/nls/locale_data.h"
 #include "zq/types.h"
 
 namespace zq::host {
 
-// True when the two units are equal or differ only in case.
+// True when the two units are equal or differ only in case, or are the Cyrillic І
+// (U+0406, U+0456) and the Latin I of either case: the two look alike, and Kazakh
+// writers type either in Roman numerals (kk_KZ's quarters "ІІ тоқсан", "IV тоқсан").
 bool sameIgnoringCase(ZQChar text_unit, char32_t name_unit);
 
 // Reads the text left to right; a read that fails leaves the position where it was.
@@ -27,7 +30,7 @@ class Reader {
   // Precondition: 0 <= position <= length().
   void moveTo(std::int64_t position) { at_ = position; }
   void skipBlanks() {
-    while (at_ < length_ && text_[at_] == 0x0020) ++at_;
+    while (at_ < length_ && text_[at_] == kBlank) ++at_;
   }
 
   bool literal(std::u32string_view units) {
@@ -64,7 +67,7 @@ class Reader {
   std::int32_t blankPadded() {
     if (length_ - at_ < 2) return -1;
     const ZQChar first = text_[at_];
-    if (first == 0x0020) {
+    if (first == kBlank) {
       ++at_;
       const std::int32_t value = digits(1);
       if (value < 0) --at_;

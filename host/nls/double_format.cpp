@@ -4,18 +4,24 @@
 // std::to_chars' with the locale's symbols, written once into the caller's buffer.
 //
 // Fitting works on the value's leading exponent: the QOR formats plan a layout from
-// it, round once for that layout, and plan again when rounding carried into the next
-// power of ten (9.996 in three units is "10", not "10.0"). Every rounding goes
-// through DecimalDigits, so a layout never rounds digits that were rounded before.
+// it and round once for that layout. A rounding that carries into the next power of
+// ten leaves that power exactly, which is then laid out for its own exponent with no
+// second rounding (9.996 in three units is "10", not "10.0"; 9.99e-8 in six is
+// "1E-7"): rounding the value again for the new layout, which may hold one digit
+// more, could undo the carry and print the old digits under the new exponent. The
+// power is the correct rounding for the new layout too, since that layout's last
+// digit is no finer than the old one's. Every rounding goes through DecimalDigits, so
+// a layout never rounds digits that were rounded before.
 #include "host/nls/double_format.h"
 
 #include <algorithm>
+#include <cassert>
 #include <charconv>
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <limits>
 
-#include "host/kernel.h"
 #include "host/nls/number_text.h"
 
 namespace zq::host {
@@ -34,12 +40,9 @@ constexpr ExponentForm kFilledExponent{'E', true, 2};
 // A field with no width: the QOR formats then write their text unfitted.
 constexpr std::int64_t kUnbounded = std::numeric_limits<std::int64_t>::max() / 4;
 
-bool isScalarValue(ZQChar unit) {
-  return unit != 0 && unit <= 0x10FFFF && (unit < 0xD800 || unit > 0xDFFF);
-}
-
-// One call's settings, shared by the conversions.
-struct Job {
+// The settings of one call, shared by the conversions: the locale's symbols, the
+// option word and the decimal-conversion mode.
+struct FormatSettings {
   const NumberSymbols& symbols;
   std::uint32_t options;
   bool compatible;
@@ -50,14 +53,14 @@ struct Job {
 };
 
 // Grouped length of `digits` integer digits, as the fixed writer lays them out.
-std::int64_t integerLength(const Job& job, int exponent) {
+std::int64_t integerLength(const FormatSettings& settings, int exponent) {
   Decimal one_digit;
   one_digit.digits[0] = '1';
   one_digit.count = 1;
   one_digit.exponent = exponent;
   FixedForm form;
-  form.group = job.has(LOCALE_NFMT_GROUP);
-  return fixedLength(one_digit, form, job.symbols);
+  form.group = settings.has(LOCALE_NFMT_GROUP);
+  return fixedLength(one_digit, form, settings.symbols);
 }
 
 // ---------------------------------------------------------------------------
@@ -69,12 +72,19 @@ struct Conversion {
   std::int64_t precision;
 };
 
-Conversion conversionOf(const Job& job, std::int32_t precision) {
-  if (job.has(kFixedBits)) {
-    const bool decimals = job.has(LOCALE_NFMT_FRACTION) || !job.has(LOCALE_NFMT_INTEGER);
+// The exponent letter of g ("e") and G ("E", BESTFITBIG).
+char generalLetter(const FormatSettings& settings) {
+  return settings.has(LOCALE_NFMT_BESTFITBIG) ? 'E' : 'e';
+}
+
+Conversion conversionOf(const FormatSettings& settings, std::int32_t precision) {
+  if (settings.has(kFixedBits)) {
+    const bool decimals = settings.has(LOCALE_NFMT_FRACTION) || !settings.has(LOCALE_NFMT_INTEGER);
     return {std::chars_format::fixed, decimals ? (precision < 0 ? 6 : precision) : 0};
   }
-  if (job.has(LOCALE_NFMT_SNOTE)) return {std::chars_format::scientific, precision < 0 ? 6 : precision};
+  if (settings.has(LOCALE_NFMT_SNOTE)) {
+    return {std::chars_format::scientific, precision < 0 ? 6 : precision};
+  }
   return {std::chars_format::general, precision <= 0 ? 6 : precision};
 }
 
@@ -100,11 +110,11 @@ using PlainChars = char[400];
 
 // printf's text of `magnitude` for `conversion`, or false when its precision is
 // beyond kPlainPrecision.
-bool plainText(const Job& job, double magnitude, const Conversion& conversion, PlainChars& chars,
-               PlainText& text) {
+bool plainText(const FormatSettings& settings, double magnitude, const Conversion& conversion,
+               PlainChars& chars, PlainText& text) {
   const std::int64_t p = conversion.precision;
   if (p > kPlainPrecision) return false;
-  const bool radix = job.has(LOCALE_NFMT_RADIX);
+  const bool radix = settings.has(LOCALE_NFMT_RADIX);
   const int precision = static_cast<int>(p);
   if (conversion.notation == std::chars_format::fixed) {
     const char* end =
@@ -133,9 +143,8 @@ bool plainText(const Job& job, double magnitude, const Conversion& conversion, P
   int exponent = (e[2] - '0') * 10 + (e[3] - '0');
   if (end - e == 5) exponent = exponent * 10 + (e[4] - '0');
   if (e[1] == '-') exponent = -exponent;
-  if (exponent < -4 || exponent >= p) {
-    const char letter = job.has(LOCALE_NFMT_BESTFITBIG) ? 'E' : 'e';
-    text = {start, 1, start + 2, p - 1, false, letter, e + 1, end - e - 1};
+  if (generalIsExponent(exponent, p)) {
+    text = {start, 1, start + 2, p - 1, false, generalLetter(settings), e + 1, end - e - 1};
   } else {
     std::memset(chars, '0', 4);
     const char* digits = start;
@@ -150,7 +159,7 @@ bool plainText(const Job& job, double magnitude, const Conversion& conversion, P
                          : PlainText{digits - 1, 1, digits + exponent + 1, p - exponent - 1,
                                      false, 0, end, 0};
   }
-  if (!job.has(LOCALE_NFMT_TRAILZERO)) {
+  if (!settings.has(LOCALE_NFMT_TRAILZERO)) {
     while (text.fraction_count > 0 && text.fraction[text.fraction_count - 1] == '0') {
       --text.fraction_count;
     }
@@ -172,26 +181,25 @@ ZQChar* repeat(ZQChar* out, ZQChar unit, std::int64_t count) {
 
 // Writes the sign (when `sign` is not 0) and `text` padded to `field` straight
 // into the caller's buffer, as NumberText::emit would.
-Status writePlain(const Job& job, ZQChar sign, const PlainText& text, std::int64_t field,
-                  ZQChar* buffer, std::int64_t capacity, std::int64_t* out_length) {
-  const NumberSymbols& symbols = job.symbols;
+FormatResult writePlain(const FormatSettings& settings, ZQChar sign, const PlainText& text,
+                        std::int64_t field, ZQChar* buffer, std::int64_t capacity) {
+  const NumberSymbols& symbols = settings.symbols;
   const std::int64_t separators =
-      job.has(LOCALE_NFMT_GROUP) && text.exponent_letter == 0
+      settings.has(LOCALE_NFMT_GROUP) && text.exponent_letter == 0
           ? groupSeparatorCount(text.integer_count, true, symbols)
           : 0;
   const std::int64_t length = (sign != 0 ? 1 : 0) + text.integer_count + separators +
                               (text.point ? 1 : 0) + text.fraction_count +
                               (text.exponent_letter != 0 ? 1 + text.exponent_count : 0);
   const std::int64_t total = std::max(length, field);
-  if (out_length != nullptr) *out_length = total;
   if (total > capacity) {
     repeat(buffer, '*', capacity);
-    return ZQ_NLS_FMT_TRUNCATE;
+    return {ZQ_NLS_FMT_TRUNCATE, total};
   }
   // Blanks in front, zeros after the sign, or blanks after the text.
   const std::int64_t padding = total - length;
-  const bool left = job.has(LOCALE_NFMT_LEFTJUSTIFY);
-  const bool zeros = !left && job.has(LOCALE_NFMT_PADWITHZERO);
+  const bool left = settings.has(LOCALE_NFMT_LEFTJUSTIFY);
+  const bool zeros = !left && settings.has(LOCALE_NFMT_PADWITHZERO);
   ZQChar* out = buffer;
   if (!left && !zeros) out = repeat(out, ' ', padding);
   if (sign != 0) *out++ = sign;
@@ -216,49 +224,48 @@ Status writePlain(const Job& job, ZQChar sign, const PlainText& text, std::int64
     out += 1 + text.exponent_count;
   }
   if (left) repeat(out, ' ', padding);
-  return ZQ_OK;
+  return {ZQ_OK, total};
 }
 
 // The conversions through the mode's digits.
-void convert(const Job& job, double magnitude, const Conversion& conversion, DecimalMode mode,
-             NumberText& text) {
+void convert(const FormatSettings& settings, double magnitude, const Conversion& conversion,
+             DecimalMode mode, NumberText& text) {
   const DecimalDigits digits(magnitude, mode);
-  const bool radix = job.has(LOCALE_NFMT_RADIX);
+  const bool radix = settings.has(LOCALE_NFMT_RADIX);
   const std::int64_t p = conversion.precision;
   Decimal value;
   if (conversion.notation == std::chars_format::fixed) {
     FixedForm form;
     form.decimals = p;
     form.keep_point = radix;
-    form.group = job.has(LOCALE_NFMT_GROUP);
+    form.group = settings.has(LOCALE_NFMT_GROUP);
     digits.decimals(p, value);
-    appendFixed(text, value, form, job.symbols);
+    appendFixed(text, value, form, settings.symbols);
     return;
   }
   if (conversion.notation == std::chars_format::scientific) {
     digits.significant(p + 1, value);
-    appendMantissa(text, value, p + 1, p > 0 || radix, job.symbols.decimal_separator);
+    appendMantissa(text, value, p + 1, p > 0 || radix, settings.symbols.decimal_separator);
     appendExponent(text, value.exponent, ExponentForm{'e', true, 2});
     return;
   }
-  // g and G: P significant digits; E notation when the exponent is below -4 or not
-  // below P.
-  const bool keep_zeros = job.has(LOCALE_NFMT_TRAILZERO);
+  // g and G: P significant digits.
+  const bool keep_zeros = settings.has(LOCALE_NFMT_TRAILZERO);
   digits.significant(p, value);
   const int exponent = value.exponent;
-  if (exponent < -4 || exponent >= p) {
+  if (generalIsExponent(exponent, p)) {
     const std::int64_t shown = keep_zeros ? p : value.count;
-    appendMantissa(text, value, shown, shown > 1 || radix, job.symbols.decimal_separator);
-    const ZQChar letter = job.has(LOCALE_NFMT_BESTFITBIG) ? 'E' : 'e';
-    appendExponent(text, exponent, ExponentForm{letter, true, 2});
+    appendMantissa(text, value, shown, shown > 1 || radix, settings.symbols.decimal_separator);
+    appendExponent(text, exponent,
+                   ExponentForm{static_cast<ZQChar>(generalLetter(settings)), true, 2});
     return;
   }
   FixedForm form;
   form.decimals = p - 1 - exponent;
   form.drop_zeros = !keep_zeros;
   form.keep_point = radix;
-  form.group = job.has(LOCALE_NFMT_GROUP);
-  appendFixed(text, value, form, job.symbols);
+  form.group = settings.has(LOCALE_NFMT_GROUP);
+  appendFixed(text, value, form, settings.symbols);
 }
 
 // ---------------------------------------------------------------------------
@@ -268,10 +275,10 @@ void convert(const Job& job, double magnitude, const Conversion& conversion, Dec
 
 // Rounds for a fixed layout with `decimals` decimals, keeping at most `cap`
 // significant digits (STDIEEE only: COMPATIBLE holds its digits already).
-void roundFixed(const Job& job, const DecimalDigits& digits, int exponent,
+void roundFixed(const FormatSettings& settings, const DecimalDigits& digits, int exponent,
                 std::int64_t decimals, Decimal& out) {
-  if (!job.compatible && exponent + 1 + decimals > job.bestCap()) {
-    digits.significant(job.bestCap(), out);
+  if (!settings.compatible && exponent + 1 + decimals > settings.bestCap()) {
+    digits.significant(settings.bestCap(), out);
     return;
   }
   digits.decimals(decimals, out);
@@ -279,103 +286,97 @@ void roundFixed(const Job& job, const DecimalDigits& digits, int exponent,
 
 // QORBEST's fixed notation in `room`: the decimals that fit, zeros dropped. False
 // when the integer digits do not fit or a non-zero value would show only zeros.
-bool bestFixed(const Job& job, const DecimalDigits& digits, double magnitude,
+bool bestFixed(const FormatSettings& settings, const DecimalDigits& digits, double magnitude,
                std::int64_t room, Decimal& value, FixedForm& form) {
   form.drop_zeros = true;
-  form.group = job.has(LOCALE_NFMT_GROUP);
-  int exponent = digits.exponent();
+  form.group = settings.has(LOCALE_NFMT_GROUP);
+  const int exponent = digits.exponent();
   // COMPATIBLE trades the "0" of a value below 1 for a digit "0." would cut off,
   // unless the value then rounds up to 1.
-  if (job.compatible && exponent < 0 && room >= 2 && !digits.exactAt(room - 2)) {
+  if (settings.compatible && exponent < 0 && room >= 2 && !digits.exactAt(room - 2)) {
     form.lead_zero = false;
     form.decimals = room - 1;
     digits.decimals(form.decimals, value);
     if (!value.isZero() && value.exponent < 0) return true;
     form.lead_zero = true;
   }
-  for (int attempt = 0; attempt < 2; ++attempt) {
-    const std::int64_t integer = exponent >= 0 ? integerLength(job, exponent) : 1;
-    if (integer > room) return false;
-    form.decimals = std::max<std::int64_t>(0, room - integer - 1);
-    roundFixed(job, digits, exponent, form.decimals, value);
-    // A carry into a new integer digit asks for one decimal less.
-    if (value.isZero() || value.exponent <= std::max(exponent, -1)) break;
-    exponent = value.exponent;
-  }
-  if (fixedLength(value, form, job.symbols) > room) return false;
+  const std::int64_t integer = exponent >= 0 ? integerLength(settings, exponent) : 1;
+  if (integer > room) return false;
+  form.decimals = std::max<std::int64_t>(0, room - integer - 1);
+  roundFixed(settings, digits, exponent, form.decimals, value);
+  // A carry into a new integer digit leaves a power of ten, whose zeros after the
+  // point drop: its length alone says whether it fits.
+  if (fixedLength(value, form, settings.symbols) > room) return false;
   return !value.isZero() || magnitude == 0;
 }
 
 // Whether a fixed text of a value below 1 spends more zeros after the point than
 // the field leaves room for significant digits.
-bool zerosOutnumberDigits(const Job& job, const Decimal& value, const FixedForm& form) {
+bool zerosOutnumberDigits(const FormatSettings& settings, const Decimal& value,
+                          const FixedForm& form) {
   if (value.isZero() || value.exponent >= 0) return false;
   const std::int64_t zeros = -value.exponent - 1;
-  return zeros > std::min(form.decimals - zeros, job.bestCap());
+  return zeros > std::min(form.decimals - zeros, settings.bestCap());
 }
 
 // QORBEST's E notation in `room`, with at most `cap` significant digits.
-bool bestExponent(const Job& job, const DecimalDigits& digits, std::int64_t room,
+bool bestExponent(const FormatSettings& settings, const DecimalDigits& digits, std::int64_t room,
                   std::int64_t cap, NumberText& text, bool& carried) {
   int exponent = digits.exponent();
+  // A mantissa d.dd at least, or else a whole number of as many digits as fit beside
+  // the lowered exponent.
+  std::int64_t shown = room - exponentLength(exponent, kBestExponent) - 1;
+  const bool whole = shown < 3;
+  if (whole) {
+    shown = 0;
+    for (std::int64_t n = std::min(room - 2, cap); n >= 1 && shown == 0; --n) {
+      if (n + exponentLength(static_cast<int>(exponent - n + 1), kBestExponent) <= room) shown = n;
+    }
+    if (shown == 0) return false;
+  }
   Decimal value;
-  for (int attempt = 0; attempt < 3; ++attempt) {
-    const std::int64_t mantissa = room - exponentLength(exponent, kBestExponent);
-    if (mantissa >= 4) {  // d.dd at least
-      digits.significant(std::min(mantissa - 1, cap), value);
-      if (value.exponent > exponent) {
-        exponent = value.exponent;
-        carried = true;
-        continue;
-      }
-      appendMantissa(text, value, value.count, value.count > 1, job.symbols.decimal_separator);
-      appendExponent(text, exponent, kBestExponent);
-      return true;
-    }
-    // A whole-number mantissa: as many digits as fit beside the lowered exponent.
-    std::int64_t whole = 0;
-    for (std::int64_t n = std::min(room - 2, cap); n >= 1 && whole == 0; --n) {
-      if (n + exponentLength(static_cast<int>(exponent - n + 1), kBestExponent) <= room) whole = n;
-    }
-    if (whole == 0) return false;
-    digits.significant(whole, value);
-    if (value.exponent > exponent) {
-      exponent = value.exponent;
-      carried = true;
-      continue;
-    }
+  digits.significant(std::min(shown, cap), value);
+  if (value.exponent > exponent) {
+    // The value is 10^(exponent + 1): "1" and the next exponent, when they fit.
+    carried = true;
+    exponent = value.exponent;
+    if (1 + exponentLength(exponent, kBestExponent) > room) return false;
+  }
+  if (whole) {
     for (int i = 0; i < value.count; ++i) text.put(static_cast<unsigned char>(value.digits[i]));
     appendExponent(text, exponent - value.count + 1, kBestExponent);
     return true;
   }
-  return false;
+  appendMantissa(text, value, value.count, value.count > 1, settings.symbols.decimal_separator);
+  appendExponent(text, exponent, kBestExponent);
+  return true;
 }
 
-bool bestFit(const Job& job, const DecimalDigits& digits, double magnitude, std::int64_t room,
-             NumberText& text, bool& carried) {
+bool bestFit(const FormatSettings& settings, const DecimalDigits& digits, double magnitude,
+             std::int64_t room, NumberText& text, bool& carried) {
   Decimal value;
   FixedForm form;
-  const bool fixed = bestFixed(job, digits, magnitude, room, value, form);
-  if (fixed && !zerosOutnumberDigits(job, value, form)) {
-    appendFixed(text, value, form, job.symbols);
+  const bool fixed = bestFixed(settings, digits, magnitude, room, value, form);
+  if (fixed && !zerosOutnumberDigits(settings, value, form)) {
+    appendFixed(text, value, form, settings.symbols);
     return true;
   }
-  if (bestExponent(job, digits, room, job.bestCap(), text, carried)) return true;
+  if (bestExponent(settings, digits, room, settings.bestCap(), text, carried)) return true;
   if (!fixed) return false;
-  appendFixed(text, value, form, job.symbols);
+  appendFixed(text, value, form, settings.symbols);
   return true;
 }
 
 // The room QORBEST takes with no width: its shorter notation at the digit cap.
-std::int64_t bestNaturalRoom(const Job& job, const DecimalDigits& digits) {
+std::int64_t bestNaturalRoom(const FormatSettings& settings, const DecimalDigits& digits) {
   Decimal value;
-  digits.significant(job.compatible ? Decimal::kCapacity : job.bestCap(), value);
+  digits.significant(settings.compatible ? Decimal::kCapacity : settings.bestCap(), value);
   FixedForm form;
   form.decimals = std::max<std::int64_t>(0, value.count - 1 - value.exponent);
   form.drop_zeros = true;
-  form.group = job.has(LOCALE_NFMT_GROUP);
-  const std::int64_t fixed = fixedLength(value, form, job.symbols);
-  const std::int64_t shown = std::min<std::int64_t>(value.count, job.bestCap());
+  form.group = settings.has(LOCALE_NFMT_GROUP);
+  const std::int64_t fixed = fixedLength(value, form, settings.symbols);
+  const std::int64_t shown = std::min<std::int64_t>(value.count, settings.bestCap());
   const std::int64_t exponent = shown + (shown > 1 ? 1 : 0) +
                                 exponentLength(value.exponent, kBestExponent);
   return std::min(fixed, exponent);
@@ -384,101 +385,101 @@ std::int64_t bestNaturalRoom(const Job& job, const DecimalDigits& digits) {
 // E notation of `digits(exponent)` digits with the point always and a signed,
 // two-digit exponent (QOREW, QOREWD); `digits` below 1 means it does not fit.
 template <typename DigitsFor>
-bool filledExponent(const Job& job, const DecimalDigits& digits, DigitsFor digits_for,
-                    bool drop_zeros, NumberText& text, bool& carried) {
+bool filledExponent(const FormatSettings& settings, const DecimalDigits& digits,
+                    DigitsFor digits_for, bool drop_zeros, NumberText& text, bool& carried) {
   int exponent = digits.exponent();
+  std::int64_t n = digits_for(exponent);
+  if (n < 1) return false;
   Decimal value;
-  for (int attempt = 0; attempt < 3; ++attempt) {
-    const std::int64_t n = digits_for(exponent);
+  digits.significant(std::min(n, settings.exponentCap()), value);
+  if (value.exponent > exponent) {
+    // The value is 10^(exponent + 1): "1." and zeros in the next exponent's layout.
+    carried = true;
+    exponent = value.exponent;
+    n = digits_for(exponent);
     if (n < 1) return false;
-    digits.significant(std::min(n, job.exponentCap()), value);
-    if (value.exponent > exponent) {
-      exponent = value.exponent;
-      carried = true;
-      continue;
-    }
-    appendMantissa(text, value, drop_zeros ? value.count : n, true,
-                   job.symbols.decimal_separator);
-    appendExponent(text, exponent, kFilledExponent);
-    return true;
   }
-  return false;
+  appendMantissa(text, value, drop_zeros ? value.count : n, true,
+                 settings.symbols.decimal_separator);
+  appendExponent(text, exponent, kFilledExponent);
+  return true;
 }
 
 int exponentDigits(int exponent) {
-  int count = 1;
-  for (int rest = exponent < 0 ? -exponent : exponent; rest >= 10; rest /= 10) ++count;
-  return count;
+  return decimalDigitCount(static_cast<std::uint64_t>(std::abs(exponent)));
 }
 
 // QORWD and QOREWD first: the fixed text with `decimals` decimals, when it fits.
-bool decimalsFit(const Job& job, const Decimal& value, std::int64_t decimals, bool lead_zero,
-                 std::int64_t room, NumberText& text) {
+bool decimalsFit(const FormatSettings& settings, const Decimal& value, std::int64_t decimals,
+                 bool lead_zero, std::int64_t room, NumberText& text) {
+  // A value below 1 without its "0" shows its digits only after the point.
+  if (!lead_zero && decimals == 0 && (value.isZero() || value.exponent < 0)) return false;
   FixedForm form;
   form.decimals = decimals;
   form.lead_zero = lead_zero;
-  form.group = job.has(LOCALE_NFMT_GROUP);
-  if (fixedLength(value, form, job.symbols) > room) return false;
-  appendFixed(text, value, form, job.symbols);
+  form.group = settings.has(LOCALE_NFMT_GROUP);
+  if (fixedLength(value, form, settings.symbols) > room) return false;
+  appendFixed(text, value, form, settings.symbols);
   return true;
 }
 
 // QORWD past its first text: fewer decimals (a value below 1 without its "0"),
 // down to none, then QORBEST's E notation. Always a revert.
-bool fewerDecimals(const Job& job, const DecimalDigits& digits, std::int64_t room,
+bool fewerDecimals(const FormatSettings& settings, const DecimalDigits& digits, std::int64_t room,
                    NumberText& text, bool& carried) {
-  int exponent = digits.exponent();
+  const auto decimals_beside = [&](int exponent) {
+    const std::int64_t integer = exponent >= 0 ? integerLength(settings, exponent) : 0;
+    return std::max<std::int64_t>(0, room - integer - 1);
+  };
+  const int exponent = digits.exponent();
+  std::int64_t decimals = decimals_beside(exponent);
   Decimal value;
-  for (int attempt = 0; attempt < 2; ++attempt) {
-    const std::int64_t integer = exponent >= 0 ? integerLength(job, exponent) : 0;
-    const std::int64_t decimals = std::max<std::int64_t>(0, room - integer - 1);
-    digits.decimals(decimals, value);
-    if (!value.isZero() && value.exponent >= 0 && value.exponent > exponent) {
-      exponent = value.exponent;
-      continue;
-    }
-    if (decimalsFit(job, value, decimals, value.exponent >= 0 || decimals == 0, room, text)) {
-      return true;
-    }
-    break;
+  digits.decimals(decimals, value);
+  // A carry into a new integer digit leaves a power of ten, written with the decimals
+  // its integer digits leave room for.
+  if (!value.isZero() && value.exponent >= 0 && value.exponent > exponent) {
+    decimals = decimals_beside(value.exponent);
   }
-  return bestExponent(job, digits, room, job.exponentCap(), text, carried);
+  if (decimalsFit(settings, value, decimals, value.exponent >= 0 || decimals == 0, room, text)) {
+    return true;
+  }
+  return bestExponent(settings, digits, room, settings.exponentCap(), text, carried);
 }
 
 // The QOR formats. Returns the status of a text written to `text`, or
 // ZQ_NLS_FMT_TRUNCATE when nothing fits.
-Status fit(const Job& job, double magnitude, std::int64_t field, int sign_length,
+Status fit(const FormatSettings& settings, double magnitude, std::int64_t field, int sign_length,
            std::int32_t precision, DecimalMode mode, NumberText& text) {
   const DecimalDigits digits(magnitude, mode);
   const bool unbounded = field == 0;
   const std::int64_t room = unbounded ? kUnbounded : field - sign_length;
   bool carried = false;
   const auto revert_on_carry = [&] {
-    return job.compatible && carried ? ZQ_NLS_FMT_REVERT : ZQ_OK;
+    return settings.compatible && carried ? ZQ_NLS_FMT_REVERT : ZQ_OK;
   };
   const std::int64_t decimals = precision < 0 ? 6 : precision;
 
-  if (job.has(LOCALE_NFMT_QORBEST)) {
-    const std::int64_t best_room = unbounded ? bestNaturalRoom(job, digits) : room;
-    if (!bestFit(job, digits, magnitude, best_room, text, carried)) return ZQ_NLS_FMT_TRUNCATE;
+  if (settings.has(LOCALE_NFMT_QORBEST)) {
+    const std::int64_t best_room = unbounded ? bestNaturalRoom(settings, digits) : room;
+    if (!bestFit(settings, digits, magnitude, best_room, text, carried)) return ZQ_NLS_FMT_TRUNCATE;
     return revert_on_carry();
   }
-  if (job.has(LOCALE_NFMT_QORWD)) {
+  if (settings.has(LOCALE_NFMT_QORWD)) {
     Decimal value;
     digits.decimals(decimals, value);
-    if (decimalsFit(job, value, decimals, true, room, text)) return ZQ_OK;
+    if (decimalsFit(settings, value, decimals, true, room, text)) return ZQ_OK;
     const bool below_one = value.isZero() || value.exponent < 0;
-    if (below_one && decimalsFit(job, value, decimals, false, room, text)) return ZQ_OK;
-    if (!fewerDecimals(job, digits, room, text, carried)) return ZQ_NLS_FMT_TRUNCATE;
+    if (below_one && decimalsFit(settings, value, decimals, false, room, text)) return ZQ_OK;
+    if (!fewerDecimals(settings, digits, room, text, carried)) return ZQ_NLS_FMT_TRUNCATE;
     return ZQ_NLS_FMT_REVERT;
   }
-  if (job.has(LOCALE_NFMT_QOREW)) {
+  if (settings.has(LOCALE_NFMT_QOREW)) {
     const auto mantissa_digits = [&](int exponent) -> std::int64_t {
-      if (unbounded) return job.exponentCap();
+      if (unbounded) return settings.exponentCap();
       const int own = exponentDigits(exponent);
       return field - 4 - own - (sign_length > 0 && own == 1 ? 1 : 0);
     };
-    if (!filledExponent(job, digits, mantissa_digits, unbounded, text, carried)) {
+    if (!filledExponent(settings, digits, mantissa_digits, unbounded, text, carried)) {
       return ZQ_NLS_FMT_TRUNCATE;
     }
     return revert_on_carry();
@@ -486,115 +487,101 @@ Status fit(const Job& job, double magnitude, std::int64_t field, int sign_length
   // QOREWD: the fixed text, past the field when no decimals were asked for.
   Decimal value;
   digits.decimals(decimals, value);
-  if (decimalsFit(job, value, decimals, true, decimals == 0 ? kUnbounded : room, text)) {
+  if (decimalsFit(settings, value, decimals, true, decimals == 0 ? kUnbounded : room, text)) {
     return ZQ_OK;
   }
   const auto mantissa_digits = [&](int exponent) -> std::int64_t {
     return std::max<std::int64_t>(1, room - 3 - std::max(2, exponentDigits(exponent)));
   };
-  filledExponent(job, digits, mantissa_digits, false, text, carried);
+  filledExponent(settings, digits, mantissa_digits, false, text, carried);
   return ZQ_NLS_FMT_REVERT;
 }
 
 // Every conversion through NumberText: the QOR formats, COMPATIBLE's digits and the
 // long precisions. `part` is the value or the part the option word takes.
-[[gnu::noinline]] Status formatThroughText(const Job& job, DecimalMode mode, double part,
-                                           ZQChar sign, std::int64_t field,
-                                           std::int32_t precision, ZQChar* buffer,
-                                           std::int64_t capacity, std::int64_t* out_length) {
+[[gnu::noinline]] FormatResult formatThroughText(const FormatSettings& settings, DecimalMode mode,
+                                                 double part, ZQChar sign, std::int64_t field,
+                                                 std::int32_t precision, ZQChar* buffer,
+                                                 std::int64_t capacity) {
   NumberText text;
   if (sign != 0) text.put(sign);
   const int sign_length = static_cast<int>(text.length());
   text.markInside();
 
   Status status = ZQ_OK;
-  const std::uint32_t qor_bits = job.options & kQorBits;
+  const std::uint32_t qor_bits = settings.options & kQorBits;
   if (qor_bits != 0) {
     // The lowest QOR bit chooses the format.
-    const Job qor_job{job.symbols, (job.options & ~kQorBits) | (qor_bits & (0u - qor_bits)),
-                      job.compatible};
-    status = fit(qor_job, std::fabs(part), field, sign_length, precision, mode, text);
+    const FormatSettings qor_settings{
+        settings.symbols, (settings.options & ~kQorBits) | (qor_bits & (0u - qor_bits)),
+        settings.compatible};
+    status = fit(qor_settings, std::fabs(part), field, sign_length, precision, mode, text);
     if (status == ZQ_NLS_FMT_TRUNCATE) {
       NumberText stars;
       stars.repeat('*', field);
-      return stars.emit(buffer, capacity, out_length, ZQ_NLS_FMT_TRUNCATE);
+      return stars.emit(buffer, capacity, ZQ_NLS_FMT_TRUNCATE);
     }
   } else {
-    convert(job, std::fabs(part), conversionOf(job, precision), mode, text);
+    convert(settings, std::fabs(part), conversionOf(settings, precision), mode, text);
   }
-  if (job.has(LOCALE_NFMT_LEFTJUSTIFY)) {
+  if (settings.has(LOCALE_NFMT_LEFTJUSTIFY)) {
     text.pad(field, ' ', NumberText::Pad::kBack);
-  } else if (job.has(LOCALE_NFMT_PADWITHZERO)) {
+  } else if (settings.has(LOCALE_NFMT_PADWITHZERO)) {
     text.pad(field, '0', NumberText::Pad::kInside);
   } else {
     text.pad(field, ' ', NumberText::Pad::kFront);
   }
-  return text.emit(buffer, capacity, out_length, status);
+  return text.emit(buffer, capacity, status);
 }
 
 // Infinity or a missing value.
-[[gnu::noinline]] Status formatSpecialValue(double value, const NumberSymbols& symbols,
-                                            ZQChar substitute, std::int64_t field, bool left,
-                                            ZQChar* buffer, std::int64_t capacity,
-                                            std::int64_t* out_length) {
+[[gnu::noinline]] FormatResult formatSpecialValue(double value, const NumberSymbols& symbols,
+                                                  ZQChar missing_char, std::int64_t field,
+                                                  bool left, ZQChar* buffer,
+                                                  std::int64_t capacity) {
   NumberText text;
-  putSpecialValue(value, symbols, substitute, field, left, text);
-  return text.emit(buffer, capacity, out_length, ZQ_OK);
+  putSpecialValue(value, symbols, missing_char, field, left, text);
+  return text.emit(buffer, capacity, ZQ_OK);
 }
 
 }  // namespace
 
-DecimalMode decimalModeOf(const Kernel& kernel) {
-  const ConversionRecord* record = kernel.abi.conversion;
-  if (record == nullptr || record->options == nullptr) return DecimalMode::kStdIeee;
-  return record->options->decimal_conversion_mode != DECIMALCONV_STDIEEE
-             ? DecimalMode::kCompatible
-             : DecimalMode::kStdIeee;
-}
-
-Status formatDouble(const NumberSymbols& symbols, DecimalMode mode, double value,
-                    std::int32_t width, std::int32_t precision, std::uint32_t options,
-                    const ExOpts* ex_opts, ZQChar* buffer, std::int64_t capacity,
-                    std::int64_t* out_length) {
-  if (out_length != nullptr) *out_length = 0;
-  if (!outputUsable(buffer, capacity)) return ZQ_NLS_INVALID_VALUE;
-  const bool substitute =
-      ex_opts != nullptr && (ex_opts->flags & EXOPTS_PRINT_MISSING_CHAR) != 0;
-  if (substitute && !isScalarValue(ex_opts->missing_char)) return ZQ_NLS_FMT_INVALID_MISSCHAR;
-
+FormatResult formatDouble(const NumberSymbols& symbols, DecimalMode mode, double value,
+                          std::int32_t width, std::int32_t precision, std::uint32_t options,
+                          ZQChar missing_char, ZQChar* buffer, std::int64_t capacity) {
+  assert(usableUnits(buffer, capacity));
   const std::int64_t field = std::clamp<std::int64_t>(width, 0, capacity);
   if (!std::isfinite(value)) {
-    return formatSpecialValue(value, symbols, substitute ? ex_opts->missing_char : 0, field,
-                              (options & LOCALE_NFMT_LEFTJUSTIFY) != 0, buffer, capacity,
-                              out_length);
+    return formatSpecialValue(value, symbols, missing_char, field,
+                              (options & LOCALE_NFMT_LEFTJUSTIFY) != 0, buffer, capacity);
   }
 
-  const Job job{symbols, options, mode == DecimalMode::kCompatible};
+  const FormatSettings settings{symbols, options, mode == DecimalMode::kCompatible};
   const bool qor = (options & kQorBits) != 0;
   // The fraction or integer part, for the conversions that take one.
   double part = value;
-  if (!qor && job.has(LOCALE_NFMT_FRACTION)) {
+  if (!qor && settings.has(LOCALE_NFMT_FRACTION)) {
     double integer;
     part = std::modf(value, &integer);
-  } else if (!qor && job.has(LOCALE_NFMT_INTEGER)) {
+  } else if (!qor && settings.has(LOCALE_NFMT_INTEGER)) {
     part = std::trunc(value);
   }
   ZQChar sign = 0;
   if (std::signbit(part)) {
     sign = symbols.minus_sign;
-  } else if (job.has(LOCALE_NFMT_ADDSIGN)) {
+  } else if (settings.has(LOCALE_NFMT_ADDSIGN)) {
     sign = symbols.plus_sign;
-  } else if (job.has(LOCALE_NFMT_SPACEPREFIX)) {
+  } else if (settings.has(LOCALE_NFMT_SPACEPREFIX)) {
     sign = ' ';
   }
-  if (!qor && !job.compatible) {
+  if (!qor && !settings.compatible) {
     PlainChars chars;
     PlainText plain;
-    if (plainText(job, std::fabs(part), conversionOf(job, precision), chars, plain)) {
-      return writePlain(job, sign, plain, field, buffer, capacity, out_length);
+    if (plainText(settings, std::fabs(part), conversionOf(settings, precision), chars, plain)) {
+      return writePlain(settings, sign, plain, field, buffer, capacity);
     }
   }
-  return formatThroughText(job, mode, part, sign, field, precision, buffer, capacity, out_length);
+  return formatThroughText(settings, mode, part, sign, field, precision, buffer, capacity);
 }
 
 }  // namespace zq::host

@@ -1,6 +1,6 @@
 // The host's double formatting engine, behind zqnlsLocaleDoubleFormat(WithExOpts).
 //
-// Rules. Every result of formatDouble follows from these.
+// Rules. Every result of the two words follows from these.
 //
 // Arguments. A negative capacity, or a null buffer with a positive capacity, gives
 //   ZQ_NLS_INVALID_VALUE and length 0. An ExOpts record with bit 0 set whose missing
@@ -38,6 +38,15 @@
 //   RADIX and TRAILZERO do not act; the precision acts only in QORWD and QOREWD.
 //   Where nothing fits, the field is filled with asterisks: ZQ_NLS_FMT_TRUNCATE with
 //   the field's length.
+//   A digit shown. A fitted text shows at least one digit: where only the sign would
+//   fit, nothing fits ("*" for -0.3 in a field of 1 under QORWD at precision 0).
+//   One rounding. Each format lays the value out for its leading exponent and rounds
+//   once for that layout. Where the rounding carries into the next power of ten, the
+//   rounded value is that power exactly, and it is laid out for the next exponent
+//   without rounding again ("10" for 9.996 in 3 under QORBEST, "1E-7" for 9.99e-8 in
+//   6, "1.0000000E-09" for 9.9999995e-10 in 13 under QOREW): the exponent written is
+//   always the exponent of the digits written, and they are the value correctly
+//   rounded for the layout.
 //   QORBEST  Fixed notation when the integer digits fit, with as many decimals as fit
 //            and trailing zeros dropped; but a value below 1 takes it only when its
 //            zeros after the point do not outnumber the significant digits the field
@@ -55,7 +64,8 @@
 //            signed value that zero costs one mantissa digit ("1.2E+05" in 7,
 //            " 1.2E+32" in 8, "-1.E+05" in 7).
 //   QORWD    Fixed notation with `precision` decimals (negative: 6), zeros kept. When
-//            it does not fit: a value below 1 drops its leading "0" (still ZQ_OK);
+//            it does not fit: a value below 1 with decimals drops its leading "0"
+//            (still ZQ_OK);
 //            then as many decimals as fit, down to none; then E notation in
 //            QORBEST's form; these two with ZQ_NLS_FMT_REVERT.
 //   QOREWD   Fixed notation with `precision` decimals (negative: 6). When it does not
@@ -84,23 +94,19 @@
 
 #include <cstdint>
 
+#include "host/nls/conversion_result.h"
 #include "host/nls/decimal_digits.h"
 #include "host/nls/locale_data.h"
-#include "zq/host_objects.h"
 
 namespace zq::host {
 
-struct Kernel;
-
-// The mode the kernel's decimal-conversion word selects now; STDIEEE when the
-// kernel has no options block.
-DecimalMode decimalModeOf(const Kernel& kernel);
-
-// Formats `value` by the rules above with the locale's `symbols` (decimal point,
-// group separator and sizes, signs). `ex_opts` may be null; `out_length` may be null.
-Status formatDouble(const NumberSymbols& symbols, DecimalMode mode, double value,
-                    std::int32_t width, std::int32_t precision, std::uint32_t options,
-                    const ExOpts* ex_opts, ZQChar* buffer, std::int64_t capacity,
-                    std::int64_t* out_length);
+// Formats `value` by the rules above, but for the arguments' checks (which are the
+// handle words', double_operations.cpp), with the locale's `symbols` (decimal point,
+// group separator and sizes, signs) into `buffer` of `capacity` units. A missing value
+// prints `missing_char`, or its own character when that is 0. Preconditions:
+// usableUnits(buffer, capacity); `missing_char` is 0 or a Unicode scalar value.
+FormatResult formatDouble(const NumberSymbols& symbols, DecimalMode mode, double value,
+                          std::int32_t width, std::int32_t precision, std::uint32_t options,
+                          ZQChar missing_char, ZQChar* buffer, std::int64_t capacity);
 
 }  // namespace zq::host

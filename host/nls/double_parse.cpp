@@ -1,6 +1,6 @@
 // Double parsing: one pass narrows the digits into a short ASCII number, which
-// std::from_chars rounds; the locale handle's words 50 and 91. Plain texts take a
-// lean path; the general one also keeps long digit runs and exponents bounded.
+// std::from_chars rounds. Plain texts take a lean path; the general one also keeps
+// long digit runs and exponents bounded.
 #include "host/nls/double_parse.h"
 
 #include <algorithm>
@@ -11,28 +11,11 @@
 #include <limits>
 #include <type_traits>
 
-#include "host/nls/service.h"
 
 namespace zq::host {
 namespace {
 
-constexpr ZQChar kBlank = 0x0020;
-constexpr ZQChar kNoBreakSpace = 0x00A0;
-
-// The missing value written "." followed by `code`: the top 24 bits are 0xFFFFFE for
-// "." alone, 0xFFFFFF for "_", and descend from 0xFFFFFD for "A" to 0xFFFFE4 for
-// "Z"; the low 40 bits are zero.
-double missingValue(ZQChar code) {
-  const ZQChar lower = code | 0x20;  // lower case for ASCII letters
-  std::uint64_t top = 0xFFFFFE;
-  if (code == '_') top = 0xFFFFFF;
-  if (lower - ZQChar{'a'} <= 25) top = 0xFFFFFD - (lower - 'a');
-  return std::bit_cast<double>(top << 40);
-}
-
 bool isDigit(ZQChar unit) { return unit - ZQChar{'0'} <= 9; }
-
-bool isMissingCode(ZQChar unit) { return unit == '_' || (unit | 0x20) - ZQChar{'a'} <= 25; }
 
 // Significant digits kept for the conversion. Every midpoint between two adjacent
 // doubles has at most 767 significant digits, so two texts that agree in their
@@ -119,7 +102,7 @@ struct GroupSeparator {
   ZQChar separator;
   bool blanks;
   bool operator()(ZQChar unit) const {
-    return unit == separator || (blanks && (unit == kBlank || unit == kNoBreakSpace));
+    return unit == separator || (blanks && isGroupBlank(unit));
   }
 };
 
@@ -233,11 +216,11 @@ ParsedDouble endedAt(ParsedDouble parsed, const ZQChar* text, const ZQChar* stop
 // having set nothing, where it needs more than the plain path: an empty field, a
 // missing value or the general path.
 template <typename Unit, typename UnitOf>
-[[gnu::always_inline]] inline bool parse(const LocaleData& locale, const Unit* text,
+[[gnu::always_inline]] inline bool parse(const NumberSymbols& symbols, const Unit* text,
                                          std::int64_t length, std::uint32_t options,
                                          UnitOf unit_of, ParsedDouble& parsed) {
   constexpr bool kUnits = std::is_same_v<Unit, ZQChar>;
-  assert(length >= 0 && (text != nullptr || length == 0));
+  assert(usableUnits(text, length));
   const Unit* const end = text + length;
   const Unit* at = text;
   while (at != end && unit_of(*at) == kBlank) ++at;
@@ -252,11 +235,10 @@ template <typename Unit, typename UnitOf>
     ++at;
     ZQChar code = '.';
     if (at != end && isMissingCode(*at)) code = *at++;
-    parsed = endedAt(ParsedDouble{ZQ_OK, missingValue(code), 0}, text, at, end);
+    parsed = endedAt(ParsedDouble{ZQ_OK, missingValueOf(code), 0}, text, at, end);
     return true;
   }
 
-  const NumberSymbols& symbols = locale.number;
   bool negative = false;
   if (unit_of(*at) == symbols.minus_sign) {
     negative = true;
@@ -265,10 +247,8 @@ template <typename Unit, typename UnitOf>
     ++at;
   }
 
-  const GroupSeparator is_group_separator{
-      symbols.group_separator,
-      (options & LOCALE_CVT_SPACEGROUPING) != 0 &&
-          (symbols.group_separator == kBlank || symbols.group_separator == kNoBreakSpace)};
+  const GroupSeparator is_group_separator{symbols.group_separator,
+                                          groupsWithBlanks(symbols, options)};
   double magnitude = 0;
   if (parsePlain(at, end, unit_of, symbols.decimal_separator, is_group_separator, magnitude)) {
     parsed = ParsedDouble{ZQ_OK, negative ? -magnitude : magnitude, length};
@@ -284,53 +264,20 @@ template <typename Unit, typename UnitOf>
 
 ZQChar sameUnit(ZQChar unit) { return unit; }
 
-// Word 91 and parseDouble: the text's units are its characters.
-[[gnu::always_inline]] inline ParsedDouble parseUnits(const LocaleData& locale,
-                                                      const ZQChar* text, std::int64_t length,
-                                                      std::uint32_t options) {
+}  // namespace
+
+ParsedDouble parseDouble(const NumberSymbols& symbols, const ZQChar* text, std::int64_t length,
+                         std::uint32_t options) {
   ParsedDouble parsed;
-  parse(locale, text, length, options, sameUnit, parsed);
+  parse(symbols, text, length, options, sameUnit, parsed);
   return parsed;
 }
 
-}  // namespace
-
-ParsedDouble parseDouble(const LocaleData& locale, const ZQChar* text, std::int64_t length,
-                         std::uint32_t options) {
-  return parseUnits(locale, text, length, options);
-}
-
-bool parsePlainBytes(const LocaleData& locale, const unsigned char* text, std::int64_t length,
-                     const ByteCharacters& characters, std::uint32_t options,
-                     ParsedDouble& parsed) {
-  return parse(locale, text, length, options,
+bool parsePlainBytes(const NumberSymbols& symbols, const unsigned char* text,
+                     std::int64_t length, const ByteCharacters& characters,
+                     std::uint32_t options, ParsedDouble& parsed) {
+  return parse(symbols, text, length, options,
                [&characters](unsigned char byte) { return characters[byte]; }, parsed);
-}
-
-namespace {
-
-// Word 91; word 50 is the same with no options.
-Status bufferToDoubleWithOptions(LocaleHandle* handle, const ZQChar* text, std::int64_t length,
-                                 std::int32_t options, double* value, std::int64_t* consumed) {
-  ParsedDouble parsed{ZQ_NLS_INVALID_VALUE, kMissingValue, 0};
-  if (handle != nullptr && length >= 0 && (text != nullptr || length == 0)) {
-    parsed = parseUnits(localeDataOf(handle), text, length, static_cast<std::uint32_t>(options));
-  }
-  if (value != nullptr) *value = parsed.value;
-  if (consumed != nullptr) *consumed = parsed.consumed;
-  return parsed.status;
-}
-
-Status bufferToDouble(LocaleHandle* handle, const ZQChar* text, std::int64_t length, double* value,
-                      std::int64_t* consumed) {
-  return bufferToDoubleWithOptions(handle, text, length, 0, value, consumed);
-}
-
-}  // namespace
-
-void installDoubleParseOperations(LocaleHandle& table) {
-  table.zqnlsLocaleBufferToDouble = bufferToDouble;
-  table.zqnlsLocaleBufferToDoubleWithOpts = bufferToDoubleWithOptions;
 }
 
 }  // namespace zq::host

@@ -41,33 +41,25 @@
 // nothing. The work is linear in the length of the text, whatever the count of
 // digits or the size of the exponent.
 //
-// The locale handle's words 50 (no options) and 91 run this parser. They always
-// write the value and the consumed count (either pointer may be null), and answer
-// ZQ_NLS_INVALID_VALUE with the ordinary missing value and 0 consumed for a null
-// handle, a negative length, or a null text with a positive length.
+// The locale handle's words 50 (no options) and 91 run this parser
+// (double_operations.cpp). They always write the value and the consumed count (either
+// pointer may be null), and answer ZQ_NLS_INVALID_VALUE with the ordinary missing
+// value and 0 consumed for a null handle, a negative length, or a null text with a
+// positive length.
 #pragma once
 
 #include <array>
-#include <bit>
 #include <cstdint>
 
+#include "host/nls/conversion_result.h"
 #include "host/nls/locale_data.h"
-#include "zq/types.h"
+#include "host/nls/number_text.h"
 
 namespace zq::host {
 
-// The ordinary missing value, a NaN: what every status but ZQ_OK gives.
-inline constexpr double kMissingValue = std::bit_cast<double>(std::uint64_t{0xFFFFFE0000000000});
-
-struct ParsedDouble {
-  Status status;
-  double value;           // a missing value (a NaN) unless a number was read with ZQ_OK
-  std::int64_t consumed;  // units of the text read
-};
-
-// Parses text[0, length). Precondition: length >= 0, and text is not null when
-// length > 0. No unit at or past text[length] is read.
-ParsedDouble parseDouble(const LocaleData& locale, const ZQChar* text, std::int64_t length,
+// Parses text[0, length). Precondition: usableUnits(text, length). No unit at or
+// past text[length] is read.
+ParsedDouble parseDouble(const NumberSymbols& symbols, const ZQChar* text, std::int64_t length,
                          std::uint32_t options);
 
 // The character each byte stands for alone in an 8-bit encoding.
@@ -79,8 +71,8 @@ using ByteCharacters = std::array<ZQChar, 256>;
 // parseDouble's result for the decoded text, which has a unit for each byte. Any
 // other text returns false and leaves `parsed` alone. Precondition: a byte that is
 // no whole character alone (a part of a longer one) stands for U+FFFD.
-bool parsePlainBytes(const LocaleData& locale, const unsigned char* text, std::int64_t length,
-                     const ByteCharacters& characters, std::uint32_t options,
-                     ParsedDouble& parsed);
+bool parsePlainBytes(const NumberSymbols& symbols, const unsigned char* text,
+                     std::int64_t length, const ByteCharacters& characters,
+                     std::uint32_t options, ParsedDouble& parsed);
 
 }  // namespace zq::host

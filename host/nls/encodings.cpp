@@ -7,6 +7,8 @@
 #include <bit>
 #include <cerrno>
 
+#include "host/nls/service.h"
+
 namespace zq::host {
 namespace {
 
@@ -64,6 +66,20 @@ const EncodingInfo* findEncoding(std::int32_t number) {
     if (encoding.number == number) return &encoding;
   }
   return nullptr;
+}
+
+Status getEncodingProperties(NlsHandle* nls, std::int32_t encoding, EncodingProperties* out) {
+  if (out == nullptr) return ZQ_NLS_INVALID_VALUE;
+  *out = EncodingProperties{};
+  if (nls == nullptr) return ZQ_NLS_INVALID_VALUE;
+  if (takeFault(*serviceOf(nls).kernel, ZQHOST_FAULT_GET_ENCODING_PROPERTIES)) {
+    return ZQ_NLS_INVALID_VALUE;
+  }
+  const EncodingInfo* info = findEncoding(encoding);
+  if (info == nullptr) return ZQ_NLS_INVALID_VALUE;
+  out->name = reinterpret_cast<const ZQChar*>(info->name);
+  out->number = info->number;
+  return ZQ_OK;
 }
 
 bool EncodingConverter::open(const EncodingInfo& encoding) {

@@ -1,5 +1,6 @@
-// The host's 8-bit encodings: their numbers and names, and conversion between their
-// bytes and ZQChar text through the C library's iconv.
+// The host's 8-bit encodings: their numbers and names, the NLS word that describes
+// them, and conversion between their bytes and ZQChar text through the C library's
+// iconv.
 #pragma once
 
 #include <iconv.h>
@@ -9,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "zq/host_objects.h"
 #include "zq/types.h"
 
 namespace zq::host {
@@ -21,6 +23,11 @@ struct EncodingInfo {
 
 // The encoding numbered `number`, or null when the host has none by that number.
 const EncodingInfo* findEncoding(std::int32_t number);
+
+// zqnlsGetEncodingProperties (NLS word 13): fills the record with the encoding's name
+// and number. An encoding number the host does not know, or a null handle, gives
+// ZQ_NLS_INVALID_VALUE and a zeroed record; a null record gives ZQ_NLS_INVALID_VALUE.
+Status getEncodingProperties(NlsHandle* nls, std::int32_t encoding, EncodingProperties* out);
 
 // Converts between ZQChar text and the bytes of one encoding. Every answer is iconv's:
 // opening asks it about each single byte and keeps what it says, so that plain ASCII

@@ -42,48 +42,36 @@
 // Every other bit is ignored by the integer formats.
 //
 // Results: the full text has a length L. With capacity >= L the text is written
-// (no terminator), *out_length = L and the status is ZQ_OK. With a smaller
-// capacity the first `capacity` units of the text are written, *out_length =
-// capacity and the status is ZQ_NLS_FMT_TRUNCATE; nothing is ever written past
-// the capacity, and the work done is bounded by the capacity, however large
-// the width or precision. A null buffer is accepted with capacity 0. A negative
-// capacity, or a null buffer with a positive capacity, gives
-// ZQ_NLS_INVALID_VALUE with *out_length = 0. out_length may be null.
+// (no terminator), the length is L and the status is ZQ_OK. With a smaller capacity
+// the first `capacity` units of the text are written, the length is the capacity
+// and the status is ZQ_NLS_FMT_TRUNCATE; nothing is ever written past the capacity,
+// and the work done is bounded by the capacity, however large the width or
+// precision. A null buffer is accepted with capacity 0. The handle words (words 40
+// to 44, integer_operations.cpp) answer a null handle, a negative capacity, or a null
+// buffer with a positive capacity with ZQ_NLS_INVALID_VALUE and length 0.
 #pragma once
 
 #include <cstdint>
 
+#include "host/nls/conversion_result.h"
+#include "host/nls/integer_digits.h"
 #include "host/nls/locale_data.h"
-#include "zq/host_objects.h"
-#include "zq/types.h"
 
 namespace zq::host {
 
-// An integer as an operation received it: its two's-complement bits (zero
-// above `bit_count`), the operation's width (32 or 64) and whether the
-// operation is a signed one.
-struct IntegerOperand {
-  std::uint64_t bits;
-  std::uint32_t bit_count;
-  bool is_signed;
-};
+// Formats `operand` by the rules above into `buffer` of `capacity` units.
+// Precondition: usableUnits(buffer, capacity).
+FormatResult formatInteger(const NumberSymbols& symbols, IntegerOperand operand,
+                           std::int32_t width, std::int32_t precision, std::uint32_t options,
+                           ZQChar* buffer, std::int64_t capacity);
 
-Status formatInteger(const LocaleData& locale, IntegerOperand operand, std::int32_t width,
-                     std::int32_t precision, std::uint32_t options, ZQChar* buffer,
-                     std::int64_t capacity, std::int64_t* out_length);
-
-// A pointer: "NIL" for null, whatever the width; otherwise "0x" and the
-// upper-case hexadecimal digits of the address, right-justified in the width.
-// Of the options only LEFTJUSTIFY and PADWITHZERO act, as for integers; the
-// other bits (callers pass 1 and 3) do not change a pointer's text. Results and
-// truncation as for integers.
-Status formatPointer(const LocaleData& locale, std::uint64_t pointer, std::int32_t width,
-                     std::uint32_t options, ZQChar* buffer, std::int64_t capacity,
-                     std::int64_t* out_length);
-
-// Fills the locale handle's words 40 to 44 with the operations above: integers of 32
-// and 64 bits, signed and unsigned, and pointers. A null handle gives
-// ZQ_NLS_INVALID_VALUE with *out_length = 0.
-void installIntegerFormats(LocaleHandle& table);
+// A pointer: "NIL" for null, whatever the width; otherwise "0x" and the upper-case
+// hexadecimal digits of the address, right-justified in the width. Of the options
+// only LEFTJUSTIFY and PADWITHZERO act, as for integers; the other bits (callers pass
+// 1 and 3) do not change a pointer's text. Results and truncation as for integers.
+// Precondition: usableUnits(buffer, capacity).
+FormatResult formatPointer(const NumberSymbols& symbols, std::uint64_t pointer,
+                           std::int32_t width, std::uint32_t options, ZQChar* buffer,
+                           std::int64_t capacity);
 
 }  // namespace zq::host

@@ -4,20 +4,14 @@
 // once, from the number of digits read: up to 19 decimal or 16 hexadecimal digits never
 // pass 2^64, so the value read is exact and one comparison with the limit decides. A
 // longer digit string, which only leading zeros keep in range, is read a second time
-// with a check on every digit. The table operations (parseAs) read the common texts
-// themselves and hand every other text to parseInteger (see parseAs).
+// with a check on every digit. The table words read the common texts themselves
+// (parseCommonInteger) and hand every other text to parseInteger.
 #include "host/nls/integer_parse.h"
 
-#include <limits>
-#include <type_traits>
-
-#include "host/nls/service.h"
+#include <cassert>
 
 namespace zq::host {
 namespace {
-
-constexpr ZQChar kBlank = 0x0020;
-constexpr ZQChar kNoBreakSpace = 0x00A0;
 
 // The value of `unit` as a digit of `kBase` (10 or 16), or -1.
 template <int kBase>
@@ -29,15 +23,8 @@ int digitValue(ZQChar unit) {
   return -1;
 }
 
-bool isGroupBlank(ZQChar unit) { return unit == kBlank || unit == kNoBreakSpace; }
-
-// Whether blanks may separate digit groups: on request, in a locale that groups with one.
-bool groupsWithBlanks(const NumberSymbols& symbols, std::uint32_t options) {
-  return (options & LOCALE_CVT_SPACEGROUPING) != 0 && isGroupBlank(symbols.group_separator);
-}
-
-// A digit string as read: where it ends, its value modulo 2^64 and its digit count.
-struct DigitString {
+// A run of digits as read: where it ends, its value modulo 2^64 and its digit count.
+struct DigitRun {
   const ZQChar* end;
   std::uint64_t value;
   std::int64_t digits;
@@ -48,7 +35,7 @@ struct DigitString {
 // blank between two digits belongs to the string, and so does one after its last digit,
 // which ends it.
 template <int kBase>
-DigitString readDigits(const ZQChar* p, const ZQChar* end, bool grouping) {
+DigitRun readDigits(const ZQChar* p, const ZQChar* end, bool grouping) {
   const ZQChar* start = p;
   std::uint64_t value = 0;
   std::int64_t blanks = 0;
@@ -60,11 +47,11 @@ DigitString readDigits(const ZQChar* p, const ZQChar* end, bool grouping) {
     }
     if (!grouping || !isGroupBlank(*p)) break;
     if (p + 1 == end || digitValue<kBase>(p[1]) < 0) {
-      return DigitString{p + 1, value, (p - start) - blanks, true};
+      return DigitRun{p + 1, value, (p - start) - blanks, true};
     }
     ++blanks;
   }
-  return DigitString{p, value, (p - start) - blanks, false};
+  return DigitRun{p, value, (p - start) - blanks, false};
 }
 
 // The value of the digits in [p, end) (group blanks skipped), or false once it passes
@@ -86,11 +73,11 @@ bool valueWithin(const ZQChar* p, const ZQChar* end, std::uint64_t limit, std::u
 
 // The digit string at `p` and whether its value is within `limit` (and then `value`).
 template <int kBase>
-DigitString readNumber(const ZQChar* p, const ZQChar* end, bool grouping, std::uint64_t limit,
+DigitRun readNumber(const ZQChar* p, const ZQChar* end, bool grouping, std::uint64_t limit,
                        bool& fits) {
   // Digits that can never pass 2^64: 19 decimal ones (below 10^19) or 16 hexadecimal.
   constexpr std::int64_t kExactDigits = kBase == 10 ? 19 : 16;
-  DigitString digits = readDigits<kBase>(p, end, grouping);
+  DigitRun digits = readDigits<kBase>(p, end, grouping);
   if (digits.digits <= kExactDigits) {
     fits = digits.value <= limit;
     return digits;
@@ -101,93 +88,11 @@ DigitString readNumber(const ZQChar* p, const ZQChar* end, bool grouping, std::u
 
 ParsedInteger noNumber() { return ParsedInteger{ZQ_NLS_BAD_NUM, 0, false, 0}; }
 
-// Stores a parser's results where the caller asked for them.
-template <typename T>
-Status deliver(Status status, T result, std::int64_t used, T* value, std::int64_t* consumed) {
-  if (value != nullptr) *value = result;
-  if (consumed != nullptr) *consumed = used;
-  return status;
-}
-
-// T's range as magnitudes.
-template <typename T>
-constexpr IntegerRange kRangeOf{static_cast<std::uint64_t>(std::numeric_limits<T>::max()),
-                                std::is_signed_v<T> ? std::uint64_t{1} << (sizeof(T) * 8 - 1)
-                                                    : 0};
-
-// T's value of a magnitude and sign. The negation is done in the unsigned type, so that
-// the minimum converts back exactly.
-template <typename T>
-T valueOf(std::uint64_t magnitude, bool negative) {
-  using Unsigned = std::make_unsigned_t<T>;
-  const auto bits = static_cast<Unsigned>(magnitude);
-  return static_cast<T>(negative ? static_cast<Unsigned>(0 - bits) : bits);
-}
-
-// A parser word for every text: parses into T. The value and the consumed count are
-// always written (0 when the arguments are unusable); either pointer may be null.
-template <typename T>
-[[gnu::noinline]] Status parseAnyText(LocaleHandle* handle, const ZQChar* text,
-                                      std::int64_t length, std::int32_t options, T* value,
-                                      std::int64_t* consumed) {
-  if (handle == nullptr || length < 0 || (text == nullptr && length > 0)) {
-    return deliver(ZQ_NLS_INVALID_VALUE, T{0}, 0, value, consumed);
-  }
-  const ParsedInteger parsed = parseInteger(localeDataOf(handle), text, length,
-                                            static_cast<std::uint32_t>(options), kRangeOf<T>);
-  return deliver(parsed.status, valueOf<T>(parsed.magnitude, parsed.negative), parsed.consumed,
-                 value, consumed);
-}
-
-// The parser word of T, as parseAnyText.
-//
-// Most texts are a decimal number, perhaps signed and after blanks, that ends the text
-// and fits T: plain, or grouped as the locale writes it (a first run of digits, then
-// groups of a blank and three digits). Those are read here, a group in one step; every
-// other text (hexadecimal, anything after the digits, other grouping, more than 19
-// digits, a value past T's range, unusable arguments) goes on to parseAnyText with the
-// same arguments, which reads it from its start. That hand-over is a jump, so the call
-// through the table is the only call a common text costs.
-template <typename T>
-Status parseAs(LocaleHandle* handle, const ZQChar* text, std::int64_t length,
-               std::int32_t options, T* value, std::int64_t* consumed) {
-  if (handle != nullptr && text != nullptr && length > 0 && (options & LOCALE_CVT_HEX) == 0) {
-    const NumberSymbols& symbols = localeDataOf(handle).number;
-    const ZQChar* const end = text + length;
-    const ZQChar* p = text;
-    while (p != end && *p == kBlank) ++p;
-    const bool negative = kRangeOf<T>.max_negative != 0 && p != end && *p == symbols.minus_sign;
-    if (negative || (p != end && *p == symbols.plus_sign)) ++p;
-    const ZQChar* const first = p;
-    std::uint64_t magnitude = 0;
-    for (; p != end; ++p) {
-      const std::uint64_t digit = *p - ZQChar{'0'};
-      if (digit > 9) break;
-      magnitude = magnitude * 10 + digit;
-    }
-    std::int64_t digits = p - first;
-    if (digits > 0 && groupsWithBlanks(symbols, options)) {
-      for (; end - p >= 4 && isGroupBlank(p[0]); p += 4, digits += 3) {
-        const std::uint64_t hundreds = p[1] - ZQChar{'0'};
-        const std::uint64_t tens = p[2] - ZQChar{'0'};
-        const std::uint64_t units = p[3] - ZQChar{'0'};
-        if (hundreds > 9 || tens > 9 || units > 9) break;
-        magnitude = magnitude * 1000 + hundreds * 100 + tens * 10 + units;
-      }
-    }
-    const std::uint64_t limit = negative ? kRangeOf<T>.max_negative : kRangeOf<T>.max_positive;
-    if (p == end && digits > 0 && digits <= 19 && magnitude <= limit) {
-      return deliver(ZQ_OK, valueOf<T>(magnitude, negative), length, value, consumed);
-    }
-  }
-  return parseAnyText(handle, text, length, options, value, consumed);
-}
-
 }  // namespace
 
-ParsedInteger parseInteger(const LocaleData& locale, const ZQChar* text, std::int64_t length,
-                           std::uint32_t options, IntegerRange range) {
-  const NumberSymbols& symbols = locale.number;
+ParsedInteger parseInteger(const NumberSymbols& symbols, const ZQChar* text,
+                           std::int64_t length, std::uint32_t options, IntegerRange range) {
+  assert(usableUnits(text, length));
   const ZQChar* const end = text + length;
   const ZQChar* p = text;
   while (p != end && *p == kBlank) ++p;
@@ -213,7 +118,7 @@ ParsedInteger parseInteger(const LocaleData& locale, const ZQChar* text, std::in
   const std::uint64_t limit = negative ? range.max_negative : range.max_positive;
   const bool grouping = groupsWithBlanks(symbols, options);
   bool fits = false;
-  const DigitString digits = hex ? readNumber<16>(p, end, grouping, limit, fits)
+  const DigitRun digits = hex ? readNumber<16>(p, end, grouping, limit, fits)
                                  : readNumber<10>(p, end, grouping, limit, fits);
   p = digits.end;
 
@@ -246,17 +151,6 @@ ParsedInteger parseInteger(const LocaleData& locale, const ZQChar* text, std::in
   if (bad) status = ZQ_NLS_BAD_NUM;
   if (!fits) status = ZQ_NLS_OVERFLOW;
   return ParsedInteger{status, fits ? digits.value : 0, negative && fits, p - text};
-}
-
-void installIntegerParsers(LocaleHandle& table) {
-  table.zqnlsLocaleBufferToIntfast = parseAs<std::int32_t>;
-  table.zqnlsLocaleBufferToIntmax = parseAs<std::int64_t>;
-  table.zqnlsLocaleBufferToUintfast = parseAs<std::uint32_t>;
-  table.zqnlsLocaleBufferToUintmax = parseAs<std::uint64_t>;
-  table.zqnlsLocaleBufferToInt = parseAs<std::int32_t>;
-  table.zqnlsLocaleBufferToUInt = parseAs<std::uint32_t>;
-  table.zqnlsLocaleBufferToLong = parseAs<std::int64_t>;
-  table.zqnlsLocaleBufferToULong = parseAs<std::uint64_t>;
 }
 
 }  // namespace zq::host

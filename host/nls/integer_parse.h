@@ -41,8 +41,7 @@
 #include <cstdint>
 
 #include "host/nls/locale_data.h"
-#include "zq/host_objects.h"
-#include "zq/types.h"
+#include "host/nls/number_text.h"
 
 namespace zq::host {
 
@@ -59,15 +58,49 @@ struct ParsedInteger {
   std::int64_t consumed;  // units of the text read
 };
 
-// Parses text[0, length). Precondition: text is not null when length > 0, and
-// length >= 0.
-ParsedInteger parseInteger(const LocaleData& locale, const ZQChar* text, std::int64_t length,
-                           std::uint32_t options, IntegerRange range);
+// Parses text[0, length). Precondition: usableUnits(text, length). The handle words
+// (integer_operations.cpp) answer a null handle, a negative length or a null text
+// with a positive length with ZQ_NLS_INVALID_VALUE, value 0 and nothing consumed.
+ParsedInteger parseInteger(const NumberSymbols& symbols, const ZQChar* text,
+                           std::int64_t length, std::uint32_t options, IntegerRange range);
 
-// Fills the locale handle's parser words (51-54, 64, 65, 68, 69) with parseInteger for
-// their result types. Each writes the value and the consumed count, 0 and 0 for
-// unusable arguments (a null handle, a negative length, a null text with a positive
-// length: ZQ_NLS_INVALID_VALUE); either place may be null.
-void installIntegerParsers(LocaleHandle& table);
+// The common text, read in one pass: a decimal number, perhaps signed and after
+// blanks, that ends the text and fits the range, plain or grouped as the locale writes
+// it (a first run of digits, then groups of a group blank and three digits, under
+// blank grouping). Sets `parsed` to what parseInteger gives for it and returns true;
+// returns false for any other text. The table words try it first.
+[[gnu::always_inline]] inline bool parseCommonInteger(const NumberSymbols& symbols,
+                                                      const ZQChar* text, std::int64_t length,
+                                                      std::uint32_t options, IntegerRange range,
+                                                      ParsedInteger& parsed) {
+  if (text == nullptr || length <= 0 || (options & LOCALE_CVT_HEX) != 0) return false;
+  const ZQChar* const end = text + length;
+  const ZQChar* p = text;
+  while (p != end && *p == kBlank) ++p;
+  const bool negative = range.max_negative != 0 && p != end && *p == symbols.minus_sign;
+  if (negative || (p != end && *p == symbols.plus_sign)) ++p;
+  const ZQChar* const first = p;
+  std::uint64_t magnitude = 0;
+  for (; p != end; ++p) {
+    const std::uint64_t digit = *p - ZQChar{'0'};
+    if (digit > 9) break;
+    magnitude = magnitude * 10 + digit;
+  }
+  std::int64_t digits = p - first;
+  if (digits > 0 && groupsWithBlanks(symbols, options)) {
+    for (; end - p >= 4 && isGroupBlank(p[0]); p += 4, digits += 3) {
+      const std::uint64_t hundreds = p[1] - ZQChar{'0'};
+      const std::uint64_t tens = p[2] - ZQChar{'0'};
+      const std::uint64_t units = p[3] - ZQChar{'0'};
+      if (hundreds > 9 || tens > 9 || units > 9) break;
+      magnitude = magnitude * 1000 + hundreds * 100 + tens * 10 + units;
+    }
+  }
+  // Up to 19 digits never pass 2^64: the magnitude read is exact.
+  const std::uint64_t limit = negative ? range.max_negative : range.max_positive;
+  if (p != end || digits == 0 || digits > 19 || magnitude > limit) return false;
+  parsed = ParsedInteger{ZQ_OK, magnitude, negative, length};
+  return true;
+}
 
 }  // namespace zq::host

@@ -1,12 +1,11 @@
-// The locale table: number symbols of the 21 locales the host supports.
+// The locale table: number symbols, currency and percent conventions, and date records
+// of the 21 locales the host supports.
 #include "host/nls/locale_data.h"
 
-#include <array>
+#include "host/nls/date_data.h"
 
 namespace zq::host {
 namespace {
-
-constexpr ZQChar kNoBreakSpace = 0x00A0;
 
 // Number symbols by separator style: period-comma, comma-period, and comma with a
 // no-break space between groups (a plain blank would let a line break split the
@@ -20,29 +19,36 @@ constexpr NumberSymbols kCommaBlank{',', kNoBreakSpace, '-', '+'};
 // separators U+066B and U+066C belong with Arabic-Indic digits, which the host does
 // not produce. kk_KZ follows the convention of its region, as ru_RU does: decimal
 // comma and a no-break space between groups.
-constexpr std::array<LocaleData, 21> kLocales{{
-    {"ar_SD", kPeriodComma},
-    {"ar_SY", kPeriodComma},
-    {"cs_CZ", kCommaBlank},
-    {"de_DE", kCommaPeriod},
-    {"en_US", kPeriodComma},
-    {"es_ES", kCommaPeriod},
-    {"es_MX", kPeriodComma},
-    {"fr_FR", kCommaBlank},
-    {"he_IL", kPeriodComma},
-    {"hu_HU", kCommaBlank},
-    {"it_IT", kCommaPeriod},
-    {"ja_JP", kPeriodComma},
-    {"kk_KZ", kCommaBlank},
-    {"ko_KR", kPeriodComma},
-    {"nl_NL", kCommaPeriod},
-    {"pl_PL", kCommaBlank},
-    {"ru_RU", kCommaBlank},
-    {"sk_SK", kCommaBlank},
-    {"sv_SE", kCommaBlank},
-    {"zh_CN", kPeriodComma},
-    {"zh_TW", kPeriodComma},
-}};
+//
+// Currency symbols, their place and spacing follow each country's usage with the
+// host's ASCII digits; Arabic texts carry no direction marks. Symbols as code units:
+// U+20AC euro, U+00A5 yuan, U+FFE5 full-width yen, U+20A9 won, U+20AA shekel, U+20BD
+// rouble, U+20B8 tenge; Sudanese pound "ج.س." and Syrian pound "ل.س." in Arabic letters.
+constexpr LocaleData kLocales[] = {
+    // name   number        currency symbol           first  spaced after  minor  percent
+    //                                                                            spaced
+    {"ar_SD", kPeriodComma, {{0x062C, '.', 0x0633, '.'}, false, true, false, 2, false}, kArSdDates},
+    {"ar_SY", kPeriodComma, {{0x0644, '.', 0x0633, '.'}, false, true, false, 0, false}, kArSyDates},
+    {"cs_CZ", kCommaBlank, {{'K', 0x010D}, false, true, false, 2, true}, kCsCzDates},
+    {"de_DE", kCommaPeriod, {{0x20AC}, false, true, false, 2, true}, kDeDeDates},
+    {"en_US", kPeriodComma, {{'$'}, true, false, false, 2, false}, kEnUsDates},
+    {"es_ES", kCommaPeriod, {{0x20AC}, false, true, false, 2, true}, kEsEsDates},
+    {"es_MX", kPeriodComma, {{'$'}, true, false, false, 2, false}, kEsMxDates},
+    {"fr_FR", kCommaBlank, {{0x20AC}, false, true, false, 2, true}, kFrFrDates},
+    {"he_IL", kPeriodComma, {{0x20AA}, false, true, false, 2, false}, kHeIlDates},
+    {"hu_HU", kCommaBlank, {{'F', 't'}, false, true, false, 2, false}, kHuHuDates},
+    {"it_IT", kCommaPeriod, {{0x20AC}, false, true, false, 2, false}, kItItDates},
+    {"ja_JP", kPeriodComma, {{0xFFE5}, true, false, false, 0, false}, kJaJpDates},
+    {"kk_KZ", kCommaBlank, {{0x20B8}, false, true, false, 2, false}, kKkKzDates},
+    {"ko_KR", kPeriodComma, {{0x20A9}, true, false, false, 0, false}, kKoKrDates},
+    {"nl_NL", kCommaPeriod, {{0x20AC}, true, true, true, 2, false}, kNlNlDates},
+    {"pl_PL", kCommaBlank, {{'z', 0x0142}, false, true, false, 2, false}, kPlPlDates},
+    {"ru_RU", kCommaBlank, {{0x20BD}, false, true, false, 2, true}, kRuRuDates},
+    {"sk_SK", kCommaBlank, {{0x20AC}, false, true, false, 2, true}, kSkSkDates},
+    {"sv_SE", kCommaBlank, {{'k', 'r'}, false, true, false, 2, true}, kSvSeDates},
+    {"zh_CN", kPeriodComma, {{0x00A5}, true, false, false, 2, false}, kZhCnDates},
+    {"zh_TW", kPeriodComma, {{'$'}, true, false, false, 2, false}, kZhTwDates},
+};
 
 bool nameMatches(const LocaleData& row, const ZQChar* name) {
   for (int i = 0; i < 5; ++i) {

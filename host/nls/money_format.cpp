@@ -3,14 +3,13 @@
 #include "host/nls/money_format.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cmath>
 
 #include "host/nls/number_text.h"
 
 namespace zq::host {
 namespace {
-
-constexpr ZQChar kNoBreakSpace = 0x00A0;
 
 // The fixed notation of |value| x 10^shift with `decimals` decimals, grouped.
 void appendAmount(NumberText& text, const LocaleData& locale, DecimalMode mode,
@@ -30,28 +29,27 @@ void appendSymbol(NumberText& text, const MoneySymbols& money) {
   }
 }
 
-// The frame of both formats: arguments, field, infinity and missing values;
-// `amount` writes a number's text and says where its padding goes.
+// The frame of both formats: field, infinity and missing values; `amount` writes a
+// number's text and says where its padding goes.
 template <typename Amount>
-Status formatAmount(const LocaleData& locale, double value, std::int32_t width, ZQChar* buffer,
-                    std::int64_t capacity, std::int64_t* out_length, Amount amount) {
-  if (out_length != nullptr) *out_length = 0;
-  if (!outputUsable(buffer, capacity)) return ZQ_NLS_INVALID_VALUE;
+FormatResult formatAmount(const LocaleData& locale, double value, std::int32_t width,
+                          ZQChar* buffer, std::int64_t capacity, Amount amount) {
+  assert(usableUnits(buffer, capacity));
   const std::int64_t field = std::clamp<std::int64_t>(width, 0, capacity);
   NumberText text;
   if (!putSpecialValue(value, locale.number, 0, field, false, text)) {
     text.pad(field, ' ', amount(text));
   }
-  return text.emit(buffer, capacity, out_length, ZQ_OK);
+  return text.emit(buffer, capacity, ZQ_OK);
 }
 
 }  // namespace
 
-Status formatPercent(const LocaleData& locale, DecimalMode mode, double value,
-                     std::int32_t width, std::int32_t precision, std::uint32_t options,
-                     ZQChar* buffer, std::int64_t capacity, std::int64_t* out_length) {
-  return formatAmount(locale, value, width, buffer, capacity, out_length, [&](NumberText& text) {
-    const bool parentheses = std::signbit(value) && (options & 1) != 0;
+FormatResult formatPercent(const LocaleData& locale, DecimalMode mode, double value,
+                           std::int32_t width, std::int32_t precision, std::uint32_t options,
+                           ZQChar* buffer, std::int64_t capacity) {
+  return formatAmount(locale, value, width, buffer, capacity, [&](NumberText& text) {
+    const bool parentheses = std::signbit(value) && (options & kPercentParentheses) != 0;
     if (parentheses) {
       text.put('(');
       text.markInside();
@@ -59,7 +57,7 @@ Status formatPercent(const LocaleData& locale, DecimalMode mode, double value,
       text.put(locale.number.minus_sign);
     }
     appendAmount(text, locale, mode, std::fabs(value), 2, precision < 0 ? 0 : precision);
-    if (moneySymbolsOf(locale).percent_spaced) text.put(kNoBreakSpace);
+    if (locale.money.percent_spaced) text.put(kNoBreakSpace);
     text.put('%');
     if (!parentheses) return NumberText::Pad::kFront;
     text.put(')');
@@ -67,12 +65,12 @@ Status formatPercent(const LocaleData& locale, DecimalMode mode, double value,
   });
 }
 
-Status formatCurrency(const LocaleData& locale, DecimalMode mode, double value,
-                      std::int32_t width, std::int32_t precision, std::uint32_t options,
-                      ZQChar* buffer, std::int64_t capacity, std::int64_t* out_length) {
-  return formatAmount(locale, value, width, buffer, capacity, out_length, [&](NumberText& text) {
-    const MoneySymbols& money = moneySymbolsOf(locale);
-    const bool whole_units = (options & 1) != 0;
+FormatResult formatCurrency(const LocaleData& locale, DecimalMode mode, double value,
+                            std::int32_t width, std::int32_t precision, std::uint32_t options,
+                            ZQChar* buffer, std::int64_t capacity) {
+  return formatAmount(locale, value, width, buffer, capacity, [&](NumberText& text) {
+    const MoneySymbols& money = locale.money;
+    const bool whole_units = (options & kCurrencyWholeUnits) != 0;
     const double amount = whole_units ? std::trunc(value) : value;
     const std::int64_t decimals =
         whole_units ? 0 : precision < 0 ? money.minor_digits : precision;

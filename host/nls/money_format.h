@@ -4,45 +4,37 @@
 // and the two decimal-conversion modes act as in double_format.h (without ExOpts).
 //   Percent   The value times 100 (an exact shift of the decimal point) in fixed
 //             notation with `precision` decimals (negative: none), grouped, then the
-//             locale's percent sign. A negative value has "-" in front; with option
-//             bit 0 it is put in parentheses that span the field: "(  21.40%)".
+//             locale's percent sign. A negative value has "-" in front; with
+//             kPercentParentheses it is put in parentheses that span the field:
+//             "(  21.40%)".
 //   Currency  The value in fixed notation with `precision` decimals (negative: the
 //             currency's minor digits), grouped, with the locale's currency symbol
-//             before or after it. Option bit 0 writes whole units: the integer part
-//             with no decimals ("$1,234" for 1234.56). A negative value has "-" in
-//             front of number and symbol, or after a leading symbol where the locale
-//             writes it so ("€ -1.234,56").
+//             before or after it. kCurrencyWholeUnits writes whole units: the integer
+//             part with no decimals ("$1,234" for 1234.56). A negative value has "-"
+//             in front of number and symbol, or after a leading symbol where the
+//             locale writes it so ("€ -1.234,56").
 //   Other option bits are ignored. The text is right-justified in the field.
 #pragma once
 
 #include <cstdint>
 
+#include "host/nls/conversion_result.h"
 #include "host/nls/decimal_digits.h"
 #include "host/nls/locale_data.h"
-#include "zq/types.h"
 
 namespace zq::host {
 
-// How a locale writes amounts of its currency and percentages.
-struct MoneySymbols {
-  char locale[6];        // the LocaleData row these belong to, e.g. "en_US"
-  ZQChar currency[4];    // the currency symbol, zero-padded
-  bool symbol_first;     // "$1.00" rather than "1,00 €"
-  bool symbol_spaced;    // a no-break space between symbol and number
-  bool sign_after_symbol;  // "€ -1,00" rather than "-€ 1,00"
-  std::uint8_t minor_digits;  // decimals of the currency
-  bool percent_spaced;        // a no-break space before "%"
-};
+// Option bit 0 of each format.
+constexpr std::uint32_t kPercentParentheses = 1;
+constexpr std::uint32_t kCurrencyWholeUnits = 1;
 
-// The row for `locale`, a row of allLocaleData().
-const MoneySymbols& moneySymbolsOf(const LocaleData& locale);
-
-Status formatPercent(const LocaleData& locale, DecimalMode mode, double value,
-                     std::int32_t width, std::int32_t precision, std::uint32_t options,
-                     ZQChar* buffer, std::int64_t capacity, std::int64_t* out_length);
-
-Status formatCurrency(const LocaleData& locale, DecimalMode mode, double value,
-                      std::int32_t width, std::int32_t precision, std::uint32_t options,
-                      ZQChar* buffer, std::int64_t capacity, std::int64_t* out_length);
+// The formats of words 46 and 45 in `locale`, into `buffer` of `capacity` units.
+// Precondition: usableUnits(buffer, capacity).
+FormatResult formatPercent(const LocaleData& locale, DecimalMode mode, double value,
+                           std::int32_t width, std::int32_t precision, std::uint32_t options,
+                           ZQChar* buffer, std::int64_t capacity);
+FormatResult formatCurrency(const LocaleData& locale, DecimalMode mode, double value,
+                            std::int32_t width, std::int32_t precision, std::uint32_t options,
+                            ZQChar* buffer, std::int64_t capacity);
 
 }  // namespace zq::host

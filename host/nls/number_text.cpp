@@ -5,6 +5,7 @@
 #include <bit>
 #include <cassert>
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 
 namespace zq::host {
@@ -41,13 +42,11 @@ void NumberText::pad(std::int64_t field, ZQChar unit, Pad where) {
   addRun(Run{missing, at, unit}, where != Pad::kBack);
 }
 
-Status NumberText::emit(ZQChar* buffer, std::int64_t capacity, std::int64_t* out_length,
-                        Status status) const {
+FormatResult NumberText::emit(ZQChar* buffer, std::int64_t capacity, Status status) const {
   const std::int64_t total = length();
-  if (out_length != nullptr) *out_length = total;
   if (total > capacity) {
     std::fill(buffer, buffer + capacity, ZQChar{'*'});
-    return ZQ_NLS_FMT_TRUNCATE;
+    return {ZQ_NLS_FMT_TRUNCATE, total};
   }
   // Units up to each run, then the run; short texts are copied unit by unit.
   const auto copy = [&buffer](const ZQChar* from, std::int64_t count) {
@@ -66,14 +65,20 @@ Status NumberText::emit(ZQChar* buffer, std::int64_t capacity, std::int64_t* out
     buffer = std::fill_n(buffer, run.count, run.unit);
   }
   copy(units_ + copied, used_ - copied);
-  return status;
+  return {status, total};
 }
 
-namespace {
+double missingValueOf(ZQChar code) {
+  std::uint64_t top = 0xFFFFFE;
+  if (code == '_') {
+    top = 0xFFFFFF;
+  } else if (isMissingCode(code)) {
+    top = 0xFFFFFD - ((code | 0x20) - 'a');  // the letter in lower case
+  }
+  return std::bit_cast<double>(top << 40);
+}
 
-// The character a missing value is written with: "_" (top bits 0xFFFFFF), "."
-// (0xFFFFFE), "A" to "Z" (0xFFFFFD down to 0xFFFFE4), "." for any other NaN.
-ZQChar missingCharacter(double value) {
+ZQChar missingCharacterOf(double value) {
   const auto bits = std::bit_cast<std::uint64_t>(value);
   const std::uint64_t top = bits >> 40;
   if ((bits & 0xFFFFFFFFFFu) != 0 || top < 0xFFFFE4) return '.';
@@ -81,8 +86,6 @@ ZQChar missingCharacter(double value) {
   if (top == 0xFFFFFE) return '.';
   return static_cast<ZQChar>('A' + (0xFFFFFD - top));
 }
-
-}  // namespace
 
 bool putSpecialValue(double value, const NumberSymbols& symbols, ZQChar substitute,
                      std::int64_t field, bool pad_after, NumberText& text) {
@@ -92,7 +95,7 @@ bool putSpecialValue(double value, const NumberSymbols& symbols, ZQChar substitu
     return true;
   }
   if (!std::isnan(value)) return false;
-  text.put(substitute != 0 ? substitute : missingCharacter(value));
+  text.put(substitute != 0 ? substitute : missingCharacterOf(value));
   text.pad(field, ' ', pad_after ? NumberText::Pad::kBack : NumberText::Pad::kFront);
   return true;
 }
@@ -146,8 +149,7 @@ void appendFixed(NumberText& text, const Decimal& value, const FixedForm& form,
 }
 
 int exponentLength(int exponent, const ExponentForm& form) {
-  int digits = 1;
-  for (int rest = exponent < 0 ? -exponent : exponent; rest >= 10; rest /= 10) ++digits;
+  const int digits = decimalDigitCount(static_cast<std::uint64_t>(std::abs(exponent)));
   return 1 + (exponent < 0 || form.plus ? 1 : 0) + std::max(digits, form.min_digits);
 }
 

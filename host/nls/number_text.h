@@ -2,14 +2,60 @@
 // padded to a field and written within a capacity; fixed and E notation writers.
 #pragma once
 
+#include <bit>
 #include <cassert>
 #include <cstdint>
 
+#include "host/nls/conversion_result.h"
 #include "host/nls/decimal_digits.h"
 #include "host/nls/locale_data.h"
+#include "zq/host_objects.h"
 #include "zq/types.h"
 
 namespace zq::host {
+
+// The number of decimal digits of `n` (1 for 0).
+inline int decimalDigitCount(std::uint64_t n) {
+  // 10^i for i from 0 to 19.
+  static constexpr std::uint64_t kPowers[20] = {
+      1ULL, 10ULL, 100ULL, 1000ULL, 10000ULL, 100000ULL, 1000000ULL, 10000000ULL,
+      100000000ULL, 1000000000ULL, 10000000000ULL, 100000000000ULL, 1000000000000ULL,
+      10000000000000ULL, 100000000000000ULL, 1000000000000000ULL, 10000000000000000ULL,
+      100000000000000000ULL, 1000000000000000000ULL, 10000000000000000000ULL};
+  // n | 1 has the digits of n (a power of ten above 1 is even) and is never 0.
+  // log10(2) is about 1233 / 4096, so the estimate is the digit count or one less.
+  const std::uint64_t m = n | 1;
+  const int estimate = (std::bit_width(m) * 1233) >> 12;
+  return estimate + (m >= kPowers[estimate] ? 1 : 0);
+}
+
+// Blank grouping: with LOCALE_CVT_SPACEGROUPING, in a locale whose group separator is
+// a blank, both blanks (U+0020 and U+00A0) separate digit groups when read.
+inline bool isGroupBlank(ZQChar unit) { return unit == kBlank || unit == kNoBreakSpace; }
+inline bool groupsWithBlanks(const NumberSymbols& symbols, std::uint32_t options) {
+  return (options & LOCALE_CVT_SPACEGROUPING) != 0 && isGroupBlank(symbols.group_separator);
+}
+
+// Missing values: NaNs whose top 24 bits name them and whose low 40 bits are zero,
+// written "." and a code. "." alone (0xFFFFFE) is the ordinary missing value, "._"
+// (0xFFFFFF) and ".A" to ".Z" (0xFFFFFD down to 0xFFFFE4) the special ones.
+inline constexpr double kMissingValue = std::bit_cast<double>(std::uint64_t{0xFFFFFE0000000000});
+// Whether `unit` names a special missing value after the ".": '_' or an ASCII letter
+// of either case.
+inline bool isMissingCode(ZQChar unit) {
+  return unit == '_' || (unit | 0x20) - ZQChar{'a'} <= 25;
+}
+// The missing value of `code`: a special one's (isMissingCode), else the ordinary one.
+double missingValueOf(ZQChar code);
+// The character a missing value is written with: its code, "." for the ordinary one
+// and for any other NaN.
+ZQChar missingCharacterOf(double value);
+
+// C's %g with P significant digits: E notation when the value's exponent (after
+// rounding to P digits) is below -4 or not below P, else fixed notation.
+inline bool generalIsExponent(int exponent, std::int64_t precision) {
+  return exponent < -4 || exponent >= precision;
+}
 
 class NumberText {
  public:
@@ -37,9 +83,9 @@ class NumberText {
 
   // Writes the text into `buffer` of `capacity` units and returns `status`, or,
   // when it is longer than the capacity, writes `capacity` asterisks and returns
-  // ZQ_NLS_FMT_TRUNCATE. Either way *out_length (when not null) is the text's length.
-  Status emit(ZQChar* buffer, std::int64_t capacity, std::int64_t* out_length,
-              Status status) const;
+  // ZQ_NLS_FMT_TRUNCATE; either way with the text's length. Precondition:
+  // usableUnits(buffer, capacity).
+  FormatResult emit(ZQChar* buffer, std::int64_t capacity, Status status) const;
 
  private:
   // `count` copies of `unit` before units_[at].
@@ -61,17 +107,10 @@ class NumberText {
   std::int64_t run_units_ = 0;
 };
 
-// Whether a buffer of `capacity` units can be written: the capacity is not
-// negative, and a null buffer comes with capacity 0.
-inline bool outputUsable(const ZQChar* buffer, std::int64_t capacity) {
-  return capacity >= 0 && (buffer != nullptr || capacity == 0);
-}
-
 // Writes a value that is not a number into `text` and returns true; false for a
 // finite value. Infinity is "Inf" or "-Inf", never padded. A missing value (a NaN)
-// is `substitute`, or when that is 0 the value's own character ("." ordinary, "_"
-// and "A"-"Z" special, "." any other NaN), padded with blanks to `field`, after it
-// when `pad_after`.
+// is `substitute`, or when that is 0 its own character (missingCharacterOf), padded
+// with blanks to `field`, after it when `pad_after`.
 bool putSpecialValue(double value, const NumberSymbols& symbols, ZQChar substitute,
                      std::int64_t field, bool pad_after, NumberText& text);
 

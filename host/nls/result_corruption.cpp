@@ -16,22 +16,20 @@
 namespace zq::host {
 namespace {
 
-const LocaleHandle& honestLocale() {
-  static const LocaleHandle table = [] {
-    LocaleHandle filled{};
-    installLocaleOperations(filled);
+// A table of kind Table filled as every new one is, by `kInstall`.
+template <class Table, void (*kInstall)(Table&)>
+const Table& honestTable() {
+  static const Table table = [] {
+    Table filled{};
+    kInstall(filled);
     return filled;
   }();
   return table;
 }
 
+const LocaleHandle& honestLocale() { return honestTable<LocaleHandle, installLocaleOperations>(); }
 const StringManager& honestManager() {
-  static const StringManager table = [] {
-    StringManager filled{};
-    installStringConversions(filled);
-    return filled;
-  }();
-  return table;
+  return honestTable<StringManager, installStringConversions>();
 }
 
 // Where one call put its results; null where it has none of that kind.

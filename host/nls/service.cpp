@@ -5,6 +5,7 @@
 #include <new>
 
 #include "host/observer.h"
+#include "host/nls/encodings.h"
 #include "host/nls/result_corruption.h"
 #include "host/nls/string_manager.h"
 #include "host/udb/character_db.h"
@@ -55,7 +56,7 @@ void installLocaleOperations(LocaleHandle& table) {
   installIntegerOperations(table);
   installDateOperations(table);
   installDoubleOperations(table);
-  installDoubleParseOperations(table);
+  installMoneyOperations(table);
 }
 
 NlsHandle* createNlsService(Kernel& kernel) {

@@ -44,8 +44,7 @@ Status stringFromDouble(StringManager* manager, LocaleHandle* locale, std::int32
                         std::int32_t precision, std::int32_t options, char* out,
                         std::int64_t capacity, std::int64_t* out_length, double value) {
   if (out_length != nullptr) *out_length = 0;
-  if (manager == nullptr || locale == nullptr || capacity < 0 ||
-      (out == nullptr && capacity > 0)) {
+  if (manager == nullptr || locale == nullptr || !usableUnits(out, capacity)) {
     return ZQ_NLS_INVALID_VALUE;
   }
   if (std::min<std::int64_t>(width, capacity) > kMaxTextUnits) return ZQ_NLS_INVALID_VALUE;
@@ -53,19 +52,19 @@ Status stringFromDouble(StringManager* manager, LocaleHandle* locale, std::int32
   // fits in as many units: the field is cut to the capacity as for ZQChar text.
   ZQChar units[kMaxTextUnits];
   const std::int64_t room = std::min(capacity, kMaxTextUnits);
-  const auto format = [&](std::int64_t units_room, std::int64_t* length) {
+  const auto format = [&](std::int64_t units_room) {
     // The decimal-conversion mode the locale's kernel is in now.
-    return formatDouble(localeDataOf(locale).number, decimalModeOf(kernelOf(locale)), value,
-                        width, precision, static_cast<std::uint32_t>(options), nullptr, units,
-                        units_room, length);
+    return formatDouble(localeDataOf(locale).number, decimalModeOf(locale), value, width,
+                        precision, static_cast<std::uint32_t>(options), 0, units, units_room);
   };
-  std::int64_t length = 0;
-  Status status = format(room, &length);
+  const FormatResult result = format(room);
+  const Status status = result.status;
+  std::int64_t length = result.length;
   if (status == ZQ_NLS_FMT_TRUNCATE) {
     // Written as asterisks: write the whole text once more to count its bytes. Its
     // field was no longer than `room`, so it is not padded at its own length.
     if (length > kMaxTextUnits) return ZQ_NLS_INVALID_VALUE;
-    format(length, &length);
+    length = format(length).length;
   }
   EncodingConverter& converter = stateOf(manager).converter;
   // `length` <= `room` <= `capacity`
@@ -87,7 +86,7 @@ Status stringFromDouble(StringManager* manager, LocaleHandle* locale, std::int32
 }
 
 // Decodes and parses; `consumed` counts bytes.
-ParsedDouble parseEncoded(EncodingConverter& converter, const LocaleData& locale,
+ParsedDouble parseEncoded(EncodingConverter& converter, const NumberSymbols& symbols,
                           const char* text, std::int64_t length, std::uint32_t options) {
   ZQChar stack_units[kStackUnits];
   std::unique_ptr<ZQChar[]> heap_units;
@@ -97,7 +96,7 @@ ParsedDouble parseEncoded(EncodingConverter& converter, const LocaleData& locale
     units = heap_units.get();
   }
   const std::int64_t count = converter.decode(text, length, units);
-  ParsedDouble parsed = parseDouble(locale, units, count, options);
+  ParsedDouble parsed = parseDouble(symbols, units, count, options);
   parsed.consumed =
       parsed.consumed == count ? length : converter.bytesOf(text, length, parsed.consumed);
   return parsed;
@@ -107,15 +106,14 @@ Status stringToDouble(StringManager* manager, LocaleHandle* locale, const char* 
                       std::int64_t length, std::int32_t options, double* value,
                       std::int64_t* used) {
   ParsedDouble parsed{ZQ_NLS_INVALID_VALUE, kMissingValue, 0};
-  if (manager != nullptr && locale != nullptr && length >= 0 &&
-      (text != nullptr || length == 0)) {
+  if (manager != nullptr && locale != nullptr && usableUnits(text, length)) {
     // A plain number is read from the bytes; any other text is decoded first.
     EncodingConverter& converter = stateOf(manager).converter;
-    const LocaleData& data = localeDataOf(locale);
+    const NumberSymbols& symbols = localeDataOf(locale).number;
     const auto flags = static_cast<std::uint32_t>(options);
-    if (!parsePlainBytes(data, reinterpret_cast<const unsigned char*>(text), length,
+    if (!parsePlainBytes(symbols, reinterpret_cast<const unsigned char*>(text), length,
                          converter.byteCharacters(), flags, parsed)) {
-      parsed = parseEncoded(converter, data, text, length, flags);
+      parsed = parseEncoded(converter, symbols, text, length, flags);
     }
   }
   if (value != nullptr) *value = parsed.value;
@@ -128,20 +126,6 @@ Status stringToDouble(StringManager* manager, LocaleHandle* locale, const char* 
 void installStringConversions(StringManager& table) {
   table.zqnlsStringFromDouble = stringFromDouble;
   table.zqnlsStringToDouble = stringToDouble;
-}
-
-Status getEncodingProperties(NlsHandle* nls, std::int32_t encoding, EncodingProperties* out) {
-  if (out == nullptr) return ZQ_NLS_INVALID_VALUE;
-  *out = EncodingProperties{};
-  if (nls == nullptr) return ZQ_NLS_INVALID_VALUE;
-  if (takeFault(*serviceOf(nls).kernel, ZQHOST_FAULT_GET_ENCODING_PROPERTIES)) {
-    return ZQ_NLS_INVALID_VALUE;
-  }
-  const EncodingInfo* info = findEncoding(encoding);
-  if (info == nullptr) return ZQ_NLS_INVALID_VALUE;
-  out->name = reinterpret_cast<const ZQChar*>(info->name);
-  out->number = info->number;
-  return ZQ_OK;
 }
 
 Status stringManagerCreate(NlsHandle* nls, std::int32_t encoding, Word /*reserved*/,

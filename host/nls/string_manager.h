@@ -1,11 +1,7 @@
 // String managers: doubles written to and read from 8-bit text in one of the host's
-// encodings (host/nls/encodings.h), and the NLS words that create them and describe
-// the encodings.
+// encodings (host/nls/encodings.h), and the NLS word that creates them.
 //
 // Rules.
-//   zqnlsGetEncodingProperties (NLS word 13) fills the record with the encoding's
-//     name and number. An encoding number the host does not know gives
-//     ZQ_NLS_INVALID_VALUE and a zeroed record.
 //   zqnlsSMCreate (word 79) stores a new string manager, or null with
 //     ZQ_NLS_INVALID_VALUE for an unknown encoding or one the C library cannot
 //     convert. Its word 2 destroys it; every manager still alive goes with the NLS
@@ -39,7 +35,6 @@ struct StringManagerState;
 // The longest text, in characters, that a string manager formats.
 constexpr std::int64_t kMaxTextUnits = 1024;
 
-Status getEncodingProperties(NlsHandle* nls, std::int32_t encoding, EncodingProperties* out);
 Status stringManagerCreate(NlsHandle* nls, std::int32_t encoding, Word reserved,
                            StringManager** out);
 

@@ -2,6 +2,7 @@
 // drawn from the Unicode 9.0 tables that the kernel string library also compiles.
 #include "host/udb/character_db.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <iterator>
 
@@ -23,17 +24,10 @@ bool isScalarValue(ZQChar c) { return c <= 0x10FFFF && (c < 0xD800 || c > 0xDFFF
 // Binary search of a sorted mapping table; c itself when it has no entry.
 template <std::size_t N>
 ZQChar mappedBy(const ucd9::CaseMapping (&table)[N], ZQChar c) {
-  std::size_t low = 0;
-  std::size_t high = N;
-  while (low < high) {
-    const std::size_t mid = low + (high - low) / 2;
-    if (table[mid].from < c) {
-      low = mid + 1;
-      continue;
-    }
-    high = mid;
-  }
-  return low < N && table[low].from == c ? table[low].to : c;
+  const auto* entry = std::lower_bound(
+      std::begin(table), std::end(table), c,
+      [](const ucd9::CaseMapping& mapping, ZQChar unit) { return mapping.from < unit; });
+  return entry != std::end(table) && entry->from == c ? entry->to : c;
 }
 
 // Word 31 and word 32: the count argument is always 1, one code point.
@@ -58,19 +52,13 @@ ZQChar lowerCaseOf(ZQChar c) {
 }
 
 std::uint32_t characterClassWord(ZQChar c) {
+  // The first range that does not end before c.
   const auto& ranges = ucd9::class_word_ranges;
-  std::size_t low = 0;
-  std::size_t high = std::size(ranges);
-  while (low < high) {
-    const std::size_t mid = low + (high - low) / 2;
-    if (ranges[mid].last < c) {
-      low = mid + 1;
-      continue;
-    }
-    high = mid;
-  }
-  if (low == std::size(ranges) || ranges[low].first > c) return 0;
-  return ranges[low].word;
+  const auto* range = std::lower_bound(
+      std::begin(ranges), std::end(ranges), c,
+      [](const auto& candidate, ZQChar unit) { return candidate.last < unit; });
+  if (range == std::end(ranges) || range->first > c) return 0;
+  return range->word;
 }
 
 void* characterDatabaseService() {

@@ -95,6 +95,26 @@ TEST_F(DateLenientTest, FieldsOutOfRangeOrAtOddsAreRefused) {
   }
 }
 
+// kk_KZ numbers its quarters in Roman numerals, its own words writing the Cyrillic І
+// (U+0406) in I-III and the Latin "IV"; a reader types either letter in any place.
+TEST_F(DateLenientTest, KazakhQuarterNumeralsReadInEitherScript) {
+  LocaleHandle* kk = locale(U"kk_KZ");
+  for (const std::u32string numeral : {U"I", U"II", U"III", U"IV"}) {
+    const auto quarter = numeral == U"IV" ? 4 : static_cast<std::int32_t>(numeral.size());
+    for (unsigned mix = 0; mix < 1u << numeral.size(); ++mix) {  // bit k: k-th I Cyrillic
+      std::u32string text = numeral;
+      for (std::size_t k = 0; k < text.size(); ++k) {
+        if (text[k] == U'I' && (mix >> k & 1) != 0) text[k] = U'\u0406';
+      }
+      for (const std::u32string& full : {text + U" тоқсан 1999", text + U" тқс. 1999"}) {
+        EXPECT_EQ(parse(kk, Parser::kDate, full, LOCALE_DATE_YYQQ),
+                  (Parsed{ZQ_OK, lengthOf(full), {1999, 3 * quarter - 2, 1}}))
+            << "quarter " << quarter << " mix " << mix;
+      }
+    }
+  }
+}
+
 // A megabyte or 80 digits is no date; every reading ends, within the length given.
 TEST_F(DateLenientTest, HugeInputsAreRefusedWithinTheirLength) {
   LocaleHandle* en = locale(U"en_US");

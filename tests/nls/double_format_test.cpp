@@ -7,7 +7,9 @@
 #include <cmath>
 #include <cstdio>
 #include <random>
+#include <vector>
 
+#include "fitted_text.h"
 #include "nls_support.h"
 
 namespace zq::testing {
@@ -82,6 +84,9 @@ TEST_F(DoubleFormatTest, BothModes) {
       {{LOCALE_NFMT_QORBEST, 5e-324, 8, 0}, ok(U"  5E-324"), ok(U"494E-326")},
       {{LOCALE_NFMT_QOREW, 9.9996e9, 9, 0}, status(ZQ_NLS_FMT_REVERT, 9, U" 1.00E+10"),
        ok(U" 1.00E+10")},
+      // A carry to a shorter exponent: one rounding, its power of ten in the new layout.
+      {{QB, 9.99e-8, 6, 0}, status(REV, 6, U"  1E-7"), ok(U"  1E-7")},
+      {{QEW, 9.9999995e-10, 13, 0}, status(REV, 13, U"1.0000000E-09"), ok(U"1.0000000E-09")},
   };
   for (const auto& row : kRows) {
     setMode(DECIMALCONV_COMPATIBLE);
@@ -138,6 +143,8 @@ TEST_F(DoubleFormatTest, RulesAndOptions) {
       {{QWD, 0.96, 2, 1}, status(REV, 2, U" 1")},
       {{QWD, 0.5, 3, 3}, status(REV, 3, U".50")},
       {{QWD, 123456, 1, 0}, status(TRUNC, 1, U"*")},
+      {{QWD, -0.3, 1, 0}, status(TRUNC, 1, U"*")},  // a sign without a digit does not fit
+      {{QWD | LOCALE_NFMT_SPACEPREFIX, 0.3, 1, 0}, status(TRUNC, 1, U"*")},
       {{QEWD, 1.5, 3, 2}, status(REV, 6, U"2.E+00")},  // 1.5 ties to even
       {{QEWD, 1234567.8, 8, 1}, status(REV, 8, U"1.23E+06")},
       {{QEWD, 0.5, 0, 2}, ok(U"0.50")},
@@ -237,6 +244,48 @@ TEST_F(DoubleFormatTest, ConversionsMatchPrintfForRandomValues) {
               ok(std::u32string(text.begin(), text.end())))
         << conversion << " " << width << " " << precision << " " << value;
   }
+}
+
+// Values just below every power of ten, where rounding carries into it or just fails
+// to, in every field up to 24, precisions 0 and 3, both signs, the four QOR formats
+// and both modes: every text that fits shows a digit and reads back to within half a
+// unit of its last significant digit.
+TEST_F(DoubleFormatTest, FittedTextsReadBackNearEveryPowerOfTen) {
+  std::vector<double> values;
+  for (int k = -101; k <= 101; ++k) {  // exponents of one, two and three digits
+    if (std::abs(k) > 25 && std::abs(k) < 98) continue;
+    values.push_back(std::nextafter(std::pow(10.0, k), 0.0));
+    // 10^k (1 - 5 10^-d): "95", "995", ... with d - 1 nines.
+    for (int d : {1, 2, 3, 4, 6, 9, 13, 16}) {
+      char text[40];
+      std::snprintf(text, sizeof text, "%.*s5e%d", d - 1, "999999999999999", k - d);
+      values.push_back(std::strtod(text, nullptr));
+    }
+  }
+  int faults = 0;
+  for (const bool compatible : {false, true}) {
+    setMode(compatible ? DECIMALCONV_COMPATIBLE : DECIMALCONV_STDIEEE);
+    for (const std::uint32_t options : {QB, QWD, QEW, QEWD}) {
+      const int cap = significantCap(compatible, options == QB);
+      for (const double value : values) {
+        for (int call = 0; call < 2 * 2 * 24; ++call) {  // sign, precision, width
+          const double signed_value = call % 2 == 0 ? value : -value;
+          const std::int32_t precision = call / 2 % 2 * 3, width = 1 + call / 4;
+          const Formatted f = format({options, signed_value, width, precision, 24});
+          const char* fault =
+              f.status == ZQ_OK || f.status == REV
+                  ? fittedTextFault(f.text, value, U'.', U',', compatible, cap)
+                  : nullptr;
+          if (fault != nullptr && ++faults <= 10) {
+            ADD_FAILURE() << fault << ": " << f << " for " << signed_value << " in " << width
+                          << ", precision " << precision << ", options 0x" << std::hex
+                          << options << (compatible ? ", COMPATIBLE" : "");
+          }
+        }
+      }
+    }
+  }
+  EXPECT_EQ(faults, 0);
 }
 
 }  // namespace

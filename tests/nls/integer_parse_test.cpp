@@ -1,5 +1,4 @@
 // Integer parsing through the locale handle's eight parsers (words 51-54, 64, 65, 68, 69).
-#include <random>
 #include <utility>
 
 #include "nls_support.h"
@@ -120,25 +119,6 @@ TEST_F(IntegerParseTest, SpaceGroupingInBlankGroupingLocales) {
   });
   // In a locale that groups with a comma the option changes nothing.
   expectRows(U"en_US", {{kInt, U"123\u00A0456", kSpaceGroups, {kBad, 3, 123}}});
-}
-
-// Random values of every magnitude, signed and unsigned, written by std::to_chars plain
-// and grouped by threes with the locale's no-break space (as the formatter test groups).
-TEST_F(IntegerParseTest, DecimalTextsOfEveryLengthAreReadBack) {
-  LocaleHandle* l = locale(U"fr_FR");
-  ASSERT_NE(l, nullptr);
-  std::mt19937_64 random(20240612);
-  for (int i = 0; i < 4000; ++i) {
-    const std::uint64_t value = random() >> (random() % 64);
-    const bool is_signed = i % 2 == 0;
-    const bool group = i % 4 < 2;
-    const std::u32string text = grouped(
-        is_signed ? referenceDigits<std::int64_t>(value) : referenceDigits<std::uint64_t>(value),
-        group ? kNbsp : 0);
-    const Row row{is_signed ? kIntmax : kUintmax, text, group ? kSpaceGroups : 0, {}};
-    ASSERT_EQ(parseRow(l, row), (Parsed{ZQ_OK, static_cast<std::int64_t>(text.size()), value}))
-        << readable(text);
-  }
 }
 
 TEST_F(IntegerParseTest, EveryWidthOverflowsJustPastItsRange) {
