@@ -5,12 +5,15 @@
 // length exceeds the capacity. Where the capacity holds the width, a bigger one writes
 // the same text, whole where the first was cut. Texts of 17 significant digits written
 // in STDIEEE mode read back to the very value. A QOR format's text that fits shows a
-// digit and reads back to within half a unit of its last significant digit.
+// digit and reads back to within half a unit of its last significant digit. The digits
+// at a precision by integer arithmetic are std::to_chars' own.
 #include <bit>
+#include <charconv>
 #include <cmath>
 #include <string>
 
 #include "fuzz/fuzz_support.h"
+#include "host/nls/decimal_digits.h"
 #include "suites/conformance/double_cases.h"
 #include "suites/ieeeconv/ieeeconv_table.h"
 #include "suites/sanity/sanity1_double_tables.h"
@@ -90,6 +93,24 @@ void fitsItsValue(const FormatInput& in, const Formatted& f) {
   require(fault == nullptr, fault);
 }
 
+// toCharsRounded against std::to_chars on the value's magnitude, fixed and scientific,
+// at precisions on both sides of the integer path's longest, in a buffer of 1 to 64
+// characters or one that holds any text.
+void roundsAsToChars(const FormatInput& in) {
+  const double magnitude = std::fabs(in.value);
+  const int precision = static_cast<int>(static_cast<std::uint32_t>(in.precision) % 24);
+  const std::int64_t room = in.capacity % 4 == 0 ? 400 : 1 + in.capacity % 64;
+  for (const std::chars_format format : {std::chars_format::fixed, std::chars_format::scientific}) {
+    char ours[400];
+    char theirs[400];
+    const auto a = host::toCharsRounded(ours, ours + room, magnitude, format, precision);
+    const auto b = std::to_chars(theirs, theirs + room, magnitude, format, precision);
+    require(a.ec == b.ec && (a.ec != std::errc() ||
+                             std::string_view(ours, a.ptr) == std::string_view(theirs, b.ptr)),
+            "digits at a precision are std::to_chars' own");
+  }
+}
+
 }  // namespace
 
 std::vector<Bytes> seedInputs() {
@@ -132,6 +153,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const FormatInput in = readInput<FormatInput>(data, size).header;
   zqhostSetDecimalConversionMode(fuzzKernel(), static_cast<std::int32_t>(in.compatible & 1));
   if ((in.compatible & 1) == 0) readsBack(fuzzLocale(in.locale), in.value);
+  roundsAsToChars(in);
   const std::int64_t capacity = in.capacity % 1024;
   const Formatted cut = format(in, capacity);
   fitsItsValue(in, cut);

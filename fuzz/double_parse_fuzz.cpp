@@ -3,13 +3,15 @@
 // the text, every failure leaves the ordinary missing value, and an option word without
 // LOCALE_CVT_SPACEGROUPING reads as word 50 does. A text of characters below U+0100,
 // written in ISO-8859-1 (a byte each, of the character's value), reads through a string
-// manager's zqnlsStringToDouble as word 91 reads its units.
+// manager's zqnlsStringToDouble as word 91 reads its units. The parser's shortcuts for
+// plain texts give what its general path gives.
 #include <bit>
 #include <algorithm>
 #include <optional>
 #include <tuple>
 
 #include "fuzz/fuzz_support.h"
+#include "host/nls/double_parse.h"
 #include "suites/conformance/buftodbl_cases.h"
 #include "suites/sanity/sanity1_double_parse_table.h"
 #include "suites/sanity/sanity2_tables.h"
@@ -31,6 +33,14 @@ Parsed parse(LocaleHandle* l, const ParserText& text, unsigned parser, std::uint
                       : l->zqnlsLocaleBufferToDouble(l, text.units.data(), text.length, &value,
                                                      &consumed);
   return {status, std::bit_cast<std::uint64_t>(value), consumed};
+}
+
+// The engine with its shortcuts for plain texts, or by its general path alone.
+Parsed engine(std::uint32_t locale, const ParserText& text, std::uint32_t options,
+              bool shortcuts) {
+  const auto parse = shortcuts ? host::parseDouble : host::parseDoubleGenerally;
+  const host::ParsedDouble p = parse(fuzzSymbols(locale), text.units.data(), text.length, options);
+  return {p.status, std::bit_cast<std::uint64_t>(p.value), p.consumed};
 }
 
 // zqnlsStringToDouble on text's units written as ISO-8859-1 bytes, if each has one, in a
@@ -93,6 +103,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if ((in.header.options & LOCALE_CVT_SPACEGROUPING) == 0) {
     require(parse(l, text, in.header.parser + 1u, in.header.options) == parsed,
             "options other than SPACEGROUPING change nothing");
+  }
+  if (text.length >= 0) {
+    require(engine(in.header.locale, text, in.header.options, true) ==
+                engine(in.header.locale, text, in.header.options, false),
+            "the shortcuts read as the general path");
   }
   if (const std::optional<Parsed> latin1 = parseLatin1(l, text, in.header.options)) {
     require(*latin1 == parse(l, text, 1, in.header.options),

@@ -1,9 +1,29 @@
 // Decimal digits of a double, rounded the way each decimal-conversion mode rounds.
 #pragma once
 
+#include <cassert>
+#include <charconv>
 #include <cstdint>
 
 namespace zq::host {
+
+// 10^exponent, for an exponent from 0 to 19.
+inline std::uint64_t powerOfTen(int exponent) {
+  static constexpr std::uint64_t kPowers[20] = {
+      1ULL, 10ULL, 100ULL, 1000ULL, 10000ULL, 100000ULL, 1000000ULL, 10000000ULL,
+      100000000ULL, 1000000000ULL, 10000000000ULL, 100000000000ULL, 1000000000000ULL,
+      10000000000000ULL, 100000000000000ULL, 1000000000000000ULL, 10000000000000000ULL,
+      100000000000000000ULL, 1000000000000000000ULL, 10000000000000000000ULL};
+  assert(exponent >= 0 && exponent <= 19);
+  return kPowers[exponent];
+}
+
+// std::to_chars(first, last, value, format, precision) for the fixed and scientific
+// formats: the same characters and the same result for every argument. A positive value
+// whose rounded digits number 19 or fewer gets them from exact integer arithmetic on its
+// binary value; any other call is std::to_chars' own.
+std::to_chars_result toCharsRounded(char* first, char* last, double value,
+                                    std::chars_format format, int precision);
 
 // How the host turns binary doubles into decimal digits; the kernel's mode word
 // chooses (0 STDIEEE, non-zero COMPATIBLE).

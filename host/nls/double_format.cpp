@@ -118,14 +118,14 @@ bool plainText(const FormatSettings& settings, double magnitude, const Conversio
   const int precision = static_cast<int>(p);
   if (conversion.notation == std::chars_format::fixed) {
     const char* end =
-        std::to_chars(chars, chars + sizeof chars, magnitude, conversion.notation, precision).ptr;
+        toCharsRounded(chars, chars + sizeof chars, magnitude, conversion.notation, precision).ptr;
     // The point, when there is one, is `precision` characters from the end.
     text = {chars, end - chars - (p > 0 ? p + 1 : 0), end - p, p, p > 0 || radix, 0, end, 0};
     return true;
   }
   if (conversion.notation == std::chars_format::scientific) {
     const char* end =
-        std::to_chars(chars, chars + sizeof chars, magnitude, conversion.notation, precision).ptr;
+        toCharsRounded(chars, chars + sizeof chars, magnitude, conversion.notation, precision).ptr;
     const char* e = chars + (p > 0 ? p + 2 : 1);
     text = {chars, 1, chars + 2, p, p > 0 || radix, 'e', e + 1, end - e - 1};
     return true;
@@ -135,8 +135,8 @@ bool plainText(const FormatSettings& settings, double magnitude, const Conversio
   // four zeros: fixed notation moves the leading digit onto the point so that all P
   // digits follow one another, with the zeros before them for a value below 1.
   char* const start = chars + 4;
-  const char* end = std::to_chars(start, chars + sizeof chars, magnitude,
-                                  std::chars_format::scientific, precision - 1)
+  const char* end = toCharsRounded(start, chars + sizeof chars, magnitude,
+                                   std::chars_format::scientific, precision - 1)
                         .ptr;
   const char* const e = start + (p > 1 ? p + 1 : 1);
   // The exponent: a sign and two or three digits.

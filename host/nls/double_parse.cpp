@@ -1,6 +1,7 @@
-// Double parsing: one pass narrows the digits into a short ASCII number, which
-// std::from_chars rounds. Plain texts take a lean path; the general one also keeps
-// long digit runs and exponents bounded.
+// Double parsing. A plain text of few digits is read in one pass into an integer and
+// divided once by a power of ten; other plain texts have their digits narrowed into a
+// short ASCII number, which std::from_chars rounds. The general path does the same for
+// any text, and keeps long digit runs and exponents bounded.
 #include "host/nls/double_parse.h"
 
 #include <algorithm>
@@ -106,26 +107,74 @@ struct GroupSeparator {
   }
 };
 
-// The plain texts: digits, the locale's group separators each between two digits
-// of the integer part, at most one decimal separator, and nothing after, at most
-// kPlainUnits units. One pass checks and narrows them ("1 234,5" to "1234.5") for
-// std::from_chars; with no exponent and few digits their value is normal and
-// finite, or 0. Sets `value` to the magnitude and returns true; false leaves any
-// other text to the general path, which reads it from the start. `unit_of` gives
-// the character of a unit of the text: the unit itself, or an 8-bit text's byte
-// decoded through its encoding's table.
-template <typename Unit, typename UnitOf>
-bool parsePlain(const Unit* at, const Unit* end, UnitOf unit_of, ZQChar decimal_separator,
-                GroupSeparator is_group_separator, double& value) {
-  if (end - at > kPlainUnits) return false;
+// Whether the floating-point environment rounds to nearest, as C's default one does
+// (1 + DBL_MIN and 1 - DBL_MIN both round to 1 only then). The host never changes it;
+// a caller could.
+bool roundsToNearest() {
+  static volatile double tiny = std::numeric_limits<double>::min();
+  const double t = tiny;
+  return 1 + t == 1 - t;
+}
+
+// The double nearest `significand` / 10^`decimals`, when one division gives it: with at
+// most 19 significant digits read the significand is exact, at most 2^53 it is a
+// double, and so is 10^k up to 10^22 (5^22 < 2^53). IEEE division of two doubles rounds
+// their exact quotient once, to nearest in the default environment. False in any other
+// case.
+bool exactQuotient(std::uint64_t significand, std::int64_t digits, std::int64_t decimals,
+                   double& value) {
+  // 10^k for k from 0 to 22, each exactly.
+  static constexpr double kPowers[23] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                         1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                         1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+  if (digits > 19 || significand > (std::uint64_t{1} << 53) || decimals > 22 ||
+      !roundsToNearest()) {
+    return false;
+  }
+  value = static_cast<double>(static_cast<std::int64_t>(significand)) / kPowers[decimals];
+  return true;
+}
+
+// A plain text's digits read into an integer, modulo 2^64: exact up to 19 significant
+// digits (leading zeros are not counted).
+struct DigitsAsInteger {
+  std::uint64_t significand = 0;
+  std::int64_t digits = 0;    // from the first non-zero one
+  std::int64_t decimals = 0;  // digits after the decimal separator
+  bool point = false;
+  void digit(ZQChar unit) {
+    significand = significand * 10 + (unit - '0');
+    // Counted from the first non-zero digit: the significand is not 0 from there on
+    // until it wraps, which takes 20 digits.
+    digits += digits != 0 || significand != 0 ? 1 : 0;
+    decimals += point ? 1 : 0;
+  }
+  void decimalPoint() { point = true; }
+};
+
+// A plain text narrowed to ASCII ("1 234,5" to "1234.5") for std::from_chars.
+struct DigitsAsAscii {
   char chars[kPlainUnits];
   char* out = chars;
+  void digit(ZQChar unit) { *out++ = static_cast<char>(unit); }
+  void decimalPoint() { *out++ = '.'; }
+};
+
+// The plain texts: digits, the locale's group separators each between two digits
+// of the integer part, at most one decimal separator, and nothing after. One pass
+// checks them and hands their digits and decimal separator to `sink`; returns false,
+// with the sink's content unspecified, for any other text. `unit_of` gives the
+// character of a unit of the text: the unit itself, or an 8-bit text's byte decoded
+// through its encoding's table.
+template <typename Unit, typename UnitOf, typename Sink>
+bool readPlain(const Unit* at, const Unit* end, UnitOf unit_of, ZQChar decimal_separator,
+               GroupSeparator is_group_separator, Sink& sink) {
   bool point = false;
+  bool any_digit = false;
   for (const Unit* unit = at;; ++unit) {
     const Unit* const run = unit;
-    for (; unit != end && isDigit(unit_of(*unit)); ++unit) {
-      *out++ = static_cast<char>(unit_of(*unit));
-    }
+    for (; unit != end && isDigit(unit_of(*unit)); ++unit) sink.digit(unit_of(*unit));
+    any_digit = any_digit || unit != run;
     if (unit == end) break;
     const ZQChar character = unit_of(*unit);
     if (!point && is_group_separator(character)) {
@@ -133,16 +182,35 @@ bool parsePlain(const Unit* at, const Unit* end, UnitOf unit_of, ZQChar decimal_
       // number, and one with no digit before it is not part of it.
       if (unit == run || unit + 1 == end || !isDigit(unit_of(unit[1]))) return false;
     } else if (!point && character == decimal_separator) {
-      *out++ = '.';
+      sink.decimalPoint();
       point = true;
     } else {
       return false;
     }
   }
   // A digit is needed: a decimal separator alone is not a number.
-  if (out - chars == (point ? 1 : 0)) return false;
-  [[maybe_unused]] const std::from_chars_result result = std::from_chars(chars, out, value);
-  assert(result.ec == std::errc() && result.ptr == out);
+  return any_digit;
+}
+
+// The magnitude of a plain text of at most kPlainUnits units (readPlain), with no
+// exponent and few digits, so normal and finite, or 0. Sets `value` and returns true;
+// false leaves any other text to the general path, which reads it from the start.
+// Short significands take one exact division; others are narrowed for
+// std::from_chars.
+template <typename Unit, typename UnitOf>
+bool parsePlain(const Unit* at, const Unit* end, UnitOf unit_of, ZQChar decimal_separator,
+                GroupSeparator is_group_separator, double& value) {
+  if (end - at > kPlainUnits) return false;
+  DigitsAsInteger integer;
+  if (!readPlain(at, end, unit_of, decimal_separator, is_group_separator, integer)) {
+    return false;
+  }
+  if (exactQuotient(integer.significand, integer.digits, integer.decimals, value)) return true;
+  DigitsAsAscii ascii;
+  readPlain(at, end, unit_of, decimal_separator, is_group_separator, ascii);
+  [[maybe_unused]] const std::from_chars_result result =
+      std::from_chars(ascii.chars, ascii.out, value);
+  assert(result.ec == std::errc() && result.ptr == ascii.out);
   return true;
 }
 
@@ -210,15 +278,15 @@ ParsedDouble endedAt(ParsedDouble parsed, const ZQChar* text, const ZQChar* stop
   return endedAt(significand.round(exponent, negative), text, at, end);
 }
 
-// parseDouble's work, inlined into the handle's words so that its result stays in
-// registers; also the plain path of 8-bit text, whose units are bytes read through
-// `unit_of`. Sets `parsed` and returns true, or for 8-bit text returns false,
+// parseDouble's work; also the plain path of 8-bit text, whose units are bytes read
+// through `unit_of`. Sets `parsed` and returns true, or for 8-bit text returns false,
 // having set nothing, where it needs more than the plain path: an empty field, a
-// missing value or the general path.
+// missing value or the general path. Without `plain_path` a number takes the general
+// path whatever it is.
 template <typename Unit, typename UnitOf>
 [[gnu::always_inline]] inline bool parse(const NumberSymbols& symbols, const Unit* text,
                                          std::int64_t length, std::uint32_t options,
-                                         UnitOf unit_of, ParsedDouble& parsed) {
+                                         UnitOf unit_of, bool plain_path, ParsedDouble& parsed) {
   constexpr bool kUnits = std::is_same_v<Unit, ZQChar>;
   assert(usableUnits(text, length));
   const Unit* const end = text + length;
@@ -250,7 +318,8 @@ template <typename Unit, typename UnitOf>
   const GroupSeparator is_group_separator{symbols.group_separator,
                                           groupsWithBlanks(symbols, options)};
   double magnitude = 0;
-  if (parsePlain(at, end, unit_of, symbols.decimal_separator, is_group_separator, magnitude)) {
+  if (plain_path &&
+      parsePlain(at, end, unit_of, symbols.decimal_separator, is_group_separator, magnitude)) {
     parsed = ParsedDouble{ZQ_OK, negative ? -magnitude : magnitude, length};
     return true;
   }
@@ -269,7 +338,14 @@ ZQChar sameUnit(ZQChar unit) { return unit; }
 ParsedDouble parseDouble(const NumberSymbols& symbols, const ZQChar* text, std::int64_t length,
                          std::uint32_t options) {
   ParsedDouble parsed;
-  parse(symbols, text, length, options, sameUnit, parsed);
+  parse(symbols, text, length, options, sameUnit, true, parsed);
+  return parsed;
+}
+
+ParsedDouble parseDoubleGenerally(const NumberSymbols& symbols, const ZQChar* text,
+                                  std::int64_t length, std::uint32_t options) {
+  ParsedDouble parsed;
+  parse(symbols, text, length, options, sameUnit, false, parsed);
   return parsed;
 }
 
@@ -277,7 +353,7 @@ bool parsePlainBytes(const NumberSymbols& symbols, const unsigned char* text,
                      std::int64_t length, const ByteCharacters& characters,
                      std::uint32_t options, ParsedDouble& parsed) {
   return parse(symbols, text, length, options,
-               [&characters](unsigned char byte) { return characters[byte]; }, parsed);
+               [&characters](unsigned char byte) { return characters[byte]; }, true, parsed);
 }
 
 }  // namespace zq::host

@@ -62,6 +62,12 @@ namespace zq::host {
 ParsedDouble parseDouble(const NumberSymbols& symbols, const ZQChar* text, std::int64_t length,
                          std::uint32_t options);
 
+// parseDouble's result by its general path alone, which reads every text the way
+// steps 4 to 7 say: what parseDouble's shortcuts for plain texts must give exactly
+// (the double-parse fuzz target compares the two).
+ParsedDouble parseDoubleGenerally(const NumberSymbols& symbols, const ZQChar* text,
+                                  std::int64_t length, std::uint32_t options);
+
 // The character each byte stands for alone in an 8-bit encoding.
 using ByteCharacters = std::array<ZQChar, 256>;
 

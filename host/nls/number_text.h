@@ -16,17 +16,11 @@ namespace zq::host {
 
 // The number of decimal digits of `n` (1 for 0).
 inline int decimalDigitCount(std::uint64_t n) {
-  // 10^i for i from 0 to 19.
-  static constexpr std::uint64_t kPowers[20] = {
-      1ULL, 10ULL, 100ULL, 1000ULL, 10000ULL, 100000ULL, 1000000ULL, 10000000ULL,
-      100000000ULL, 1000000000ULL, 10000000000ULL, 100000000000ULL, 1000000000000ULL,
-      10000000000000ULL, 100000000000000ULL, 1000000000000000ULL, 10000000000000000ULL,
-      100000000000000000ULL, 1000000000000000000ULL, 10000000000000000000ULL};
   // n | 1 has the digits of n (a power of ten above 1 is even) and is never 0.
   // log10(2) is about 1233 / 4096, so the estimate is the digit count or one less.
   const std::uint64_t m = n | 1;
   const int estimate = (std::bit_width(m) * 1233) >> 12;
-  return estimate + (m >= kPowers[estimate] ? 1 : 0);
+  return estimate + (m >= powerOfTen(estimate) ? 1 : 0);
 }
 
 // Blank grouping: with LOCALE_CVT_SPACEGROUPING, in a locale whose group separator is

@@ -7,9 +7,11 @@
 #include <cmath>
 #include <cstdio>
 #include <random>
+#include <string_view>
 #include <vector>
 
 #include "fitted_text.h"
+#include "host/nls/decimal_digits.h"
 #include "nls_support.h"
 
 namespace zq::testing {
@@ -286,6 +288,33 @@ TEST_F(DoubleFormatTest, FittedTextsReadBackNearEveryPowerOfTen) {
     }
   }
   EXPECT_EQ(faults, 0);
+}
+
+// The digits at a precision by integer arithmetic are std::to_chars' where that path
+// rounds and where its domain ends: ties odd / 2^j, both sides of 2^53 in the
+// significand, of 2^63, of 2^64 in the digits (1.9e18 at precision 1), and of every
+// power of ten from 10^-22 to 10^40 (carries, and scales of 19 and 20), at every
+// precision to 20, in both formats.
+TEST(ToCharsRoundedTest, IntegerDigitsAreToCharsOwn) {
+  std::vector<double> values{std::nextafter(0x1p63, 0.0), 0x1p63, 1.9e18, 5e-324};
+  for (const double odd : {1.0, 3.0, 125.0, 0x1.0000000000001p52, 0x1.fffffffffffffp52}) {
+    for (int j = -12; j <= 75; ++j) values.push_back(std::ldexp(odd, -j));
+  }
+  for (int k = -22; k <= 40; ++k) {
+    const double power = std::pow(10.0, k);
+    values.insert(values.end(), {std::nextafter(power, 0.0), power, power * 9.5});
+  }
+  char ours[400];
+  char theirs[400];
+  for (const double value : values) {
+    for (int precision = 0; precision <= 20; ++precision) {
+      for (const auto format : {std::chars_format::fixed, std::chars_format::scientific}) {
+        const auto mine = host::toCharsRounded(ours, ours + 400, value, format, precision).ptr;
+        const auto expected = std::to_chars(theirs, theirs + 400, value, format, precision).ptr;
+        ASSERT_EQ(std::string_view(ours, mine), std::string_view(theirs, expected)) << precision;
+      }
+    }
+  }
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // Double parsing through the locale handle's words 50 and 91.
 #include <bit>
+#include <charconv>
 #include <random>
 #include <string>
 #include <tuple>
@@ -76,13 +77,25 @@ TEST_F(DoubleParseTest, RulesHardValuesLongTextsAndRefusals) {
             ZQ_NLS_INVALID_VALUE);
 }
 
-// Random short texts of digits, signs, blanks and separators that end with a digit
-// or the decimal separator read alike with and without "e0" after them, which only
-// the general path reads.
+// Texts at the limits of the one-division shortcut (significands either side of 2^53,
+// and 2^64, whose 20th digit wraps an integer read to 0, with 0 to 23 decimals), then
+// random short texts of digits, signs, blanks and separators that end with a digit or
+// the decimal separator, read alike with and without "e0" after them, which only the
+// general path reads.
 TEST_F(DoubleParseTest, TextsReadAlikeWithAnExponentOfZero) {
   const std::u32string alphabet = std::u32string(U"0123456789 -+.,") + kNbsp;
   const std::pair<const char32_t*, char32_t> kStyles[] = {
       {U"en_US", U'.'}, {U"fr_FR", U','}, {U"de_DE", U','}};
+  std::vector<std::u32string> limits;
+  for (const std::u32string digits :
+       {U"9007199254740991", U"9007199254740993", U"18446744073709551616"}) {
+    // The point after digit i, or after "0" and zeros before every digit.
+    for (std::size_t i = 1; i <= digits.size() + 8; ++i) {
+      limits.push_back(i <= digits.size()
+                           ? digits.substr(0, i) + U"." + digits.substr(i)
+                           : U"0." + std::u32string(i - digits.size() - 1, U'0') + digits);
+    }
+  }
   std::mt19937_64 random(9);
   for (const auto& [name, point] : kStyles) {
     LocaleHandle* l = locale(name);
@@ -93,9 +106,12 @@ TEST_F(DoubleParseTest, TextsReadAlikeWithAnExponentOfZero) {
           l, units(text), static_cast<std::int64_t>(text.size()), options, &value, &used);
       return Parsed(status, used, of(value));
     };
-    for (int i = 0; i < 20000; ++i) {
-      std::u32string text;
-      for (auto n = 1 + random() % 12; n-- > 0;) text += alphabet[random() % alphabet.size()];
+    for (std::size_t i = 0; i < 20000; ++i) {
+      std::u32string text = i < limits.size() ? limits[i] : U"";
+      std::replace(text.begin(), text.end(), U'.', point);
+      for (auto n = text.empty() ? 1 + random() % 12 : 0; n-- > 0;) {
+        text += alphabet[random() % alphabet.size()];
+      }
       if (text.find_first_of(U"0123456789") == std::u32string::npos) continue;
       if ((text.back() < U'0' || text.back() > U'9') && text.back() != point) continue;
       const auto options = static_cast<std::int32_t>(random() % 2 * LOCALE_CVT_SPACEGROUPING);
