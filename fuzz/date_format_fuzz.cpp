@@ -76,7 +76,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const Formatted whole = format(in, kWholeUnits);
   require(whole.status == ZQ_OK, "the whole text fits its buffer");
   require((cut.status == ZQ_NLS_FMT_TRUNCATE) == (whole.length > capacity) &&
-              cut.length == std::min(whole.length, capacity) && startsWith(whole.text, cut.text),
+              cut.length == std::min(whole.length, capacity) && whole.text.starts_with(cut.text),
           "a text is cut exactly when it is longer than the capacity, to its start");
   return 0;
 }

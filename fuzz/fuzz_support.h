@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "host/nls/locale_data.h"
+#include "tests/support/test_support.h"
 #include "zq/host_objects.h"
 
 namespace zq::fuzz {
@@ -58,9 +59,6 @@ Bytes encodeInput(const Header& header, std::span<const ZQChar> text = {}) {
   return bytes;
 }
 
-// The ordinary missing value's bits, which every failed double parse leaves.
-constexpr std::uint64_t kMissingBits = 0xFFFFFE0000000000;
-
 // The header of the parser targets, followed by the text.
 struct ParseInput {
   std::uint8_t locale;
@@ -84,35 +82,15 @@ Bytes parseSeed(std::uint32_t locale, std::uint8_t parser, std::uint32_t options
 Bytes parseSeed(std::uint32_t locale, std::uint8_t parser, std::uint32_t options,
                 std::u32string_view text);
 
-// What a format wrote: its status, the length it reported and the units it wrote
-// within its capacity.
-struct Formatted {
-  Status status;
-  std::int64_t length;
-  std::vector<ZQChar> text;
-};
+using testing::Formatted;
+using testing::kMissingBits;
 
-// Units of canaries on each side of a format's buffer.
-constexpr std::size_t kGuardUnits = 16;
-constexpr ZQChar kCanary = 0xFDFDFDFD;
-
-// Stops the run when a canary of `block` changed; otherwise keeps in `f` the units
-// written within the capacity.
-Formatted keepWritten(const std::vector<ZQChar>& block, Formatted f);
-
-// Calls format(buffer, capacity, &length) on `capacity` units between canaries, and
-// stops the run when a unit outside them changed.
+// testing::formatGuarded, stopping the run when a unit outside the buffer changed.
 template <class Format>
 Formatted formatGuarded(std::int64_t capacity, Format format) {
-  std::vector<ZQChar> block(static_cast<std::size_t>(capacity) + 2 * kGuardUnits, kCanary);
-  Formatted f{ZQ_OK, -1, {}};
-  f.status = format(block.data() + kGuardUnits, capacity, &f.length);
-  return keepWritten(block, std::move(f));
-}
-
-// True when `whole` starts with `part`.
-inline bool startsWith(const std::vector<ZQChar>& whole, const std::vector<ZQChar>& part) {
-  return part.size() <= whole.size() && std::equal(part.begin(), part.end(), whole.begin());
+  Formatted f = testing::formatGuarded(capacity, format);
+  require(f.within, "nothing is written outside the buffer");
+  return f;
 }
 
 // The stand-in host the handles below belong to.

@@ -51,7 +51,7 @@ Formatted format(const FormatInput& in, std::int64_t capacity) {
 
 // A decimal text parses back, whole, to the value it shows: plain, or grouped with a
 // blank under blank grouping.
-void parsesBack(const FormatInput& in, const std::vector<ZQChar>& text) {
+void parsesBack(const FormatInput& in, std::u32string_view text) {
   const std::uint32_t radix = LOCALE_NFMT_HEX | LOCALE_NFMT_HEXBIG | LOCALE_NFMT_OCTAL;
   const bool grouped = (in.options & LOCALE_NFMT_GROUP) != 0;
   const ZQChar separator = fuzzSymbols(in.locale).group_separator;
@@ -73,15 +73,15 @@ void parsesBack(const FormatInput& in, const std::vector<ZQChar>& text) {
   if (as_unsigned) {
     std::uint64_t value = 0;
     const std::uint64_t expected = narrow ? static_cast<std::uint32_t>(in.value) : in.value;
-    const Status status = l->zqnlsLocaleBufferToUintmax(l, text.data(), std::ssize(text), options,
-                                                        &value, &consumed);
+    const Status status = l->zqnlsLocaleBufferToUintmax(l, testing::units(text), std::ssize(text),
+                                                        options, &value, &consumed);
     require(status == ZQ_OK && value == expected, "an unsigned text parses back");
   } else {
     std::int64_t value = 0;
     const std::int64_t expected = narrow ? static_cast<std::int32_t>(in.value)
                                          : static_cast<std::int64_t>(in.value);
-    const Status status = l->zqnlsLocaleBufferToIntmax(l, text.data(), std::ssize(text), options,
-                                                       &value, &consumed);
+    const Status status = l->zqnlsLocaleBufferToIntmax(l, testing::units(text), std::ssize(text),
+                                                       options, &value, &consumed);
     require(status == ZQ_OK && value == expected, "a signed text parses back");
   }
   require(consumed == digits_end, "parsing back reads the number to its last digit");
@@ -131,7 +131,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const Formatted whole = format(in, kReferenceUnits);
   require(whole.status == ZQ_OK, "the reference buffer holds the whole text");
   require((cut.status == ZQ_OK) == (whole.length <= capacity), "cut exactly when too long");
-  require(startsWith(whole.text, cut.text), "a cut text is the start of the whole one");
+  require(whole.text.starts_with(cut.text), "a cut text is the start of the whole one");
   parsesBack(in, whole.text);
   return 0;
 }

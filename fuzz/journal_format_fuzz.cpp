@@ -148,13 +148,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const Formatted whole = toBuffer(std::max(capacity, limit));
   require((cut.status == ZQ_OK) == (whole.status == ZQ_OK && whole.length <= capacity),
           "cut exactly when too long");
-  require(startsWith(whole.text, cut.text), "a cut text is the start of the whole one");
+  require(whole.text.starts_with(cut.text), "a cut text is the start of the whole one");
 
   std::va_list list;
   arguments.start(list);
   journal->MessageToJnl(journal, JNL_LEVEL_INFO, in.text.data(), std::ssize(in.text), &list);
   const std::size_t line_units = std::min(whole.text.size(), static_cast<std::size_t>(limit));
-  std::u32string expected(whole.text.begin(), whole.text.begin() + line_units);
+  std::u32string expected = whole.text.substr(0, line_units);
   if (expected.empty() || expected.back() != U'\n') expected += U'\n';
   require(host::journalText(journal) == expected, "the journal line is the whole text");
   journal->Destroy(journal);

@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/test_support.h"
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -34,34 +36,23 @@ std::string quote(const std::string& text) {
   return quoted + "'";
 }
 
-std::string slurp(const fs::path& path) {
-  std::ifstream in(path);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
+using zq::testing::contentsOf;
 
 class ZqtestRun : public ::testing::Test {
  protected:
-  void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "zqtest-e2e-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    dir_ = pattern;
-  }
-  void TearDown() override { fs::remove_all(dir_); }
 
   // Runs zqtest in the temporary directory with listing files going there too.
   RunResult zqtest(const std::vector<std::string>& args) {
     // Built by appending: GCC 12 misreports "literal" + std::string under -O3.
     std::string command = "cd ";
-    command.append(quote(dir_.string())).append(" && ").append(quote(ZQTEST_PATH));
+    command.append(quote(dir_.path().string())).append(" && ").append(quote(ZQTEST_PATH));
     for (const std::string& arg : args) command.append(" ").append(quote(arg));
     command.append(" >out.txt 2>err.txt");
     const int status = std::system(command.c_str());
     RunResult run;
     run.exit_code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    run.out = slurp(dir_ / "out.txt");
-    run.err = slurp(dir_ / "err.txt");
+    run.out = contentsOf(dir_ / "out.txt");
+    run.err = contentsOf(dir_ / "err.txt");
     std::istringstream lines(run.out);
     for (std::string line; std::getline(lines, line);) run.lines.push_back(line);
     return run;
@@ -71,7 +62,7 @@ class ZqtestRun : public ::testing::Test {
     return zqtest(args);
   }
 
-  fs::path dir_;
+  zq::testing::ScratchFolder dir_;
 };
 
 bool contains(const std::string& text, const std::string& part) {
@@ -244,9 +235,9 @@ TEST_F(ZqtestRun, ExpectationsSeparateFailXfailAndXpass) {
   // What --write-expect writes turns every present failure into XFAIL.
   const RunResult written = fixture({"--suite", "sanity2", "--write-expect", "current.expect"});
   EXPECT_EQ(written.exit_code, 1);
-  EXPECT_TRUE(contains(slurp(dir_ / "current.expect"),
+  EXPECT_TRUE(contains(contentsOf(dir_ / "current.expect"),
                        "\n" + step + "status check \"status\" expected 0x00000000 (ZQ_OK), actual "
-                       "0x803FE810 (ZQ_NLS_BAD_NUM)\n")) << slurp(dir_ / "current.expect");
+                       "0x803FE810 (ZQ_NLS_BAD_NUM)\n")) << contentsOf(dir_ / "current.expect");
   const RunResult rerun = fixture({"--suite", "sanity2", "--expect", "current.expect"});
   EXPECT_EQ(rerun.exit_code, 0) << rerun.out;
   EXPECT_EQ(rerun.lines.back(), "2 passed, 0 failed");
@@ -260,10 +251,10 @@ TEST_F(ZqtestRun, ResultFilesPerfTableAndRerunCommand) {
   EXPECT_EQ(run.exit_code, 1) << run.out << run.err;
   EXPECT_TRUE(contains(run.err, "--perf-iterations 20000000 is capped at 10000000")) << run.err;
   // Five calls, each rewriting the listing: every call's lines are kept.
-  const std::string listing = slurp(out / "zqvnlp.lst");
+  const std::string listing = contentsOf(out / "zqvnlp.lst");
   EXPECT_EQ(countOf(listing, "Performance Test for ZqvnlePerf"), 5);
   EXPECT_EQ(countOf(listing, "    10000000 "), 15);
-  const std::string csv = slurp(dir_ / "perf.csv");
+  const std::string csv = contentsOf(dir_ / "perf.csv");
   EXPECT_EQ(countOf(csv, "\r\n"), 16);
   // 54 ms over 10,000,000 calls: 5.4 ns, from enough milliseconds to be precise.
   EXPECT_TRUE(contains(csv, "\r\nzqnlsLocaleDoubleFormat,ja_JP,Shift_JIS,10000000,52,2,54,5.400,precise,"
@@ -281,10 +272,10 @@ TEST_F(ZqtestRun, ResultFilesPerfTableAndRerunCommand) {
   EXPECT_EQ(run.lines.back(), "44 passed, 2 failed");
   const std::string validate = "xmllint --noout --schema " + quote(ZQ_TEST_SOURCE_DIR "/tests/e2e/junit.xsd") +
                                " " + quote((dir_ / "r.xml").string()) + " 2>/dev/null";
-  EXPECT_EQ(std::system(validate.c_str()), 0) << slurp(dir_ / "r.xml");
-  EXPECT_TRUE(contains(slurp(dir_ / "r.xml"), "<testcase name=\"fr_FR zqnlsLocaleIntfastFormat\" "
+  EXPECT_EQ(std::system(validate.c_str()), 0) << contentsOf(dir_ / "r.xml");
+  EXPECT_TRUE(contains(contentsOf(dir_ / "r.xml"), "<testcase name=\"fr_FR zqnlsLocaleIntfastFormat\" "
                                               "classname=\"sanity1.fr_FR\""));
-  EXPECT_TRUE(contains(slurp(dir_ / "r.json"), "{\"schema\":\"zqtest-results/2\","));
+  EXPECT_TRUE(contains(contentsOf(dir_ / "r.json"), "{\"schema\":\"zqtest-results/2\","));
 
   const std::pair<std::vector<std::string>, std::string> no_case[] = {
       {{"--perf-routine", "9"}, "no case matches the selectors"},
@@ -327,10 +318,10 @@ TEST_F(ZqtestRun, CalibratedRunAgainstADoctoredBaseline) {
 
   // One precise case slower now (42 ms of CPU there, 54 here), one imprecise (5 and 10);
   // sanity1 fails in fr_FR where it passed there, and passes in en_US where it failed.
-  std::string csv = slurp(dir_ / "old" / "perf.csv");
+  std::string csv = contentsOf(dir_ / "old" / "perf.csv");
   doctor(csv, "\nzqnlsLocaleDoubleFormat,ja_JP,Shift_JIS,5760,52,", "\nzqnlsLocaleDoubleFormat,ja_JP,Shift_JIS,5760,40,");
   doctor(csv, "\nzqnlsStringToDouble,en_US,UTF-8,144000,10,", "\nzqnlsStringToDouble,en_US,UTF-8,144000,5,");
-  std::string json = slurp(dir_ / "old" / "results.json");
+  std::string json = contentsOf(dir_ / "old" / "results.json");
   fs::create_directory(dir_ / "perf_only");
   std::ofstream(dir_ / "perf_only" / "results.json") << json;
   std::ofstream(dir_ / "perf_only" / "perf.csv") << csv;
@@ -359,11 +350,11 @@ TEST_F(ZqtestRun, CalibratedRunAgainstADoctoredBaseline) {
       << run.out;
   EXPECT_TRUE(std::regex_search(run.out, std::regex("\nzqnlsStringToDouble +en_US +UTF-8 +144000 +10 +0 +10 "
                                                     "+~69.4 +~69.4 +~34.7 +~2.00x  Demo case\n")));
-  const std::string results = slurp(dir_ / "new.json");
+  const std::string results = contentsOf(dir_ / "new.json");
   EXPECT_TRUE(contains(results, "\"groups\":{\"newly_failing\":1,\"newly_passing\":1,\"still_failing\":1,"
                                 "\"still_passing\":22,\"not_run\":0}"));
   EXPECT_EQ(countOf(results, "\"slower\":true"), 1);
-  const std::string html = slurp(dir_ / "new.html");
+  const std::string html = contentsOf(dir_ / "new.html");
   EXPECT_TRUE(contains(html, "<section id=\"changes\""));
   EXPECT_EQ(countOf(html, "<rect x=\"190\" y=\""), 30) << "a bar and a baseline bar per case";
 

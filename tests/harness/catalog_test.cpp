@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <cstdlib>
-#include <filesystem>
 #include <map>
 #include <set>
 #include <sstream>
@@ -12,12 +10,11 @@
 
 #include "harness/catalog.h"
 #include "harness/runner.h"
+#include "tests/support/test_support.h"
 #include "zq/host.h"
 
 namespace zq::harness {
 namespace {
-
-namespace fs = std::filesystem;
 
 using LocalesByRow = std::map<std::string, std::set<std::string>>;
 
@@ -30,16 +27,14 @@ std::set<std::string> wordsOf(const char* text) {
 
 // The report rows of a real run and the locales their checks were made in.
 LocalesByRow recordedRows(const std::vector<std::string>& args) {
-  std::string dir = (fs::temp_directory_path() / "zqtest-catalog-XXXXXX").string();
-  EXPECT_NE(mkdtemp(dir.data()), nullptr);
-  std::vector<std::string> all_args = {"--lib", ZQVNLE_PATH, "--out", dir};
+  const zq::testing::ScratchFolder dir;
+  std::vector<std::string> all_args = {"--lib", ZQVNLE_PATH, "--out", dir.path().string()};
   all_args.insert(all_args.end(), args.begin(), args.end());
   const ParsedOptions parsed = parseOptions(all_args);
   EXPECT_EQ(parsed.error, "");
   std::FILE* quiet = std::fopen("/dev/null", "w");
   const auto run = runCorrupted(parsed.options, ZQHOST_CORRUPT_NONE, quiet, stderr);
   std::fclose(quiet);
-  fs::remove_all(dir);
   LocalesByRow rows;
   if (!run) {
     ADD_FAILURE() << "the extension did not run";

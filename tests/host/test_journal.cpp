@@ -51,7 +51,7 @@ TEST_F(JournalTest, StatusTexts) {
 }
 
 TEST_F(JournalTest, LinesAreKeptExactlyAsFormatted) {
-  EXPECT_EQ(messageToJnl(journal_, U"\n ***** %s TESTS ***** \n", ztext(U"fr_FR").data()), 0);
+  EXPECT_EQ(messageToJnl(journal_, U"\n ***** %s TESTS ***** \n", units(U"fr_FR")), 0);
   EXPECT_EQ(messageToJnl(journal_, U"TEST%.2i: no newline", I(3)), 0);
   EXPECT_EQ(messageToJnl(journal_, U""), 0);
   EXPECT_EQ(statusToJnl(journal_, ZQ_NLS_OVERFLOW), 0);
@@ -74,7 +74,7 @@ TEST_F(JournalTest, FlushWritesUtf8ToTheListingFile) {
   Journal* journal = createJournal(file);
   ASSERT_NE(journal, nullptr);
   EXPECT_EQ(openJournal(journal, file), 0);
-  messageToJnl(journal, U"1\u00A0%d %s\n", I(234), ztext(U"\U0001F600\u00E9").data());
+  messageToJnl(journal, U"1\u00A0%d %s\n", I(234), units(U"\U0001F600\u00E9"));
   messageToJnl(journal, U"ROUTINE   LOCALE");
   EXPECT_EQ(journal->FlushJournal(journal), 0);
   EXPECT_EQ(host::journalText(journal), U"");
@@ -135,9 +135,8 @@ TEST_F(JournalTest, FileNamesCannotLeaveTheOutputDirectory) {
   EXPECT_EQ(openFile(std::u32string(U"ok\0/../e", 8)), nullptr);
   EXPECT_EQ(openFile(std::u32string(300, U'n')), nullptr);
   for (const std::int64_t length : {0, -5}) EXPECT_EQ(openFile(U"x.lst", length), nullptr);
-  const std::vector<ZQChar> extension = units(U"zqfileio");
   fioparms no_name{nullptr, 5, 1, 0, 1024, 0, 20};
-  ExtensionRequest request{extension.data(), 8, &no_name, 0, 0};
+  ExtensionRequest request{units(U"zqfileio"), 8, &no_name, 0, 0};
   EXPECT_EQ(kernel_->LoadExtension(kernel_, &request, 0, 0), nullptr);
   request.parms = nullptr;
   EXPECT_EQ(kernel_->LoadExtension(kernel_, &request, 0, 0), nullptr);

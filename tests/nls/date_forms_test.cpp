@@ -8,7 +8,7 @@ namespace zq::testing {
 namespace {
 
 constexpr Status kBad = ZQ_NLS_DTIFMTERR;
-const double kMissing = std::bit_cast<double>(std::uint64_t{0xFFFFFE0000000000});
+const double kMissing = std::bit_cast<double>(kMissingBits);
 
 class DateFormsTest : public NlsTest {};
 
@@ -77,7 +77,7 @@ TEST_F(DateFormsTest, InputsOutsideTheFormsAreRejected) {
   // Failed parses leave no stale value behind.
   EXPECT_EQ(parse(en, Parser::kDate, U"29feb2003", 1), (Parsed{kBad, 9, {0, 0, 0}}));
   EXPECT_EQ(std::bit_cast<std::uint64_t>(parse(en, Parser::kDatetime, U"13jun2003:12").seconds),
-            0xFFFFFE0000000000u);
+            kMissingBits);
 }
 
 }  // namespace

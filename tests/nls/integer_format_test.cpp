@@ -118,28 +118,6 @@ TEST_F(IntegerFormatTest, HugeOrNegativeWidthAndPrecisionStayBounded) {
   EXPECT_EQ(format(en_, {kIntfast, bits(-42), INT_MIN, INT_MIN, 0, U""}), ok(U"-42"));
 }
 
-TEST_F(IntegerFormatTest, UnusableOutputIsRefusedWithoutWriting) {
-  std::int64_t length = 99;
-  EXPECT_EQ(en_->zqnlsLocaleIntfastFormat(en_, 5, 0, 0, 0, nullptr, 0, &length),
-            ZQ_NLS_FMT_TRUNCATE);
-  EXPECT_EQ(length, 0);
-  length = 99;
-  EXPECT_EQ(en_->zqnlsLocaleUintmaxFormat(en_, 5, 0, 0, 0, nullptr, 3, &length),
-            ZQ_NLS_INVALID_VALUE);
-  EXPECT_EQ(length, 0);
-  ZQChar unit = 7;
-  EXPECT_EQ(en_->zqnlsLocaleIntmaxFormat(en_, 5, 0, 0, 0, &unit, -1, &length),
-            ZQ_NLS_INVALID_VALUE);
-  EXPECT_EQ(unit, 7u);
-  EXPECT_EQ(en_->zqnlsLocalePointerFormat(en_, 0, 0, 0, nullptr, 2, &length),
-            ZQ_NLS_INVALID_VALUE);
-  // Without a place for the length the text is still written.
-  EXPECT_EQ(en_->zqnlsLocaleIntfastFormat(en_, 5, 0, 0, 0, &unit, 1, nullptr), ZQ_OK);
-  EXPECT_EQ(unit, U'5');
-  EXPECT_EQ(en_->zqnlsLocaleIntfastFormat(nullptr, 5, 0, 0, 0, &unit, 1, &length),
-            ZQ_NLS_INVALID_VALUE);
-}
-
 TEST_F(IntegerFormatTest, PointerIsNilOrUpperCaseHexadecimal) {
   EXPECT_EQ(pointer(0, 10, LOCALE_NFMT_LEFTJUSTIFY | LOCALE_NFMT_PADWITHZERO), ok(U"NIL"));
   EXPECT_EQ(pointer(0xDEF34, 10, LOCALE_NFMT_LEFTJUSTIFY), ok(U"0xDEF34   "));

@@ -15,6 +15,7 @@
 #include "host/kernel.h"
 #include "host/message_format.h"
 #include "host/status_text.h"
+#include "tests/support/test_support.h"
 #include "zq/harness.h"
 #include "zq/host_objects.h"
 
@@ -68,19 +69,11 @@ inline Recorder*& activeRecorder() {
   return recorder;
 }
 
-inline std::u32string textOf(const ZQChar* p) {
-  std::u32string s;
-  if (p == nullptr) return s;
-  while (*p != 0) s += static_cast<char32_t>(*p++);
-  return s;
-}
-
 // A text on one transcript line: UTF-8, with a newline written "\n", a zero unit "\0"
 // and a backslash "\\".
 inline std::string lineText(const std::u32string& text) {
   std::string out;
-  for (const char c : host::toUtf8(reinterpret_cast<const ZQChar*>(text.data()),
-                                   static_cast<std::int64_t>(text.size()))) {
+  for (const char c : host::toUtf8(units(text), lengthOf(text))) {
     if (c == '\n' || c == '\0' || c == '\\') out += '\\';
     out += c == '\n' ? 'n' : c == '\0' ? '0' : c;
   }

@@ -35,17 +35,8 @@ int openDescriptors() {
 }
 
 struct ConformanceDriverRun : ::testing::Test {
-  void SetUp() override {
-    char pattern[] = "/tmp/zqvnlf_XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    dir = pattern;
-    kernel = static_cast<zq::KernelHandle*>(zqhostCreate());
-    zqhostSetOutputDir(kernel, dir.c_str());
-  }
-  void TearDown() override {
-    EXPECT_EQ(zqhostDestroy(kernel), 0);
-    std::filesystem::remove_all(dir);
-  }
+  void SetUp() override { zqhostSetOutputDir(kernel, dir.path().c_str()); }
+  void TearDown() override { EXPECT_EQ(zqhostDestroy(kernel), 0); }
 
   std::int64_t run(std::uint32_t mask, char32_t code0 = U'0', char32_t code1 = U'1',
                    bool verbose = false) {
@@ -65,10 +56,7 @@ struct ConformanceDriverRun : ::testing::Test {
 
   // The listing file a run with run code "01" wrote.
   std::string listing() const {
-    std::ifstream in(dir + "/nlf101.lst", std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
+    return zq::testing::contentsOf(dir / "nlf101.lst");
   }
 
   // Every suite opens with its NLS check, which names the suite's source: the order of
@@ -81,8 +69,8 @@ struct ConformanceDriverRun : ::testing::Test {
     return out;
   }
 
-  std::string dir;
-  zq::KernelHandle* kernel = nullptr;
+  zq::testing::ScratchFolder dir;
+  zq::KernelHandle* kernel = static_cast<zq::KernelHandle*>(zqhostCreate());
   Recorder recorder;
   zq::SuiteState state{};
 };
@@ -105,7 +93,7 @@ TEST_F(ConformanceDriverRun, SelectionMaskPicksTheSuitesAndTheirOrder) {
   EXPECT_EQ(recorder.checks[2].expression, U"jnlh");
   EXPECT_EQ(recorder.failures(), 0u);
   EXPECT_EQ(recorder.steps.back(), U"release the handles");
-  EXPECT_TRUE(std::filesystem::exists(dir + "/nlf1A7.lst"));
+  EXPECT_TRUE(std::filesystem::exists(dir / "nlf1A7.lst"));
   EXPECT_EQ(openDescriptors(), descriptors);
 }
 

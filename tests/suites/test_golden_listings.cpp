@@ -4,7 +4,6 @@
 // ZQ_GOLDEN_WRITE=1 (`make golden`) rewrites the listings that differ instead.
 #include <gtest/gtest.h>
 #include <zlib.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cstdint>
@@ -26,7 +25,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-using zq::ZQChar;
 
 // The listings' names of the classes of wrong result, by their ZqhostCorruption value
 // ("clean" for none).
@@ -137,8 +135,7 @@ GoldenRun runSuite(const GoldenCase& c, const fs::path& out_dir) {
   if (journal_fourth || fifth != nullptr) {
     const std::u32string text = zq::host::journalText(journal);
     listings += "== harness journal\n" +
-                zq::host::toUtf8(reinterpret_cast<const ZQChar*>(text.data()),
-                                 static_cast<std::int64_t>(text.size()));
+                zq::host::toUtf8(zq::testing::units(text), zq::testing::lengthOf(text));
   }
   journal->Destroy(journal);
   EXPECT_EQ(zqhostLiveObjects(host), 0);
@@ -169,16 +166,10 @@ std::vector<GoldenCase> everyCase() {
 
 class GoldenListing : public ::testing::TestWithParam<GoldenCase> {
  protected:
-  void SetUp() override {
-    char pattern[] = "/tmp/zqgolden_XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    out_dir_ = pattern;
-  }
-  void TearDown() override { fs::remove_all(out_dir_); }
-  GoldenRun run(const GoldenCase& c) { return runSuite(c, out_dir_); }
+  GoldenRun run(const GoldenCase& c) { return runSuite(c, out_dir_.path()); }
 
  private:
-  fs::path out_dir_;
+  zq::testing::ScratchFolder out_dir_;
 };
 
 TEST_P(GoldenListing, MatchesTheReviewedListing) {

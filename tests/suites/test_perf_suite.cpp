@@ -33,16 +33,8 @@ struct Request {
 };
 
 struct PerfSuiteRun : ::testing::Test {
-  void SetUp() override {
-    char pattern[] = "/tmp/zqvnlp_XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    dir = pattern;
-    zqhostSetOutputDir(kernel, dir.c_str());
-  }
-  void TearDown() override {
-    EXPECT_EQ(zqhostDestroy(kernel), 0);  // nothing left alive
-    std::filesystem::remove_all(dir);
-  }
+  void SetUp() override { zqhostSetOutputDir(kernel, dir.path().c_str()); }
+  void TearDown() override { EXPECT_EQ(zqhostDestroy(kernel), 0); }  // nothing left alive
 
   // Runs the suite and returns its listing, "" when it wrote none.
   std::string run(const Request& r) {
@@ -59,10 +51,7 @@ struct PerfSuiteRun : ::testing::Test {
     Exported_ZQHandle = static_cast<zq::KernelHandle*>(kernel);
     EXPECT_EQ(zqvnlePerf(&services, 5, &state, &run_record, nullptr), 0);
     Exported_ZQHandle = nullptr;
-    std::ifstream in(dir + "/zqvnlp.lst", std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
+    return zq::testing::contentsOf(dir / "zqvnlp.lst");
   }
 
   // The routine, locale and encoding columns of every result line after the header.
@@ -79,7 +68,7 @@ struct PerfSuiteRun : ::testing::Test {
   }
 
   void* kernel = zqhostCreate();
-  std::string dir;
+  zq::testing::ScratchFolder dir;
   Recorder recorder;
 };
 
@@ -144,7 +133,7 @@ TEST_F(PerfSuiteRun, EveryFailureEndsItsCaseOrRunAndReleasesWhatItHeld) {
       {{5, 0, "", 3, ZQHOST_FAULT_CREATE_JOURNAL, 1}, U"Could not get journal handle", "", 0},
   };
   for (const Row& row : rows) {
-    std::filesystem::remove(dir + "/zqvnlp.lst");
+    std::filesystem::remove(dir / "zqvnlp.lst");
     const std::string listing = run(row.request);
     EXPECT_EQ(recorder.failures(), 1u) << listing;
     EXPECT_TRUE(recorder.hasMessage(row.message)) << listing;
