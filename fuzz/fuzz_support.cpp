@@ -35,7 +35,7 @@ const FuzzHost& fuzzHost() {
 // Writes the seeds into `directory`, one file each.
 void writeSeeds(const char* directory) {
   std::filesystem::create_directories(directory);
-  const std::vector<Bytes> seeds = seedInputs();
+  const std::vector<Bytes> seeds = seedInputs(ZQ_FUZZ_TARGET);
   for (std::size_t i = 0; i < seeds.size(); ++i) {
     std::ofstream out(std::filesystem::path(directory) / ("seed-" + std::to_string(i)),
                       std::ios::binary);

@@ -3,22 +3,13 @@
 // whole one, and a decimal text parses back to its value.
 #include "fuzz/fuzz_support.h"
 #include "host/nls/number_text.h"
-#include "suites/sanity/sanity1_tables.h"
 
 namespace zq::fuzz {
 namespace {
 
-enum Operation : std::uint8_t { kIntfast, kIntmax, kUintfast, kUintmax, kPointer, kOperations };
-
-struct FormatInput {
-  std::uint8_t locale;
-  std::uint8_t operation;  // modulo kOperations
-  std::uint16_t capacity;  // output units, modulo kCapacities
-  std::int32_t width;
-  std::int32_t precision;
-  std::uint32_t options;
-  std::uint64_t value;
-};
+using FormatInput = IntegerFormatInput;
+using Operation = IntegerFormatInput::Operation;
+using enum IntegerFormatInput::Operation;
 
 // Output buffers of up to 1023 units: the suites' hold 5, 72 and 100.
 constexpr std::uint16_t kCapacities = 1024;
@@ -88,34 +79,6 @@ void parsesBack(const FormatInput& in, std::u32string_view text) {
 }
 
 }  // namespace
-
-std::vector<Bytes> seedInputs() {
-  std::vector<Bytes> seeds;
-  const auto add = [&](const auto& table, Operation op, auto valueOf) {
-    for (const auto& r : table) {
-      FormatInput in{};
-      in.locale = static_cast<std::uint8_t>(fuzzLocaleIndex(r.locale));
-      in.operation = op;
-      in.capacity = static_cast<std::uint16_t>(r.capacity > 0 ? r.capacity : 100);
-      in.width = r.width;
-      in.precision = valueOf(r).second;
-      in.options = static_cast<std::uint32_t>(r.options);
-      in.value = valueOf(r).first;
-      seeds.push_back(encodeInput(in));
-    }
-  };
-  const auto plain = [](const auto& r) {
-    return std::pair{static_cast<std::uint64_t>(r.value), r.precision};
-  };
-  add(sanity::intfastFormatTable(), kIntfast, plain);
-  add(sanity::intmaxFormatTable(), kIntmax, plain);
-  add(sanity::uintfastFormatTable(), kUintfast, plain);
-  add(sanity::uintmaxFormatTable(), kUintmax, plain);
-  add(sanity::pointerFormatTable(), kPointer,
-      [](const auto& r) { return std::pair{r.pointer, 0}; });
-  return seeds;
-}
-
 }  // namespace zq::fuzz
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -12,11 +12,6 @@
 namespace zq::fuzz {
 namespace {
 
-struct JournalInput {
-  std::uint64_t seed;  // the argument values
-  std::uint16_t capacity;
-};
-
 // splitmix64: argument values from the input's seed.
 struct Numbers {
   std::uint64_t state;
@@ -99,28 +94,6 @@ Journal* newJournal() {
 }
 
 }  // namespace
-
-std::vector<Bytes> seedInputs() {
-  const char32_t* formats[] = {
-      U"\n ****************************** en_US TESTS ****************************** \n",
-      U"  TEST%.2i: zqnlsLocaleIntfastFormat Status was '%*s' but should have been 'ZQ_OK'\n",
-      U"TEST%.2i: %s ( %s option(#%d) - %c%c%c%c%c) status was '%*s' but should have ",
-      U"  TEST%.2i: zqnlsLocaleIntfastFormat Value %s does not match expected value of %s\n",
-      U"TEST%.2i: zqnlsBuffertoDatetime    C=%.2d     %f\n",
-      (U"zqnlsStringToDouble       %c%c%c%c%c    %-12s   %-12i  %-.12i    %-.12i      "
-       U"%-.12i        %-30s\n"),
-      U"    expected[%2d]= %4x(%c)  fmtbuf[%2d]= %4x(%c)",
-      U"%#llX|%lu|%-20.16e|%+05d|% .3g|%#o|%%|%y",
-  };
-  std::vector<Bytes> seeds;
-  for (const char32_t* format : formats) {
-    const std::u32string_view text(format);
-    const std::vector<ZQChar> units(text.begin(), text.end());
-    seeds.push_back(encodeInput(JournalInput{seeds.size(), 72}, units));
-  }
-  return seeds;
-}
-
 }  // namespace zq::fuzz
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
