@@ -38,7 +38,6 @@ struct RecordedMessage {
 
 // What a suite did through the services. One recorder is active at a time.
 struct Recorder {
-  std::vector<std::u32string> begun;
   std::vector<std::u32string> steps;
   std::vector<RecordedCheck> checks;
   std::vector<RecordedMessage> messages;
@@ -131,7 +130,6 @@ inline TestServices recordingServices(Recorder& recorder) {
   activeRecorder() = &recorder;
   TestServices s{};
   s.BeginTest = [](const ZQChar* name, Word, Word) {
-    activeRecorder()->begun.push_back(textOf(name));
     activeRecorder()->log("begin " + lineText(textOf(name)));
   };
   s.NoteStep = [](const ZQChar* text, Word, Word) {

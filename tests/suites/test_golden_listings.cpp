@@ -17,7 +17,7 @@
 
 #include "host/journal.h"
 #include "host/kernel.h"
-#include "listing_diff.h"
+#include "tests/support/listing_diff.h"
 #include "recording_services.h"
 #include "zq/host.h"
 #include "zq/zqvnle.h"

@@ -20,55 +20,6 @@ using zq::testing::RecordedCheck;
 using zq::testing::StandInHost;
 using zq::testing::SuiteRun;
 
-// That every check passes on the stand-in host is the fault walk's clean runs and the
-// end-to-end run; here the steps, the banner and the journal of a clean run.
-TEST(SanityHost, EveryCheckPassesInStepOrderAfterOneBanner) {
-  const struct {
-    zq::SuiteEntryFn entry;
-    const char32_t* name;
-    const char32_t* source;
-    std::vector<std::u32string> steps;  // after the kernel and NLS steps
-    int flushes;
-  } kSuites[] = {
-      {zqvnleSanity1, U"zqvnleSanity1", U"zqtest/src/zqvnle2",
-       {U"zqnlsLocaleDateFormat testing", U"zqnlsLocaleTimeFormat testing",
-        U"zqnlsLocaleBufferToDatetime and zqnlsLocaleDatetimeFormat testing",
-        U"zqnlsLocalePercentFormat testing", U"zqnlsLocaleCurrencyFormat testing",
-        U"zqnlsLocaleDoubleFormat testing", U"zqnlsLocaleDoubleFormatWithExOpts testing",
-        U"zqnlsLocaleIntFastFormat testing", U"zqnlsLocaleIntmaxFormat testing",
-        U"zqnlsLocaleUintfastFormat testing", U"zqnlsLocaleUintmaxFormat testing",
-        U"zqnlsLocalePointerFormat testing", U"zqnlsLocaleBufferToDouble testing",
-        U"zqnlsLocaleBufferToIntfast testing", U"zqnlsLocaleBufferToIntmax testing",
-        U"zqnlsLocaleBufferToUintfast testing", U"zqnlsLocaleBufferToUintmax testing",
-        U"zqnlsLocaleBufferToTime testing"},
-       1},
-      {zqvnleSanity2, U"zqvnleSanity2", U"zqtest/src/zqvnle3",
-       {U"TODATE, TOTIME, TODATETIME tests",
-        U"LOCALEBUFFERTO Intfast, Intmax, Int, Long, UIntfast, UIntmax, UInt, ULong tests",
-        U"SPACEGROUPING option tests for LOCALEBUFFERTO Intfast, Intmax, Int, Long, UIntfast, "
-        U"UIntmax, UInt, ULong",
-        U"LOCALEBUFFERTODouble tests"},
-       0},
-  };
-  for (const auto& suite : kSuites) {
-    StandInHost host;
-    SuiteRun run;
-    run.entry(suite.entry, host.kernel);
-    const std::u32string name = suite.name;
-    std::vector<std::u32string> steps = {U"zqGetHandle: get the main ZQ handle",
-                                         U"zqExtensionLoad:Get the zq NLS handle"};
-    steps.insert(steps.end(), suite.steps.begin(), suite.steps.end());
-    EXPECT_EQ(run.recorder.steps, steps);
-    EXPECT_EQ(run.recorder.messages.at(0).text,
-              U"**************Beginning " + name + U" testing*************");
-    ASSERT_EQ(run.journal.lines.size(), 1u);
-    EXPECT_EQ(run.journal.lines[0].text, U"\n***Beginning " + name + U" testing***\n");
-    EXPECT_EQ(run.journal.flushes, suite.flushes);
-    EXPECT_EQ(run.recorder.checks.at(0).file, suite.source);
-    EXPECT_EQ(run.recorder.begun.empty(), suite.entry == zqvnleSanity2);  // no BeginTest there
-  }
-}
-
 TEST(Sanity1Host, AFailedCreateOrDestroyIsReportedUnderItsRecordsNumber) {
   // which creation or destroy fails -> the journal line
   const std::tuple<ZqhostFault, int, const char32_t*> rows[] = {
