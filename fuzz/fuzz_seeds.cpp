@@ -17,10 +17,8 @@
 namespace zq::fuzz {
 namespace {
 
-std::uint8_t localeNamed(const ZQChar* name) {
-  return static_cast<std::uint8_t>(fuzzLocaleIndex(name));
-}
-std::uint8_t localeNamed(std::u32string_view name) {
+template <class Name>
+std::uint8_t localeNamed(Name name) {
   return static_cast<std::uint8_t>(fuzzLocaleIndex(name));
 }
 std::span<const ZQChar> textOf(const ZQChar* text, std::int64_t length) {
@@ -31,19 +29,20 @@ std::span<const ZQChar> textOf(const ZQChar* text, std::int64_t length) {
 std::vector<Bytes> dateFormatSeeds() {
   using In = DateFormatInput;
   std::vector<Bytes> seeds;
+  const auto add = [&](const ZQChar* locale, In in) {
+    in.locale = localeNamed(locale);
+    in.capacity = 100;
+    seeds.push_back(encodeInput(in));
+  };
   for (const sanity::DateFormatRecord& r : sanity::dateFormatTable()) {
-    seeds.push_back(encodeInput(In{.locale = localeNamed(r.locale), .operation = In::kDate,
-                                   .capacity = 100, .style = r.style, .month = r.month,
-                                   .day = r.day, .year = r.year}));
+    add(r.locale, {.operation = In::kDate, .style = r.style, .month = r.month, .day = r.day,
+                   .year = r.year});
   }
   for (const sanity::TimeFormatRecord& r : sanity::timeFormatTable()) {
-    seeds.push_back(encodeInput(In{.locale = localeNamed(r.locale), .operation = In::kTime,
-                                   .capacity = 100, .style = r.style, .seconds = r.seconds}));
+    add(r.locale, {.operation = In::kTime, .style = r.style, .seconds = r.seconds});
   }
   for (const sanity::BufferToDatetimeRecord& r : sanity::bufferToDatetimeTable()) {
-    seeds.push_back(encodeInput(In{.locale = localeNamed(r.locale), .operation = In::kDatetime,
-                                   .capacity = 100, .style = r.options,
-                                   .seconds = r.expected_datetime}));
+    add(r.locale, {.operation = In::kDatetime, .style = r.options, .seconds = r.expected_datetime});
   }
   return seeds;
 }
@@ -56,13 +55,13 @@ std::vector<Bytes> dateParseSeeds() {
                               static_cast<std::uint32_t>(r.options), {r.input, r.input_length}));
   }
   for (const conformance::DateLocaleInputs& inputs : conformance::dateLocaleInputs()) {
-    const std::uint32_t locale = localeNamed(inputs.name);
     for (std::size_t i = 0; i < std::size(inputs.dates); ++i) {
       const auto style = static_cast<std::uint32_t>(conformance::dateParseCases()[i].style);
-      seeds.push_back(parseSeed(locale, DateParser::kDate, style, inputs.dates[i]));
+      seeds.push_back(
+          parseSeed(localeNamed(inputs.name), DateParser::kDate, style, inputs.dates[i]));
     }
     for (const char32_t* text : inputs.datetimes) {
-      seeds.push_back(parseSeed(locale, DateParser::kDatetime, 0, text));
+      seeds.push_back(parseSeed(localeNamed(inputs.name), DateParser::kDatetime, 0, text));
     }
   }
   return seeds;
@@ -125,18 +124,16 @@ std::vector<Bytes> integerFormatSeeds() {
   std::vector<Bytes> seeds;
   const auto add = [&](const auto& table, In::Operation op) {
     for (const auto& r : table) {
-      std::uint64_t value = 0;
-      std::int32_t precision = 0;
+      const auto capacity = static_cast<std::uint16_t>(r.capacity > 0 ? r.capacity : 100);
+      In in{localeNamed(r.locale), op, capacity, r.width, 0,
+            static_cast<std::uint32_t>(r.options), 0};
       if constexpr (requires { r.pointer; }) {
-        value = r.pointer;
+        in.value = r.pointer;
       } else {
-        value = static_cast<std::uint64_t>(r.value);
-        precision = r.precision;
+        in.value = static_cast<std::uint64_t>(r.value);
+        in.precision = r.precision;
       }
-      seeds.push_back(encodeInput(In{localeNamed(r.locale), op,
-                                     static_cast<std::uint16_t>(r.capacity > 0 ? r.capacity : 100),
-                                     r.width, precision, static_cast<std::uint32_t>(r.options),
-                                     value}));
+      seeds.push_back(encodeInput(in));
     }
   };
   add(sanity::intfastFormatTable(), In::kIntfast);

@@ -121,7 +121,8 @@ TEST_F(ZqtestRun, BadInputExitsTwoWithAOneLineReason) {
   // Baseline folders that cannot serve: empty, of an unknown schema, with a broken perf.csv.
   for (const char* folder : {"empty", "schema9", "badcsv"}) fs::create_directory(dir_ / folder);
   std::ofstream(dir_ / "schema9" / "results.json") << "{\"schema\":\"zqtest-results/9\"}";
-  std::ofstream(dir_ / "badcsv" / "results.json") << "{\"schema\":\"zqtest-results/2\",\"suites\":[]}";
+  std::ofstream(dir_ / "badcsv" / "results.json")
+      << "{\"schema\":\"zqtest-results/2\",\"suites\":[]}";
   std::ofstream(dir_ / "badcsv" / "perf.csv") << "routine,iterations\r\n";
   for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
            {"--lib", ZQ_FIXTURE_PATH, "--frobnicate"},
@@ -171,7 +172,8 @@ TEST_F(ZqtestRun, ExpectationsSeparateFailXfailAndXpass) {
   // sanity2 fails 12 checks outside every locale, all in the step below; the first at line 40000.
   const std::string step = "sanity2 - step \"TEST1 fr_FR failing checks\" ";
   for (const std::string& file :
-       {std::string(), step + "host gap\n", std::string("sanity2 - at fixture/sanity2:40000 status only\n"),
+       {std::string(), step + "host gap\n",
+        std::string("sanity2 - at fixture/sanity2:40000 status only\n"),
         step + "gap\nsanity2 - at fixture/sanity2:7 fixed since\n",
         std::string("sanity2 fr_FR step \"TEST1 fr_FR failing checks\" other locale\n"),
         step + "gap\nsanity1 - at fixture/sanity1:1 suite not run\n"}) {
@@ -253,15 +255,15 @@ TEST_F(ZqtestRun, CalibratedRunAgainstADoctoredBaseline) {
   recordFile("new.json");
   const std::string html = contentsOf(dir_ / "new.html");
   EXPECT_NE(html.find("<section id=\"changes\""), std::string::npos);
-  std::ptrdiff_t bars = 0;
-  for (std::size_t at = 0; (at = html.find("<rect x=\"190\" y=\"", at)) != std::string::npos; ++at) {
-    ++bars;
-  }
-  EXPECT_EQ(bars, 30) << "a bar and a baseline bar per case";
+  const std::regex bar("<rect x=\"190\" y=\"");
+  EXPECT_EQ(std::distance(std::sregex_iterator(html.begin(), html.end(), bar), {}), 30)
+      << "a bar and a baseline bar per case";
 
   // Slower cases fail the run only when asked, and only beyond the threshold.
   for (std::vector<std::string> args : std::vector<std::vector<std::string>>{
-           {}, {"--perf-fail-on-regression"}, {"--perf-fail-on-regression", "--perf-threshold", "30%"}}) {
+           {},
+           {"--perf-fail-on-regression"},
+           {"--perf-fail-on-regression", "--perf-threshold", "30%"}}) {
     args.insert(args.end(), {"--baseline", "perf_only", "--expect", "known.expect"});
     demo(args);
   }
