@@ -46,7 +46,7 @@ clean:
 # zqtest's messages has been reviewed.
 golden: configure
 	cmake --build $(BUILD) -j $(JOBS) --target test_suites test_e2e
-	ZQ_GOLDEN_WRITE=1 $(BUILD)/tests/test_suites --gtest_filter='EverySuiteAndResultClass/*' \
+	ZQ_GOLDEN_WRITE=1 $(BUILD)/tests/test_suites --gtest_filter='EverySuiteAndScenario/*' \
 	  --gtest_brief=1
 	ZQ_GOLDEN_WRITE=1 $(BUILD)/tests/test_e2e --gtest_brief=1
 

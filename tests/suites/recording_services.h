@@ -1,20 +1,14 @@
-// A TestServices table and a Journal that record every call, for driving suites inside a test.
+// A TestServices table that records every call, for driving suites inside a test.
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
-#include <cstdarg>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <string>
 #include <vector>
 
-#include "host/journal.h"
 #include "host/kernel.h"
-#include "host/message_format.h"
-#include "host/status_text.h"
 #include "tests/support/test_support.h"
 #include "zq/harness.h"
 #include "zq/host_objects.h"
@@ -178,52 +172,5 @@ inline TestServices recordingServices(Recorder& recorder) {
   };
   return s;
 }
-
-struct JournalLine {
-  std::int64_t level = 0;
-  std::u32string text;
-};
-
-// A Journal that keeps every line with its level, rendered by the host's own code, and
-// counts flushes.
-struct RecordingJournal {
-  Journal abi{};
-  std::vector<JournalLine> lines;
-  int flushes = 0;
-
-  RecordingJournal() {
-    abi.reserved0[0] = this;
-    abi.FlushJournal = [](Journal* j) -> std::int64_t {
-      ++of(j)->flushes;
-      return 0;
-    };
-    abi.MessageToJnl = [](Journal* j, std::int64_t level, const ZQChar* format,
-                          std::int64_t length, std::va_list* args) -> std::int64_t {
-      EXPECT_EQ(format[length], 0u);  // a format passed with its exact length ends there
-      of(j)->lines.push_back(
-          {level, host::formatMessage(format, length, args, host::kJournalLineUnits)});
-      return 0;
-    };
-    abi.StatusToBuf = [](Journal*, std::int64_t status, ZQChar* buffer, std::int64_t capacity,
-                         std::int64_t* length, std::va_list*) -> std::int64_t {
-      const std::u32string text = host::statusText(status);
-      *length = std::min<std::int64_t>(capacity, static_cast<std::int64_t>(text.size()));
-      std::copy_n(text.begin(), *length, buffer);
-      return 0;
-    };
-  }
-  static RecordingJournal* of(Journal* j) {
-    return static_cast<RecordingJournal*>(j->reserved0[0]);
-  }
-  Journal* handle() { return &abi; }
-  bool has(std::int64_t level, const std::u32string& text) const {
-    return std::any_of(lines.begin(), lines.end(),
-                       [&](const JournalLine& l) { return l.level == level && l.text == text; });
-  }
-  std::size_t countStartingWith(const std::u32string& head) const {
-    return static_cast<std::size_t>(std::count_if(
-        lines.begin(), lines.end(), [&](auto& l) { return l.text.starts_with(head); }));
-  }
-};
 
 }  // namespace zq::testing
