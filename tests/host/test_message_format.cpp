@@ -3,6 +3,7 @@
 #include <limits>
 
 #include "host/journal.h"
+#include "host/message_format.h"
 #include "journal_fixture.h"
 
 namespace zq::testing {
@@ -102,6 +103,21 @@ TEST_F(MessageFormatTest, TerminatedWhereThereIsRoomAndUntouchedBelowZero) {
   const BufferResult none = messageToBuf(journal_, -3, 6, U"abcdef");
   EXPECT_EQ(none.length, 0);
   EXPECT_EQ(none.buffer[0], kUntouched);
+}
+
+// The formatter alone, as a journal line is made, at a limit of 8 units.
+std::u32string formatted(const ZQChar* format, std::int64_t length, ...) {
+  std::va_list args;
+  va_start(args, length);
+  std::u32string text = host::formatMessage(format, length, &args, 8);
+  va_end(args);
+  return text;
+}
+
+TEST(MessageFormatter, NullOrNegativeFormatsGiveNothingAndTextsStopAtTheLimit) {
+  EXPECT_EQ(formatted(nullptr, 4, I(1)), U"");
+  EXPECT_EQ(formatted(units(U"%d"), -1, I(5)), U"");
+  EXPECT_EQ(formatted(units(U"%d|%d"), 5, I(1234), I(56789)), U"1234|567");
 }
 
 }  // namespace
