@@ -53,14 +53,14 @@ struct SuiteRun {
 
   // A suite entry with the arguments zqtest passes it: the harness journal to the sanity
   // suites as their fourth, to the IEEE suite as its fifth; the run record to the driver
-  // and the perf suite. `other` stands for the kernel when given.
-  void entry(SuiteSlot slot, KernelHandle* other = nullptr) {
+  // and the perf suite. `other` (null: none) stands for the kernel when given.
+  void entry(SuiteSlot slot, std::optional<KernelHandle*> other = std::nullopt) {
     using enum SuiteSlot;
     constexpr SuiteEntryFn kEntries[] = {zqvnleSanity1, zqvnleSanity2, zqvnleFunction1,
                                          zqvnlePerf, zqvnleIEEEConv};
     const bool sanity = slot == Sanity1 || slot == Sanity2;
     void* fourth = sanity ? static_cast<void*>(journal) : slot == IEEEConv ? nullptr : &run_record;
-    zqextent(other != nullptr ? other : kernel());
+    Exported_ZQHandle = other.value_or(kernel());
     TestServices services = recordingServices(recorder);
     result = kEntries[static_cast<int>(slot)](&services, 0, &state, fourth,
                                               slot == IEEEConv ? journal : nullptr);

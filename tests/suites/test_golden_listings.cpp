@@ -70,12 +70,13 @@ GoldenRun suiteRun(SuiteSlot slot, std::int32_t corruption, bool verbose) {
           run.recorder.failures()};
 }
 
-// A run of a scenario: what it shows, whether on a scripted host, and what it does to
-// the host and the state before it calls its suite, and the call.
+// A run of a scenario: what it shows, what it does to the host and the state before it
+// calls its suite, and the call; and whether on a scripted host.
+using Act = std::function<void(SuiteRun&)>;
 struct ScenarioRun {
-  const char* title;
-  bool scripted;
-  std::function<void(SuiteRun&)> act;
+  std::string title;
+  Act act;
+  bool scripted = false;
 };
 
 GoldenRun scenario(const std::vector<ScenarioRun>& runs) {
@@ -83,18 +84,32 @@ GoldenRun scenario(const std::vector<ScenarioRun>& runs) {
   for (const ScenarioRun& step : runs) {
     SuiteRun run(step.scripted);
     step.act(run);
-    all.listing += std::string("# ") + step.title + "\n" + run.transcript();
-    all.failures += run.recorder.failures();
+    all.listing += "# " + step.title + "\n" + run.transcript();
   }
   return all;
 }
 
-// `point` armed to fail its `call`-th call, then the suite entry.
-std::function<void(SuiteRun&)> failing(ZqhostFault point, int call, SuiteSlot slot) {
+Act entry(SuiteSlot slot) {
+  return [=](SuiteRun& r) { r.entry(slot); };
+}
+Act conformance(zq::ConformanceSuiteFn suite) {
+  return [=](SuiteRun& r) { r.conformance(suite); };
+}
+// `point` armed to fail its `call`-th call (none when 0), then `then`.
+Act failing(ZqhostFault point, int call, Act then) {
   return [=](SuiteRun& r) {
     zqhostInjectFault(r.host, point, call);
-    r.entry(slot);
+    then(r);
   };
+}
+// On a scripted host answering `script`, then `then`.
+ScenarioRun scripted(std::string title, zq::testing::Script script, Act then) {
+  return {title,
+          [=](SuiteRun& r) {
+            r.scripted_host->script = script;
+            then(r);
+          },
+          true};
 }
 
 // The call of zqnlsLocaleCreate that makes the `nth` locale of sanity2's section whose
@@ -110,26 +125,28 @@ int creationInSanity2Section(std::u32string_view section, int nth) {
   }
   return nth;
 }
+Act sanity2Failing(std::u32string_view section, int nth) {
+  return [=](SuiteRun& r) {
+    failing(ZQHOST_FAULT_LOCALE_CREATE, creationInSanity2Section(section, nth),
+            entry(SuiteSlot::Sanity2))(r);
+  };
+}
 
-// The perf suite with its selectors, `iterations` a case, and `point` armed to fail at its
-// `call`-th call (none when 0).
-std::function<void(SuiteRun&)> perf(std::int32_t routine, std::int32_t encoding,
-                                     const char* locale,
-                                     ZqhostFault point = ZQHOST_FAULT_CREATE_POOL, int call = 0,
-                                     std::int32_t iterations = 3) {
+// The perf suite with its selectors, `iterations` a case.
+Act perf(std::int32_t routine, std::int32_t encoding, const char* locale,
+         std::int32_t iterations = 3) {
   return [=](SuiteRun& r) {
     r.state.perf_routine = routine;
     r.state.perf_encoding = encoding;
     r.state.perf_iterations = iterations;
     r.state.perf_locale_given = *locale != 0 ? 1 : 0;
     for (int i = 0; locale[i] != 0 && i < 5; ++i) r.state.perf_locale[i] = locale[i];
-    zqhostInjectFault(r.host, point, call);
     r.entry(SuiteSlot::Perf);
   };
 }
 
 // The driver with a selection mask and a run code; the mask it leaves in the state.
-std::function<void(SuiteRun&)> driver(std::uint32_t mask, const char* code = "01") {
+Act driver(std::uint32_t mask, const char* code = "01") {
   return [=](SuiteRun& r) {
     r.state.selection_mask = mask;
     r.run_record.run_code[0] = code[0];
@@ -140,6 +157,7 @@ std::function<void(SuiteRun&)> driver(std::uint32_t mask, const char* code = "01
 }
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+constexpr std::int64_t k32 = std::int64_t{1} << 32;
 
 std::vector<GoldenCase> everyCase() {
   using enum SuiteSlot;
@@ -158,92 +176,64 @@ std::vector<GoldenCase> everyCase() {
   };
   constexpr ZqhostFault kCreate = ZQHOST_FAULT_LOCALE_CREATE;
   add("sanity1.faults",
-      {{"zqnlsLocaleCreate fails at its 2nd call", false, failing(kCreate, 2, Sanity1)},
-       {"zqnlsLocaleCreate fails at its 25th call (ja_JP)", false, failing(kCreate, 25, Sanity1)},
-       {"zqnlsLocaleCreate fails at its 32nd call (the first datetime parse)", false,
-        failing(kCreate, 32, Sanity1)},
-       {"zqnlsLocaleCreate fails at its 109th call (the first IntFast format)", false,
-        failing(kCreate, 109, Sanity1)},
-       {"zqnlsLocaleCreate fails at its 181st call (the third time parse)", false,
-        failing(kCreate, 181, Sanity1)},
-       {"zqnlsLocaleDestroy fails at its 10th call", false,
-        failing(ZQHOST_FAULT_LOCALE_DESTROY, 10, Sanity1)}});
+      {{"zqnlsLocaleCreate fails at its 2nd call", failing(kCreate, 2, entry(Sanity1))},
+       {"zqnlsLocaleCreate fails at its 25th call (ja_JP)", failing(kCreate, 25, entry(Sanity1))},
+       {"zqnlsLocaleCreate fails at its 32nd call (the first datetime parse)",
+        failing(kCreate, 32, entry(Sanity1))},
+       {"zqnlsLocaleCreate fails at its 109th call (the first IntFast format)",
+        failing(kCreate, 109, entry(Sanity1))},
+       {"zqnlsLocaleCreate fails at its 181st call (the third time parse)",
+        failing(kCreate, 181, entry(Sanity1))},
+       {"zqnlsLocaleDestroy fails at its 10th call",
+        failing(ZQHOST_FAULT_LOCALE_DESTROY, 10, entry(Sanity1))}});
   add("sanity2.faults",
-      {{"the integer section's third locale cannot be created: the suite ends", false,
-        [](SuiteRun& r) {
-          failing(kCreate, creationInSanity2Section(U"LOCALEBUFFERTO Intfast", 3), Sanity2)(r);
-        }},
-       {"the grouping section's third locale cannot be created: only its vector fails", false,
-        [](SuiteRun& r) {
-          failing(kCreate, creationInSanity2Section(U"SPACEGROUPING", 3), Sanity2)(r);
-        }},
-       {"the double section's second locale cannot be created: the suite ends", false,
-        [](SuiteRun& r) {
-          failing(kCreate, creationInSanity2Section(U"LOCALEBUFFERTODouble", 2), Sanity2)(r);
-        }}});
+      {{"the integer section's third locale cannot be created: the suite ends",
+        sanity2Failing(U"LOCALEBUFFERTO Intfast", 3)},
+       {"the grouping section's third locale cannot be created: only its vector fails",
+        sanity2Failing(U"SPACEGROUPING", 3)},
+       {"the double section's second locale cannot be created: the suite ends",
+        sanity2Failing(U"LOCALEBUFFERTODouble", 2)}});
   add("sanity1.scripted",
-      {{"every format writes 150 x's and reports 2^32 + 6 units; every parser reads 6", true,
-        [](SuiteRun& r) {
-          auto& script = r.scripted_host->script;
-          script.decimal = false;
-          script.text = std::u32string(150, U'x');
-          script.length = (std::int64_t{1} << 32) + 6;
-          script.value = 6;
-          r.entry(Sanity1);
-        }},
-       {"every integer parser reads 0x100000007 in 3 units", true,
-        [](SuiteRun& r) {
-          r.scripted_host->script.value = 0x100000007u;
-          r.scripted_host->script.used = 3;
-          r.entry(Sanity1);
-        }}});
+      {scripted("every format writes 150 x's and reports 2^32 + 6 units; every parser reads 6",
+                {.decimal = false, .text = std::u32string(150, U'x'), .length = k32 + 6,
+                 .value = 6},
+                entry(Sanity1)),
+       scripted("every integer parser reads 0x100000007 in 3 units",
+                {.value = 0x100000007u, .used = 3}, entry(Sanity1))});
   add("sanity2.scripted",
-      {{"every integer parser reads 0x10000007B (123 in its low half) in 6 units", true,
-        [](SuiteRun& r) {
-          r.scripted_host->script.value = 0x10000007Bu;
-          r.scripted_host->script.used = 6;
-          r.entry(Sanity2);
-        }},
-       {"every double parser answers ZQ_NLS_INVALID_VALUE and a missing value", true,
-        [](SuiteRun& r) {
-          r.scripted_host->script.parse_status = zq::ZQ_NLS_INVALID_VALUE;
-          r.scripted_host->script.real = [](const ScriptedCall&) { return kNaN; };
-          r.entry(Sanity2);
-        }},
-       {"the grouped doubles read 123456.0015 in cs_CZ and 123456.0009 elsewhere, an empty "
-        "text a missing value",
-        true,
-        [](SuiteRun& r) {
-          r.scripted_host->script.used = 7;
-          r.scripted_host->script.real = [](const ScriptedCall& call) {
-            if (call.text.empty()) return kNaN;
-            return call.locale == U"cs_CZ" ? 123456.0015 : 123456.0009;
-          };
-          r.entry(Sanity2);
-        }}});
+      {scripted("every integer parser reads 0x10000007B (123 in its low half) in 6 units",
+                {.value = 0x10000007Bu, .used = 6}, entry(Sanity2)),
+       scripted("every double parser answers ZQ_NLS_INVALID_VALUE and a missing value",
+                {.real = [](const ScriptedCall&) { return kNaN; },
+                 .parse_status = zq::ZQ_NLS_INVALID_VALUE},
+                entry(Sanity2)),
+       scripted("the grouped doubles read 123456.0015 in cs_CZ and 123456.0009 elsewhere, an "
+                "empty text a missing value",
+                {.used = 7,
+                 .real =
+                     [](const ScriptedCall& call) {
+                       if (call.text.empty()) return kNaN;
+                       return call.locale == U"cs_CZ" ? 123456.0015 : 123456.0009;
+                     }},
+                entry(Sanity2))});
   add("buftodblTest1.scripted",
-      {{"en_US and zh_CN read 1235, the other locales 1236", true,
-        [](SuiteRun& r) {
-          r.scripted_host->script.used = 3;
-          r.scripted_host->script.real = [](const ScriptedCall& call) {
-            return call.locale == U"en_US" || call.locale == U"zh_CN" ? 1235.0 : 1236.0;
-          };
-          r.conformance(buftodblTest1);
-        }},
-       {"en_US reads a missing value, the other locales 1234", true,
-        [](SuiteRun& r) {
-          r.scripted_host->script.real = [](const ScriptedCall& call) {
-            return call.locale == U"en_US" ? kNaN : 1234.0;
-          };
-          r.conformance(buftodblTest1);
-        }},
-       {"every text underflows to a missing value", true, [](SuiteRun& r) {
-          r.scripted_host->script.parse_status = zq::ZQ_NLS_UNDERFLOW;
-          r.scripted_host->script.real = [](const ScriptedCall&) { return kNaN; };
-          r.conformance(buftodblTest1);
-        }}});
+      {scripted("en_US and zh_CN read 1235, the other locales 1236",
+                {.used = 3,
+                 .real =
+                     [](const ScriptedCall& call) {
+                       return call.locale == U"en_US" || call.locale == U"zh_CN" ? 1235.0 : 1236.0;
+                     }},
+                conformance(buftodblTest1)),
+       scripted("en_US reads a missing value, the other locales 1234",
+                {.real = [](const ScriptedCall& call) { return call.locale == U"en_US" ? kNaN : 1234.0; }},
+                conformance(buftodblTest1)),
+       scripted("every text underflows to a missing value",
+                {.real = [](const ScriptedCall&) { return kNaN; },
+                 .parse_status = zq::ZQ_NLS_UNDERFLOW},
+                conformance(buftodblTest1))});
   add("dateTest1.scripted",
-      {{"every date reads as 17 September 2002 in 9 units", true, [](SuiteRun& r) {
+      {{"every date reads as 17 September 2002 in 9 units",
+        [](SuiteRun& r) {
           r.scripted_host->locale.zqnlsLocaleBufferToDate =
               [](zq::LocaleHandle*, const zq::ZQChar*, std::int64_t, std::int32_t,
                  std::int32_t* month, std::int32_t* day, std::int32_t* year,
@@ -255,51 +245,62 @@ std::vector<GoldenCase> everyCase() {
                 return zq::ZQ_OK;
               };
           r.conformance(dateTest1);
-        }}});
+        },
+        true}});
   add("integerTest4.scripted",
-      {{"every format fills its buffer with X's and reports 1000 units", true,
-        [](SuiteRun& r) {
-          r.scripted_host->script.decimal = false;
-          r.scripted_host->script.text = std::u32string(80, U'X');
-          r.scripted_host->script.length = 1000;
-          r.conformance(integerTest4);
-        }},
-       {"every format writes 000246 and reports 2^32 + 6 units; every parser 2^32 + 4", true,
-        [](SuiteRun& r) {
-          auto& script = r.scripted_host->script;
-          script.decimal = false;
-          script.text = U"000246";
-          script.length = (std::int64_t{1} << 32) + 6;
-          script.used = (std::int64_t{1} << 32) + 4;
-          r.conformance(integerTest4);
-        }}});
+      {scripted("every format fills its buffer with X's and reports 1000 units; the text parsed "
+                "back is the buffer's",
+                {.decimal = false, .text = std::u32string(80, U'X'), .length = 1000},
+                [](SuiteRun& r) {
+                  r.conformance(integerTest4);
+                  r.recorder.log("call 45 parsed " +
+                                 zq::testing::lineText(r.scripted_host->calls.at(44).text));
+                }),
+       scripted("every format writes 000246 and reports 2^32 + 6 units; every parser 2^32 + 4",
+                {.decimal = false, .text = U"000246", .length = k32 + 6, .used = k32 + 4},
+                conformance(integerTest4))});
+  // A suite stops with its report when the kernel or its NLS handle is missing.
+  static zq::KernelHandle without_nls{};
+  std::vector<ScenarioRun> missing;
+  for (const SuiteSlot slot : {Sanity1, Sanity2, Function1, Perf, IEEEConv}) {
+    const std::string name = kSuiteNames[static_cast<int>(slot)];
+    missing.push_back({name + " without a kernel", [=](SuiteRun& r) { r.entry(slot, nullptr); }});
+    if (slot == Function1) continue;  // the driver needs no NLS of its own
+    missing.push_back({name + " without NLS", [=](SuiteRun& r) { r.entry(slot, &without_nls); }});
+  }
+  const std::pair<const char*, zq::ConformanceSuiteFn> kConformance[] = {
+      {"dateTest1", dateTest1},       {"integerTest1", integerTest1},
+      {"integerTest2", integerTest2}, {"integerTest3", integerTest3},
+      {"integerTest4", integerTest4}, {"doubleTest1", doubleTest1},
+      {"doubleTest2", doubleTest2},   {"doubleTest3", doubleTest3},
+      {"doubleTest4", doubleTest4},   {"buftodblTest1", buftodblTest1}};
+  for (const auto& [name, suite] : kConformance) {
+    missing.push_back({std::string(name) + " without NLS",
+                       [=](SuiteRun& r) { r.conformance(suite, &without_nls); }});
+  }
+  add("entries.missing_handles", missing);
   add("function1.masks",
-      {{"mask 6: the date and integer suites", false, driver(6)},
-       {"mask 8 (no suite) and run code A7", false, driver(8, "A7")},
-       {"mask 4, integerTest1's second locale (zh_CN) cannot be created", false,
-        [](SuiteRun& r) {
-          zqhostInjectFault(r.host, kCreate, 2);
-          driver(4)(r);
-        }}});
+      {{"mask 6: the date and integer suites", driver(6)},
+       {"mask 8 (no suite) and run code A7", driver(8, "A7")},
+       {"mask 4, integerTest1's second locale (zh_CN) cannot be created",
+        failing(kCreate, 2, driver(4))}});
   add("perf.selectors",
-      {{"encoding 60 and fr_FR", false, perf(0, 60, "fr_FR")},
-       {"no selector", false, perf(0, 0, "")},
-       {"routine 9, which names none", false, perf(9, 0, "")},
-       {"routine 1 and ar_SY", false, perf(1, 0, "ar_SY")},
-       {"routine 5 and he_IL at the default iterations", false,
-        perf(5, 0, "he_IL", ZQHOST_FAULT_CREATE_POOL, 0, 0)}});
+      {{"encoding 60 and fr_FR", perf(0, 60, "fr_FR")},
+       {"no selector", perf(0, 0, "")},
+       {"routine 9, which names none", perf(9, 0, "")},
+       {"routine 1 and ar_SY", perf(1, 0, "ar_SY")},
+       {"routine 5 and he_IL at the default iterations", perf(5, 0, "he_IL", 0)}});
   add("perf.faults",
-      {{"GetTimes fails at its 1st call", false, perf(5, 0, "en_US", ZQHOST_FAULT_GET_TIMES, 1)},
-       {"GetTimes fails at its 2nd call", false, perf(1, 28, "en_US", ZQHOST_FAULT_GET_TIMES, 2)},
-       {"zqnlsSMCreate fails", false, perf(2, 60, "fr_FR", ZQHOST_FAULT_SM_CREATE, 1)},
-       {"zqnlsSMDestroy fails", false, perf(1, 60, "fr_FR", ZQHOST_FAULT_SM_DESTROY, 1)},
-       {"zqnlsLocaleCreate fails", false, perf(1, 138, "ja_JP", kCreate, 1)},
-       {"zqnlsGetEncodingProperties fails: the case goes on without the encoding's name", false,
-        perf(5, 0, "zh_CN", ZQHOST_FAULT_GET_ENCODING_PROPERTIES, 1)},
-       {"the listing file cannot be opened", false,
-        perf(5, 0, "", ZQHOST_FAULT_LOAD_EXTENSION, 1)},
-       {"the journal cannot be created", false,
-        perf(5, 0, "", ZQHOST_FAULT_CREATE_JOURNAL, 1)}});
+      {{"GetTimes fails at its 1st call", failing(ZQHOST_FAULT_GET_TIMES, 1, perf(5, 0, "en_US"))},
+       {"GetTimes fails at its 2nd call", failing(ZQHOST_FAULT_GET_TIMES, 2, perf(1, 28, "en_US"))},
+       {"zqnlsSMCreate fails", failing(ZQHOST_FAULT_SM_CREATE, 1, perf(2, 60, "fr_FR"))},
+       {"zqnlsSMDestroy fails", failing(ZQHOST_FAULT_SM_DESTROY, 1, perf(1, 60, "fr_FR"))},
+       {"zqnlsLocaleCreate fails", failing(kCreate, 1, perf(1, 138, "ja_JP"))},
+       {"zqnlsGetEncodingProperties fails: the case goes on without the encoding's name",
+        failing(ZQHOST_FAULT_GET_ENCODING_PROPERTIES, 1, perf(5, 0, "zh_CN"))},
+       {"the listing file cannot be opened",
+        failing(ZQHOST_FAULT_LOAD_EXTENSION, 1, perf(5, 0, ""))},
+       {"the journal cannot be created", failing(ZQHOST_FAULT_CREATE_JOURNAL, 1, perf(5, 0, ""))}});
   return cases;
 }
 
