@@ -68,21 +68,6 @@ TEST_F(JournalTest, LinesAreKeptExactlyAsFormatted) {
             std::u32string(U"en_US\0", 6));
 }
 
-TEST_F(JournalTest, FlushWritesUtf8ToTheListingFile) {
-  FileHandle* file = openFile(U"nlf1AB.lst");
-  ASSERT_NE(file, nullptr);
-  Journal* journal = createJournal(file);
-  ASSERT_NE(journal, nullptr);
-  EXPECT_EQ(openJournal(journal, file), 0);
-  messageToJnl(journal, U"1\u00A0%d %s\n", I(234), units(U"\U0001F600\u00E9"));
-  messageToJnl(journal, U"ROUTINE   LOCALE");
-  EXPECT_EQ(journal->FlushJournal(journal), 0);
-  EXPECT_EQ(host::journalText(journal), U"");
-  EXPECT_EQ(readFile("nlf1AB.lst"), "1\xC2\xA0" "234 \xF0\x9F\x98\x80\xC3\xA9\nROUTINE   LOCALE\n");
-  EXPECT_EQ(file->Destroy(file), 0);
-  EXPECT_EQ(journal->Destroy(journal), 0);
-}
-
 TEST_F(JournalTest, DestroyingTheFileFirstKeepsTheJournalSafe) {
   FileHandle* file = openFile(U"a.lst");
   Journal* journal = createJournal(file);
