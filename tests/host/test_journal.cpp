@@ -2,6 +2,7 @@
 #include <cstdint>
 
 #include "host/journal.h"
+#include "host/kernel.h"
 #include "journal_fixture.h"
 
 namespace zq::testing {
@@ -66,6 +67,14 @@ TEST_F(JournalTest, LinesAreKeptExactlyAsFormatted) {
             ZQ_OK);
   EXPECT_EQ(std::u32string(locale.buffer.begin(), locale.buffer.begin() + 6),
             std::u32string(U"en_US\0", 6));
+}
+
+// What a listing file holds: UTF-8 of one to four bytes a character, U+FFFD for a unit
+// that is no character.
+TEST(ListingText, IsUtf8) {
+  const ZQChar text[] = {'A', 0xE9, 0x20AC, 0x1F600, 0xD800, 0x110000};
+  EXPECT_EQ(host::toUtf8(text, 6),
+            "A\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80\xEF\xBF\xBD\xEF\xBF\xBD");
 }
 
 TEST_F(JournalTest, DestroyingTheFileFirstKeepsTheJournalSafe) {
