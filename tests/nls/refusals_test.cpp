@@ -99,18 +99,10 @@ const Row kRows[] = {
        return status;
      },
      U"1.5", kMissingBits},
-    {"BufferToIntfast (51)", parse<std::int32_t, &L::zqnlsLocaleBufferToIntfast>, U"-12", 0},
-    {"BufferToIntmax (52)", parse<std::int64_t, &L::zqnlsLocaleBufferToIntmax>, U"-12", 0},
-    {"BufferToUintfast (53)", parse<std::uint32_t, &L::zqnlsLocaleBufferToUintfast>, U"12", 0},
-    {"BufferToUintmax (54)", parse<std::uint64_t, &L::zqnlsLocaleBufferToUintmax>, U"12", 0},
     {"DatetimeFormat (59)",
      [](const L& t, L* l, ZQChar* b, std::int64_t c, std::int64_t* n, std::uint64_t*) {
        return t.zqnlsLocaleDatetimeFormat(l, 0, 0, b, c, n);
      }},
-    {"BufferToInt (64)", parse<std::int32_t, &L::zqnlsLocaleBufferToInt>, U"-12", 0},
-    {"BufferToUInt (65)", parse<std::uint32_t, &L::zqnlsLocaleBufferToUInt>, U"12", 0},
-    {"BufferToLong (68)", parse<std::int64_t, &L::zqnlsLocaleBufferToLong>, U"-12", 0},
-    {"BufferToULong (69)", parse<std::uint64_t, &L::zqnlsLocaleBufferToULong>, U"12", 0},
     {"DoubleFormatWithExOpts (70)",
      [](const L& t, L* l, ZQChar* b, std::int64_t c, std::int64_t* n, std::uint64_t*) {
        const ExOpts ex_opts{EXOPTS_PRINT_MISSING_CHAR, U'#'};
@@ -118,6 +110,15 @@ const Row kRows[] = {
      }},
     {"BufferToDoubleWithOpts (91)", parse<double, &L::zqnlsLocaleBufferToDoubleWithOpts>, U"1.5",
      kMissingBits},
+    // The integer parsers, each of its type.
+    {"BufferToIntfast (51)", parse<std::int32_t, &L::zqnlsLocaleBufferToIntfast>, U"-12", 0},
+    {"BufferToIntmax (52)", parse<std::int64_t, &L::zqnlsLocaleBufferToIntmax>, U"-12", 0},
+    {"BufferToUintfast (53)", parse<std::uint32_t, &L::zqnlsLocaleBufferToUintfast>, U"12", 0},
+    {"BufferToUintmax (54)", parse<std::uint64_t, &L::zqnlsLocaleBufferToUintmax>, U"12", 0},
+    {"BufferToInt (64)", parse<std::int32_t, &L::zqnlsLocaleBufferToInt>, U"-12", 0},
+    {"BufferToUInt (65)", parse<std::uint32_t, &L::zqnlsLocaleBufferToUInt>, U"12", 0},
+    {"BufferToLong (68)", parse<std::int64_t, &L::zqnlsLocaleBufferToLong>, U"-12", 0},
+    {"BufferToULong (69)", parse<std::uint64_t, &L::zqnlsLocaleBufferToULong>, U"12", 0},
 };
 
 // What a call gave: its status, the length or count, the buffer or text after it, and
