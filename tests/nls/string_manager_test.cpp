@@ -101,7 +101,7 @@ TEST_F(StringManagerTest, ReadsTextInTheEncodingCountingBytes) {
 }
 
 // A manager left alive is freed and counted by the host's end. (The fault walk and
-// PerfSuiteRun's rows fail its create, destroy and encoding calls.)
+// the golden perf.faults scenario fail its create, destroy and encoding calls.)
 TEST_F(StringManagerTest, LeftoverManagersAreCountedAtTheEnd) {
   StringManager* m = nullptr;
   auto* other = static_cast<KernelHandle*>(zqhostCreate());
