@@ -41,12 +41,14 @@ clean:
 	rm -rf $(BUILD)
 
 # Rewrites the golden listings in tests/golden/ from this tree's suites (only those
-# that changed, and only when the clean runs pass every check): after a change to a
-# suite's messages has been reviewed.
+# that changed, and only when the clean runs pass every check), and the transcripts of
+# zqtest's runs over the fixtures in tests/golden/e2e/: after a change to a suite's or
+# zqtest's messages has been reviewed.
 golden: configure
-	cmake --build $(BUILD) -j $(JOBS) --target test_suites
-	ZQ_GOLDEN_WRITE=1 $(BUILD)/tests/test_suites --gtest_filter='EverySuiteAndResultClass/*' \
+	cmake --build $(BUILD) -j $(JOBS) --target test_suites test_e2e
+	ZQ_GOLDEN_WRITE=1 $(BUILD)/tests/test_suites --gtest_filter='EverySuiteAndScenario/*' \
 	  --gtest_brief=1
+	ZQ_GOLDEN_WRITE=1 $(BUILD)/tests/test_e2e --gtest_brief=1
 
 # The sanitizer build: address, undefined-behaviour and leak checks, the first finding
 # stopping the program, asserts kept. The tests, then zqtest over every suite;

@@ -3,23 +3,12 @@
 // text longer than the capacity is cut to it (ZQ_NLS_FMT_TRUNCATE, the capacity as its
 // length); a refused value writes nothing.
 #include "fuzz/fuzz_support.h"
-#include "suites/sanity/sanity1_date_tables.h"
 
 namespace zq::fuzz {
 namespace {
 
-enum Operation : std::uint8_t { kDate, kTime, kDatetime, kOperations };
-
-struct FormatInput {
-  std::uint8_t locale;
-  std::uint8_t operation;  // modulo kOperations
-  std::uint16_t capacity;  // output units, modulo 128: no date text is longer than 64
-  std::int32_t style;      // the datetime format's option word
-  std::int32_t month;
-  std::int32_t day;
-  std::int32_t year;
-  double seconds;  // since midnight, or since 1960-01-01 for a datetime
-};
+using FormatInput = DateFormatInput;
+using enum DateFormatInput::Operation;
 
 constexpr std::int64_t kWholeUnits = 256;
 
@@ -37,27 +26,6 @@ Formatted format(const FormatInput& in, std::int64_t capacity) {
 }
 
 }  // namespace
-
-std::vector<Bytes> seedInputs() {
-  std::vector<Bytes> seeds;
-  const auto add = [&](const ZQChar* locale, FormatInput in) {
-    in.locale = static_cast<std::uint8_t>(fuzzLocaleIndex(locale));
-    in.capacity = 100;
-    seeds.push_back(encodeInput(in));
-  };
-  for (const sanity::DateFormatRecord& r : sanity::dateFormatTable()) {
-    add(r.locale, {.operation = kDate, .style = r.style, .month = r.month, .day = r.day,
-                   .year = r.year});
-  }
-  for (const sanity::TimeFormatRecord& r : sanity::timeFormatTable()) {
-    add(r.locale, {.operation = kTime, .style = r.style, .seconds = r.seconds});
-  }
-  for (const sanity::BufferToDatetimeRecord& r : sanity::bufferToDatetimeTable()) {
-    add(r.locale, {.operation = kDatetime, .style = r.options, .seconds = r.expected_datetime});
-  }
-  return seeds;
-}
-
 }  // namespace zq::fuzz
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -76,7 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const Formatted whole = format(in, kWholeUnits);
   require(whole.status == ZQ_OK, "the whole text fits its buffer");
   require((cut.status == ZQ_NLS_FMT_TRUNCATE) == (whole.length > capacity) &&
-              cut.length == std::min(whole.length, capacity) && startsWith(whole.text, cut.text),
+              cut.length == std::min(whole.length, capacity) && whole.text.starts_with(cut.text),
           "a text is cut exactly when it is longer than the capacity, to its start");
   return 0;
 }

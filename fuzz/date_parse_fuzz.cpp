@@ -5,40 +5,11 @@
 #include <bit>
 
 #include "fuzz/fuzz_support.h"
-#include "suites/conformance/date_table.h"
-#include "suites/sanity/sanity2_datetime_table.h"
-
-namespace zq::fuzz {
-namespace {
-
-// In the order of sanity2's function codes 1, 2 and 3.
-enum Parser : std::uint8_t { kDate, kDatetime, kTime, kParsers };
-
-}  // namespace
-
-std::vector<Bytes> seedInputs() {
-  std::vector<Bytes> seeds;
-  for (const sanity::DatetimeRecord& r : sanity::datetimeList()) {
-    seeds.push_back(parseSeed(fuzzLocaleIndex(r.locale), static_cast<std::uint8_t>(r.function - 1),
-                              static_cast<std::uint32_t>(r.options), {r.input, r.input_length}));
-  }
-  // dateTest1's texts in each locale's own forms: dates of styles 0-2, datetimes.
-  for (const conformance::DateLocaleInputs& inputs : conformance::dateLocaleInputs()) {
-    const std::uint32_t locale = fuzzLocaleIndex(inputs.name);
-    for (std::size_t i = 0; i < std::size(inputs.dates); ++i) {
-      const auto style = static_cast<std::uint32_t>(conformance::dateParseCases()[i].style);
-      seeds.push_back(parseSeed(locale, kDate, style, inputs.dates[i]));
-    }
-    for (const char32_t* text : inputs.datetimes) seeds.push_back(parseSeed(locale, kDatetime, 0, text));
-  }
-  return seeds;
-}
-
-}  // namespace zq::fuzz
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace zq;
   using namespace zq::fuzz;
+  using enum DateParser::Parser;
   const Input<ParseInput> in = readInput<ParseInput>(data, size);
   const ParserText text = parserText(in);
   LocaleHandle* l = fuzzLocale(in.header.locale);

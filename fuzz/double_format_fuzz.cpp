@@ -14,28 +14,14 @@
 
 #include "fuzz/fuzz_support.h"
 #include "host/nls/decimal_digits.h"
-#include "suites/conformance/double_cases.h"
-#include "suites/ieeeconv/ieeeconv_table.h"
-#include "suites/sanity/sanity1_double_tables.h"
 #include "tests/nls/fitted_text.h"
 #include "zq/host.h"
 
 namespace zq::fuzz {
 namespace {
 
-enum Operation : std::uint8_t { kDouble, kPercent, kCurrency, kExOpts, kOperations };
-
-struct FormatInput {
-  std::uint8_t locale;
-  std::uint8_t operation;  // modulo kOperations
-  std::uint16_t capacity;  // output units, modulo 1024: the suites' buffers hold 72 and 100
-  std::int32_t width;
-  std::int32_t precision;
-  std::uint32_t options;
-  std::uint32_t compatible;  // odd: the COMPATIBLE decimal-conversion mode
-  double value;
-  ExOpts ex_opts;  // word 70's record
-};
+using FormatInput = DoubleFormatInput;
+using enum DoubleFormatInput::Operation;
 
 constexpr std::int64_t kWholeUnits = 16384;
 
@@ -112,39 +98,6 @@ void roundsAsToChars(const FormatInput& in) {
 }
 
 }  // namespace
-
-std::vector<Bytes> seedInputs() {
-  std::vector<Bytes> seeds;
-  const auto add = [&](std::uint32_t locale, Operation op, double value, std::int32_t width,
-                       std::int32_t precision, std::uint32_t options, std::int64_t capacity,
-                       std::uint32_t compatible = 0) {
-    const auto room = static_cast<std::uint16_t>(capacity > 0 ? capacity : 100);
-    seeds.push_back(encodeInput(FormatInput{static_cast<std::uint8_t>(locale), op, room, width,
-                                            precision, options, compatible, value, {}}));
-  };
-  // The sanity double vectors for the percent and currency formats as well.
-  for (const sanity::DoubleFormatRecord& r : sanity::doubleFormatTable()) {
-    for (const Operation op : {kDouble, kPercent, kCurrency}) {
-      add(fuzzLocaleIndex(r.locale), op, r.value, r.width, r.precision,
-          static_cast<std::uint32_t>(r.options), r.capacity);
-    }
-  }
-  for (const conformance::DoubleCase& c : conformance::doubleCases()) {
-    add(fuzzLocaleIndex(U"de_DE"), kDouble, c.value, c.width, c.precision, c.options, c.capacity);
-  }
-  for (const ieeeconv::FormatVector& v : ieeeconv::formatVectors()) {
-    for (const std::uint32_t compatible : {0u, 1u}) {
-      add(fuzzLocaleIndex(U"fr_FR"), kDouble, v.value, v.width, v.precision,
-          static_cast<std::uint32_t>(v.options), v.buffer_length, compatible);
-    }
-  }
-  // Carries into a shorter exponent, and a field with room for the sign alone.
-  add(fuzzLocaleIndex(U"en_US"), kDouble, 9.99e-8, 6, 0, LOCALE_NFMT_QORBEST, 72);
-  add(fuzzLocaleIndex(U"en_US"), kDouble, 9.9999995e-10, 13, 0, LOCALE_NFMT_QOREW, 72, 1);
-  add(fuzzLocaleIndex(U"en_US"), kDouble, -0.3, 1, 0, LOCALE_NFMT_QORWD, 72);
-  return seeds;
-}
-
 }  // namespace zq::fuzz
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -12,9 +12,6 @@
 
 #include "fuzz/fuzz_support.h"
 #include "host/nls/double_parse.h"
-#include "suites/conformance/buftodbl_cases.h"
-#include "suites/sanity/sanity1_double_parse_table.h"
-#include "suites/sanity/sanity2_tables.h"
 
 namespace zq::fuzz {
 namespace {
@@ -67,23 +64,6 @@ std::optional<Parsed> parseLatin1(LocaleHandle* l, const ParserText& text,
 }
 
 }  // namespace
-
-std::vector<Bytes> seedInputs() {
-  std::vector<Bytes> seeds;
-  for (const sanity::BufferToDoubleRecord& r : sanity::bufferToDoubleTable()) {
-    seeds.push_back(parseSeed(fuzzLocaleIndex(r.locale), 0, 0,
-                              {r.inputbuf, static_cast<std::size_t>(r.input_length)}));
-  }
-  for (const sanity::SpaceGroupingRecord& r : sanity::spaceGroupingList()) {
-    seeds.push_back(parseSeed(fuzzLocaleIndex(r.locale), 1, static_cast<std::uint32_t>(r.options),
-                              {r.input, static_cast<std::size_t>(r.input_length)}));
-  }
-  for (const conformance::BufToDoubleCase& c : conformance::bufToDoubleCases()) {
-    seeds.push_back(parseSeed(fuzzLocaleIndex(U"en_US"), 0, 0, c.input));
-  }
-  return seeds;
-}
-
 }  // namespace zq::fuzz
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

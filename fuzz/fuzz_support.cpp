@@ -35,7 +35,7 @@ const FuzzHost& fuzzHost() {
 // Writes the seeds into `directory`, one file each.
 void writeSeeds(const char* directory) {
   std::filesystem::create_directories(directory);
-  const std::vector<Bytes> seeds = seedInputs();
+  const std::vector<Bytes> seeds = seedInputs(ZQ_FUZZ_TARGET);
   for (std::size_t i = 0; i < seeds.size(); ++i) {
     std::ofstream out(std::filesystem::path(directory) / ("seed-" + std::to_string(i)),
                       std::ios::binary);
@@ -69,19 +69,7 @@ Bytes parseSeed(std::uint32_t locale, std::uint8_t parser, std::uint32_t options
 
 Bytes parseSeed(std::uint32_t locale, std::uint8_t parser, std::uint32_t options,
                 std::u32string_view text) {
-  const std::vector<ZQChar> units(text.begin(), text.end());
-  return parseSeed(locale, parser, options, units);
-}
-
-Formatted keepWritten(const std::vector<ZQChar>& block, Formatted f) {
-  const auto canary = [](ZQChar unit) { return unit == kCanary; };
-  require(std::all_of(block.begin(), block.begin() + kGuardUnits, canary) &&
-              std::all_of(block.end() - kGuardUnits, block.end(), canary),
-          "nothing is written outside the buffer");
-  const auto capacity = std::ssize(block) - 2 * static_cast<std::int64_t>(kGuardUnits);
-  const auto first = block.begin() + kGuardUnits;
-  f.text.assign(first, first + std::clamp<std::int64_t>(f.length, 0, capacity));
-  return f;
+  return parseSeed(locale, parser, options, testing::exactCopy(text));
 }
 
 KernelHandle* fuzzKernel() { return fuzzHost().kernel; }
@@ -105,8 +93,7 @@ std::uint32_t fuzzLocaleIndex(const ZQChar* name) {
 }
 
 std::uint32_t fuzzLocaleIndex(std::u32string_view name) {
-  const std::vector<ZQChar> units(name.begin(), name.end());
-  return units.size() == 5 ? fuzzLocaleIndex(units.data()) : 0;
+  return name.size() == 5 ? fuzzLocaleIndex(testing::units(name)) : 0;
 }
 
 }  // namespace zq::fuzz

@@ -1,9 +1,10 @@
-// What the fuzz targets share: a fixed header read from the input, the parser targets'
-// texts, guarded format calls, a fatal check, seed inputs, and one stand-in host with
-// every locale's handle.
+// What the fuzz targets share: the fixed headers read from their inputs, the parser
+// targets' texts, guarded format calls, a fatal check, seed inputs, and one stand-in
+// host with every locale's handle.
 //
-// A target is one file, NAME_fuzz.cpp: its LLVMFuzzerTestOneInput and its seedInputs().
-// Run with ZQ_FUZZ_SEEDS=DIR, a target writes its seeds into DIR and exits.
+// A target is one file, NAME_fuzz.cpp, with its LLVMFuzzerTestOneInput; its seeds are
+// its row of the table in fuzz_seeds.cpp. Run with ZQ_FUZZ_SEEDS=DIR, a target writes
+// its seeds into DIR and exits.
 #pragma once
 
 #include <algorithm>
@@ -17,14 +18,16 @@
 #include <vector>
 
 #include "host/nls/locale_data.h"
+#include "tests/support/test_support.h"
 #include "zq/host_objects.h"
 
 namespace zq::fuzz {
 
 using Bytes = std::vector<std::uint8_t>;
 
-// The seed corpus of this target, drawn from the suites' vectors.
-std::vector<Bytes> seedInputs();
+// The seed corpus of the target named `target` (its file's name without ".cpp"), drawn
+// from the suites' vectors by the one table in fuzz_seeds.cpp; none for another name.
+std::vector<Bytes> seedInputs(std::string_view target);
 
 // Stops the run with `what` on stderr when `holds` is false; libFuzzer keeps the input.
 void require(bool holds, const char* what);
@@ -58,15 +61,66 @@ Bytes encodeInput(const Header& header, std::span<const ZQChar> text = {}) {
   return bytes;
 }
 
-// The ordinary missing value's bits, which every failed double parse leaves.
-constexpr std::uint64_t kMissingBits = 0xFFFFFE0000000000;
+// The fixed headers of the targets' inputs, which the seed table writes.
 
-// The header of the parser targets, followed by the text.
+// The parser targets', followed by the text. date_parse_fuzz's parsers are DateParser's;
+// double_parse_fuzz's are word 50 for an even number and word 91 for an odd one;
+// integer_parse_fuzz's are Intfast, Intmax, Uintfast, Uintmax, Int, UInt, Long, ULong.
 struct ParseInput {
   std::uint8_t locale;
   std::uint8_t parser;  // modulo the target's number of parsers
   std::int16_t length;  // negative: passed as it is; else at most the text's units
   std::uint32_t options;
+};
+struct DateParser {
+  enum Parser : std::uint8_t { kDate, kDatetime, kTime, kParsers };  // sanity2's codes 1-3
+};
+
+struct DateFormatInput {
+  enum Operation : std::uint8_t { kDate, kTime, kDatetime, kOperations };
+  std::uint8_t locale;
+  std::uint8_t operation;  // modulo kOperations
+  std::uint16_t capacity;  // output units, modulo 128: no date text is longer than 64
+  std::int32_t style;      // the datetime format's option word
+  std::int32_t month;
+  std::int32_t day;
+  std::int32_t year;
+  double seconds;  // since midnight, or since 1960-01-01 for a datetime
+};
+
+struct DoubleFormatInput {
+  enum Operation : std::uint8_t { kDouble, kPercent, kCurrency, kExOpts, kOperations };
+  std::uint8_t locale;
+  std::uint8_t operation;  // modulo kOperations
+  std::uint16_t capacity;  // output units, modulo 1024: the suites' buffers hold 72 and 100
+  std::int32_t width;
+  std::int32_t precision;
+  std::uint32_t options;
+  std::uint32_t compatible;  // odd: the COMPATIBLE decimal-conversion mode
+  double value;
+  ExOpts ex_opts;  // word 70's record
+};
+
+struct IntegerFormatInput {
+  enum Operation : std::uint8_t { kIntfast, kIntmax, kUintfast, kUintmax, kPointer, kOperations };
+  std::uint8_t locale;
+  std::uint8_t operation;  // modulo kOperations
+  std::uint16_t capacity;  // output units, modulo 1024: the suites' buffers hold 5, 72 and 100
+  std::int32_t width;
+  std::int32_t precision;
+  std::uint32_t options;
+  std::uint64_t value;
+};
+
+// journal_format_fuzz's, followed by the format.
+struct JournalInput {
+  std::uint64_t seed;  // the argument values
+  std::uint16_t capacity;
+};
+
+// kstr_compare_fuzz's, followed by the two strings.
+struct KstrInput {
+  std::uint16_t split;  // where the text divides into the two compared strings
 };
 
 // The text a parser is given: exactly `length` units of the input's text (fewer when it
@@ -84,35 +138,15 @@ Bytes parseSeed(std::uint32_t locale, std::uint8_t parser, std::uint32_t options
 Bytes parseSeed(std::uint32_t locale, std::uint8_t parser, std::uint32_t options,
                 std::u32string_view text);
 
-// What a format wrote: its status, the length it reported and the units it wrote
-// within its capacity.
-struct Formatted {
-  Status status;
-  std::int64_t length;
-  std::vector<ZQChar> text;
-};
+using testing::Formatted;
+using testing::kMissingBits;
 
-// Units of canaries on each side of a format's buffer.
-constexpr std::size_t kGuardUnits = 16;
-constexpr ZQChar kCanary = 0xFDFDFDFD;
-
-// Stops the run when a canary of `block` changed; otherwise keeps in `f` the units
-// written within the capacity.
-Formatted keepWritten(const std::vector<ZQChar>& block, Formatted f);
-
-// Calls format(buffer, capacity, &length) on `capacity` units between canaries, and
-// stops the run when a unit outside them changed.
+// testing::formatGuarded, stopping the run when a unit outside the buffer changed.
 template <class Format>
 Formatted formatGuarded(std::int64_t capacity, Format format) {
-  std::vector<ZQChar> block(static_cast<std::size_t>(capacity) + 2 * kGuardUnits, kCanary);
-  Formatted f{ZQ_OK, -1, {}};
-  f.status = format(block.data() + kGuardUnits, capacity, &f.length);
-  return keepWritten(block, std::move(f));
-}
-
-// True when `whole` starts with `part`.
-inline bool startsWith(const std::vector<ZQChar>& whole, const std::vector<ZQChar>& part) {
-  return part.size() <= whole.size() && std::equal(part.begin(), part.end(), whole.begin());
+  Formatted f = testing::formatGuarded(capacity, format);
+  require(f.within, "nothing is written outside the buffer");
+  return f;
 }
 
 // The stand-in host the handles below belong to.

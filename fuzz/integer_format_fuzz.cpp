@@ -3,22 +3,13 @@
 // whole one, and a decimal text parses back to its value.
 #include "fuzz/fuzz_support.h"
 #include "host/nls/number_text.h"
-#include "suites/sanity/sanity1_tables.h"
 
 namespace zq::fuzz {
 namespace {
 
-enum Operation : std::uint8_t { kIntfast, kIntmax, kUintfast, kUintmax, kPointer, kOperations };
-
-struct FormatInput {
-  std::uint8_t locale;
-  std::uint8_t operation;  // modulo kOperations
-  std::uint16_t capacity;  // output units, modulo kCapacities
-  std::int32_t width;
-  std::int32_t precision;
-  std::uint32_t options;
-  std::uint64_t value;
-};
+using FormatInput = IntegerFormatInput;
+using Operation = IntegerFormatInput::Operation;
+using enum IntegerFormatInput::Operation;
 
 // Output buffers of up to 1023 units: the suites' hold 5, 72 and 100.
 constexpr std::uint16_t kCapacities = 1024;
@@ -51,7 +42,7 @@ Formatted format(const FormatInput& in, std::int64_t capacity) {
 
 // A decimal text parses back, whole, to the value it shows: plain, or grouped with a
 // blank under blank grouping.
-void parsesBack(const FormatInput& in, const std::vector<ZQChar>& text) {
+void parsesBack(const FormatInput& in, std::u32string_view text) {
   const std::uint32_t radix = LOCALE_NFMT_HEX | LOCALE_NFMT_HEXBIG | LOCALE_NFMT_OCTAL;
   const bool grouped = (in.options & LOCALE_NFMT_GROUP) != 0;
   const ZQChar separator = fuzzSymbols(in.locale).group_separator;
@@ -73,49 +64,21 @@ void parsesBack(const FormatInput& in, const std::vector<ZQChar>& text) {
   if (as_unsigned) {
     std::uint64_t value = 0;
     const std::uint64_t expected = narrow ? static_cast<std::uint32_t>(in.value) : in.value;
-    const Status status = l->zqnlsLocaleBufferToUintmax(l, text.data(), std::ssize(text), options,
-                                                        &value, &consumed);
+    const Status status = l->zqnlsLocaleBufferToUintmax(l, testing::units(text), std::ssize(text),
+                                                        options, &value, &consumed);
     require(status == ZQ_OK && value == expected, "an unsigned text parses back");
   } else {
     std::int64_t value = 0;
     const std::int64_t expected = narrow ? static_cast<std::int32_t>(in.value)
                                          : static_cast<std::int64_t>(in.value);
-    const Status status = l->zqnlsLocaleBufferToIntmax(l, text.data(), std::ssize(text), options,
-                                                       &value, &consumed);
+    const Status status = l->zqnlsLocaleBufferToIntmax(l, testing::units(text), std::ssize(text),
+                                                       options, &value, &consumed);
     require(status == ZQ_OK && value == expected, "a signed text parses back");
   }
   require(consumed == digits_end, "parsing back reads the number to its last digit");
 }
 
 }  // namespace
-
-std::vector<Bytes> seedInputs() {
-  std::vector<Bytes> seeds;
-  const auto add = [&](const auto& table, Operation op, auto valueOf) {
-    for (const auto& r : table) {
-      FormatInput in{};
-      in.locale = static_cast<std::uint8_t>(fuzzLocaleIndex(r.locale));
-      in.operation = op;
-      in.capacity = static_cast<std::uint16_t>(r.capacity > 0 ? r.capacity : 100);
-      in.width = r.width;
-      in.precision = valueOf(r).second;
-      in.options = static_cast<std::uint32_t>(r.options);
-      in.value = valueOf(r).first;
-      seeds.push_back(encodeInput(in));
-    }
-  };
-  const auto plain = [](const auto& r) {
-    return std::pair{static_cast<std::uint64_t>(r.value), r.precision};
-  };
-  add(sanity::intfastFormatTable(), kIntfast, plain);
-  add(sanity::intmaxFormatTable(), kIntmax, plain);
-  add(sanity::uintfastFormatTable(), kUintfast, plain);
-  add(sanity::uintmaxFormatTable(), kUintmax, plain);
-  add(sanity::pointerFormatTable(), kPointer,
-      [](const auto& r) { return std::pair{r.pointer, 0}; });
-  return seeds;
-}
-
 }  // namespace zq::fuzz
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -131,7 +94,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const Formatted whole = format(in, kReferenceUnits);
   require(whole.status == ZQ_OK, "the reference buffer holds the whole text");
   require((cut.status == ZQ_OK) == (whole.length <= capacity), "cut exactly when too long");
-  require(startsWith(whole.text, cut.text), "a cut text is the start of the whole one");
+  require(whole.text.starts_with(cut.text), "a cut text is the start of the whole one");
   parsesBack(in, whole.text);
   return 0;
 }

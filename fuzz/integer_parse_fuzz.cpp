@@ -6,8 +6,6 @@
 
 #include "fuzz/fuzz_support.h"
 #include "host/nls/integer_parse.h"
-#include "suites/sanity/sanity1_tables.h"
-#include "suites/sanity/sanity2_tables.h"
 
 namespace zq::fuzz {
 namespace {
@@ -69,34 +67,6 @@ void commonTextsReadAsTheParserReadsThem(std::uint32_t locale, const ParserText&
 }
 
 }  // namespace
-
-std::vector<Bytes> seedInputs() {
-  std::vector<Bytes> seeds;
-  const auto add = [&](const auto& table, std::uint8_t parser, auto optionsOf) {
-    for (const auto& r : table) {
-      seeds.push_back(parseSeed(fuzzLocaleIndex(r.locale), parser, optionsOf(r),
-                                {r.inputbuf, static_cast<std::size_t>(r.input_length)}));
-    }
-  };
-  const auto none = [](const auto&) { return 0u; };
-  const auto own = [](const auto& r) { return static_cast<std::uint32_t>(r.options); };
-  add(sanity::bufferToIntfastTable(), 0, none);
-  add(sanity::bufferToIntmaxTable(), 1, none);
-  add(sanity::bufferToUintfastTable(), 2, own);
-  add(sanity::bufferToUintmaxTable(), 3, own);
-  // The option vectors run in every locale; here each once, in fr_FR's separators.
-  // function code 10 + i -> parser: Intfast, Intmax, Int, Long, Uintfast, Uintmax, UInt, ULong
-  constexpr int kParserOfCode[kParsers] = {0, 1, 4, 6, 2, 3, 5, 7};
-  for (const sanity::LocaleBufferRecord& r : sanity::localeBufferList()) {
-    if (r.function < 10 || r.function >= 10 + kParsers) continue;
-    const auto parser = static_cast<std::uint8_t>(kParserOfCode[r.function - 10]);
-    seeds.push_back(parseSeed(fuzzLocaleIndex(U"fr_FR"), parser,
-                              static_cast<std::uint32_t>(r.options),
-                              {r.input, static_cast<std::size_t>(r.input_length)}));
-  }
-  return seeds;
-}
-
 }  // namespace zq::fuzz
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

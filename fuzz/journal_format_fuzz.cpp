@@ -12,11 +12,6 @@
 namespace zq::fuzz {
 namespace {
 
-struct JournalInput {
-  std::uint64_t seed;  // the argument values
-  std::uint16_t capacity;
-};
-
 // splitmix64: argument values from the input's seed.
 struct Numbers {
   std::uint64_t state;
@@ -99,28 +94,6 @@ Journal* newJournal() {
 }
 
 }  // namespace
-
-std::vector<Bytes> seedInputs() {
-  const char32_t* formats[] = {
-      U"\n ****************************** en_US TESTS ****************************** \n",
-      U"  TEST%.2i: zqnlsLocaleIntfastFormat Status was '%*s' but should have been 'ZQ_OK'\n",
-      U"TEST%.2i: %s ( %s option(#%d) - %c%c%c%c%c) status was '%*s' but should have ",
-      U"  TEST%.2i: zqnlsLocaleIntfastFormat Value %s does not match expected value of %s\n",
-      U"TEST%.2i: zqnlsBuffertoDatetime    C=%.2d     %f\n",
-      (U"zqnlsStringToDouble       %c%c%c%c%c    %-12s   %-12i  %-.12i    %-.12i      "
-       U"%-.12i        %-30s\n"),
-      U"    expected[%2d]= %4x(%c)  fmtbuf[%2d]= %4x(%c)",
-      U"%#llX|%lu|%-20.16e|%+05d|% .3g|%#o|%%|%y",
-  };
-  std::vector<Bytes> seeds;
-  for (const char32_t* format : formats) {
-    const std::u32string_view text(format);
-    const std::vector<ZQChar> units(text.begin(), text.end());
-    seeds.push_back(encodeInput(JournalInput{seeds.size(), 72}, units));
-  }
-  return seeds;
-}
-
 }  // namespace zq::fuzz
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -148,13 +121,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const Formatted whole = toBuffer(std::max(capacity, limit));
   require((cut.status == ZQ_OK) == (whole.status == ZQ_OK && whole.length <= capacity),
           "cut exactly when too long");
-  require(startsWith(whole.text, cut.text), "a cut text is the start of the whole one");
+  require(whole.text.starts_with(cut.text), "a cut text is the start of the whole one");
 
   std::va_list list;
   arguments.start(list);
   journal->MessageToJnl(journal, JNL_LEVEL_INFO, in.text.data(), std::ssize(in.text), &list);
   const std::size_t line_units = std::min(whole.text.size(), static_cast<std::size_t>(limit));
-  std::u32string expected(whole.text.begin(), whole.text.begin() + line_units);
+  std::u32string expected = whole.text.substr(0, line_units);
   if (expected.empty() || expected.back() != U'\n') expected += U'\n';
   require(host::journalText(journal) == expected, "the journal line is the whole text");
   journal->Destroy(journal);

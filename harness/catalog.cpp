@@ -1,12 +1,30 @@
 // The catalogue behind --list and the report's rows.
 #include "harness/catalog.h"
 
+#include <cstdio>
+
 #include "harness/options.h"
+#include "zq/harness.h"
 
 namespace zq::harness {
 namespace {
 
-// The 18 locales of the exported LocaleInfo table, which these suites walk.
+struct SuiteInfo {
+  SuiteSlot slot;
+  const char* entry;    // the suite entry's name
+  int record_word;      // its word in the extension record
+  const char* locales;  // blank-separated, in the order run; "" when they vary by selection
+};
+
+struct ConformanceSuiteInfo {
+  const char* name;
+  const char* source;      // the source name its checks pass
+  std::uint32_t mask_bit;  // the selection-mask bit that runs it
+  const char* locales;
+};
+
+// The 18 locales of the extension's separator-style table (suites/common/separators.h),
+// which these suites walk.
 #define ZQ_LOCALE_INFO_LOCALES                                                               \
   "cs_CZ de_DE en_US es_ES es_MX fr_FR he_IL hu_HU it_IT ja_JP ko_KR nl_NL pl_PL ru_RU sk_SK " \
   "sv_SE zh_CN zh_TW"
@@ -45,19 +63,12 @@ const ConformanceSuiteInfo* conformanceNamed(const std::string& area) {
 
 }  // namespace
 
-std::span<const SuiteInfo> suiteCatalog() { return kSuites; }
-std::span<const ConformanceSuiteInfo> conformanceCatalog() { return kConformance; }
-
 std::string areaOf(const std::string& suite, const std::string& source) {
   if (suite != suiteName(SuiteSlot::Function1)) return suite;
   for (const ConformanceSuiteInfo& info : kConformance) {
     if (source == info.source) return info.name;
   }
   return suite;
-}
-
-std::string suiteOfArea(const std::string& area) {
-  return conformanceNamed(area) != nullptr ? suiteName(SuiteSlot::Function1) : area;
 }
 
 std::uint32_t maskBitOfArea(const std::string& area) {

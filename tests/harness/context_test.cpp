@@ -7,6 +7,7 @@
 #include "harness/check_context.h"
 #include "harness/expectations.h"
 #include "harness/perf_listing.h"
+#include "tests/support/test_support.h"
 
 namespace zq::harness {
 namespace {
@@ -50,7 +51,7 @@ TEST(CheckContext, FamiliesAndJournalLines) {
 
   CheckContext c;
   const std::u32string text = U"\n ** en_US TESTS ** \n\n  TEST01: bad\n \t\n";
-  c.journalText(reinterpret_cast<const ZQChar*>(text.data()), static_cast<std::int64_t>(text.size()));
+  c.journalText(zq::testing::units(text), zq::testing::lengthOf(text));
   EXPECT_EQ(c.takeJournalLines(), (std::vector<std::u32string>{U" ** en_US TESTS ** ", U"  TEST01: bad"}));
   EXPECT_TRUE(c.takeJournalLines().empty());
 }

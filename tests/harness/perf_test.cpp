@@ -2,8 +2,6 @@
 // comparison with a baseline, all on doctored figures.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -12,6 +10,7 @@
 #include "harness/json_reader.h"
 #include "harness/perf_calibration.h"
 #include "harness/perf_listing.h"
+#include "tests/support/test_support.h"
 
 namespace zq::harness {
 namespace {
@@ -143,17 +142,15 @@ TEST(Baseline, GroupsChangeByFailureAndOnlyPreciseCasesBeyondTheThresholdAreSlow
 }
 
 TEST(Baseline, AnEarlierSchemaIsReadAndBrokenJsonIsRefusedWithItsByte) {
-  std::string dir = (std::filesystem::temp_directory_path() / "zqtest-baseline-XXXXXX").string();
-  ASSERT_NE(mkdtemp(dir.data()), nullptr);
-  std::ofstream(dir + "/results.json")
+  const zq::testing::ScratchFolder dir;
+  std::ofstream(dir / "results.json")
       << "{\"schema\":\"zqtest-results/1\",\"suites\":[{\"name\":\"sanity1\",\"areas\":[{\"name\":\"sanity1\","
          "\"cells\":[{\"locale\":\"fr_FR\",\"family\":\"zqnlsLocaleCreate\",\"checks\":2,\"failed\":1}]}]}],"
          "\"perf\":[]}";
-  std::ofstream(dir + "/perf.csv")
+  std::ofstream(dir / "perf.csv")
       << "routine,locale,encoding,iterations,user_cpu_ms,system_cpu_ms,elapsed_ms,description\r\n"
          "zqnlsStringToDouble,en_US,UTF-8,1000,0,0,0,Double value of 908123\r\n";
-  const LoadedBaseline loaded = readBaseline(dir);
-  std::filesystem::remove_all(dir);
+  const LoadedBaseline loaded = readBaseline(dir.path().string());
   ASSERT_TRUE(loaded.baseline) << loaded.error;
   EXPECT_EQ(loaded.baseline->schema, "zqtest-results/1");
   const auto group = loaded.baseline->groups.find({"sanity1", "fr_FR", "zqnlsLocaleCreate"});

@@ -9,42 +9,43 @@
 #include <vector>
 
 #include "harness/services.h"
+#include "tests/support/test_support.h"
 
 namespace zq::harness {
 namespace {
 
-const ZQChar* zt(const char32_t* text) { return reinterpret_cast<const ZQChar*>(text); }
+using zq::testing::units;
 
 class ServicesTest : public ::testing::Test {
  protected:
   CheckRecorder recorder{10};
   TestServices s = makeTestServices();
   Word ctx = contextFor(recorder);
-  const ZQChar* file = zt(U"zqtest/src/unit");
+  const ZQChar* file = units(U"zqtest/src/unit");
   const std::vector<CheckFailure>& failures = recorder.tally.failures;
 
   std::int64_t buffer(const ZQChar* actual, const ZQChar* expected, std::int64_t bytes) {
-    return s.CheckBuffer(actual, expected, bytes, zt(U"&fmtbuf"), zt(U"expected"), file, 9, ctx,
-                         0);
+    return s.CheckBuffer(actual, expected, bytes, units(U"&fmtbuf"), units(U"expected"), file, 9,
+                         ctx, 0);
   }
 };
 
 TEST_F(ServicesTest, EachServiceCountsPassesAndFailuresWithItsResultSense) {
   int probe = 0;
-  EXPECT_EQ(s.CheckHandle(&probe, zt(U"zqh"), file, 1, ctx, 0), 0);
-  EXPECT_NE(s.CheckHandle(nullptr, zt(U"nls"), file, 2, ctx, 0), 0);
-  EXPECT_NE(s.CheckStatus(ZQ_OK, ZQ_OK, zt(U"status"), file, 3, ctx, 0), 0);
-  EXPECT_EQ(s.CheckStatus(ZQ_OK, ZQ_NLS_OVERFLOW, zt(U"status"), file, 4, ctx, 0), 0);
-  EXPECT_NE(s.CheckInt(-7, -7, zt(U"(int)cnvL"), file, 5, ctx, 0), 0);
-  EXPECT_EQ(s.CheckInt(7, -7, zt(U"(int)cnvL"), file, 6, ctx, 0), 0);
-  EXPECT_EQ(s.CheckInt(0, 1, zt(U"1"), file, 7, ctx, 0), 0);
-  EXPECT_NE(s.CheckUint64(~0ull, ~0ull, zt(U"uintmax_value"), file, 8, ctx, 0), 0);
-  EXPECT_EQ(s.CheckUint64(1ull << 63, 0, zt(U"uintmax_value"), file, 9, ctx, 0), 0);
-  EXPECT_NE(s.CheckInt64(-1, -1, zt(U"intmax_value"), file, 10, ctx, 0), 0);
-  EXPECT_EQ(s.CheckInt64(-1, 1, zt(U"intmax_value"), file, 11, ctx, 0), 0);
-  EXPECT_NE(buffer(zt(U"1,5"), zt(U"1,5"), 12), 0);
-  EXPECT_EQ(buffer(zt(U"1,5"), zt(U"1.5"), 12), 0);
-  s.CheckStatus(static_cast<Status>(0x80000001u), 5, zt(U"status"), file, 14, ctx, 0);
+  EXPECT_EQ(s.CheckHandle(&probe, units(U"zqh"), file, 1, ctx, 0), 0);
+  EXPECT_NE(s.CheckHandle(nullptr, units(U"nls"), file, 2, ctx, 0), 0);
+  EXPECT_NE(s.CheckStatus(ZQ_OK, ZQ_OK, units(U"status"), file, 3, ctx, 0), 0);
+  EXPECT_EQ(s.CheckStatus(ZQ_OK, ZQ_NLS_OVERFLOW, units(U"status"), file, 4, ctx, 0), 0);
+  EXPECT_NE(s.CheckInt(-7, -7, units(U"(int)cnvL"), file, 5, ctx, 0), 0);
+  EXPECT_EQ(s.CheckInt(7, -7, units(U"(int)cnvL"), file, 6, ctx, 0), 0);
+  EXPECT_EQ(s.CheckInt(0, 1, units(U"1"), file, 7, ctx, 0), 0);
+  EXPECT_NE(s.CheckUint64(~0ull, ~0ull, units(U"uintmax_value"), file, 8, ctx, 0), 0);
+  EXPECT_EQ(s.CheckUint64(1ull << 63, 0, units(U"uintmax_value"), file, 9, ctx, 0), 0);
+  EXPECT_NE(s.CheckInt64(-1, -1, units(U"intmax_value"), file, 10, ctx, 0), 0);
+  EXPECT_EQ(s.CheckInt64(-1, 1, units(U"intmax_value"), file, 11, ctx, 0), 0);
+  EXPECT_NE(buffer(units(U"1,5"), units(U"1,5"), 12), 0);
+  EXPECT_EQ(buffer(units(U"1,5"), units(U"1.5"), 12), 0);
+  s.CheckStatus(static_cast<Status>(0x80000001u), 5, units(U"status"), file, 14, ctx, 0);
 
   // handle, status, int, buffer, uint64, int64
   const std::array<std::int64_t, kCheckKindCount> checks = {2, 3, 3, 2, 2, 2};
@@ -62,20 +63,20 @@ TEST_F(ServicesTest, EachServiceCountsPassesAndFailuresWithItsResultSense) {
 }
 
 TEST_F(ServicesTest, FailureKeepsErrorMessagesAroundItAndTheLastStep) {
-  s.NoteStep(zt(U"TEST1 fr_FR zqnlsLocaleIntfastFormat"), ctx, 0);
-  s.ReportMessage(zt(U"stale"), 3, ctx);
-  s.CheckInt(1, 1, zt(U"ok"), file, 1, ctx, 0);  // a passing check ends the history
-  s.ReportMessage(zt(U"first before"), 3, ctx);
-  s.ReportMessage(zt(U"an information line"), 1, ctx);
-  s.ReportMessage(zt(U"second before"), 3, ctx);
-  s.CheckStatus(ZQ_OK, ZQ_NLS_BAD_NUM, zt(U"status"), file, 2, ctx, 0);
-  s.ReportMessage(zt(U"  TEST1 zqnlsLocaleIntfastFormat : Unexpected status"), 3, ctx);
-  s.ReportMessage(zt(U"still after"), 3, ctx);
-  s.NoteStep(zt(U"TEST2"), ctx, 0);
-  s.CheckInt(6, 5, zt(U"(int)cnvL"), file, 3, ctx, 0);
-  s.ReportMessage(zt(U"after the length"), 3, ctx);
-  s.CheckInt(1, 1, zt(U"ok"), file, 4, ctx, 0);
-  s.ReportMessage(zt(U"belongs to no failure"), 3, ctx);
+  s.NoteStep(units(U"TEST1 fr_FR zqnlsLocaleIntfastFormat"), ctx, 0);
+  s.ReportMessage(units(U"stale"), 3, ctx);
+  s.CheckInt(1, 1, units(U"ok"), file, 1, ctx, 0);  // a passing check ends the history
+  s.ReportMessage(units(U"first before"), 3, ctx);
+  s.ReportMessage(units(U"an information line"), 1, ctx);
+  s.ReportMessage(units(U"second before"), 3, ctx);
+  s.CheckStatus(ZQ_OK, ZQ_NLS_BAD_NUM, units(U"status"), file, 2, ctx, 0);
+  s.ReportMessage(units(U"  TEST1 zqnlsLocaleIntfastFormat : Unexpected status"), 3, ctx);
+  s.ReportMessage(units(U"still after"), 3, ctx);
+  s.NoteStep(units(U"TEST2"), ctx, 0);
+  s.CheckInt(6, 5, units(U"(int)cnvL"), file, 3, ctx, 0);
+  s.ReportMessage(units(U"after the length"), 3, ctx);
+  s.CheckInt(1, 1, units(U"ok"), file, 4, ctx, 0);
+  s.ReportMessage(units(U"belongs to no failure"), 3, ctx);
 
   ASSERT_EQ(failures.size(), 2u);
   EXPECT_EQ(failures[0].step, "TEST1 fr_FR zqnlsLocaleIntfastFormat");
@@ -90,8 +91,8 @@ TEST_F(ServicesTest, FailureKeepsErrorMessagesAroundItAndTheLastStep) {
 }
 
 TEST_F(ServicesTest, DetailsStopAtTheLimitButCountingGoesOnAndBeginSuiteResets) {
-  for (int i = 0; i < 15; ++i) s.CheckInt64(i, -i - 1, zt(U"v"), file, 100 + i, ctx, 0);
-  s.ReportMessage(zt(U"after the eleventh and later failures"), 3, ctx);
+  for (int i = 0; i < 15; ++i) s.CheckInt64(i, -i - 1, units(U"v"), file, 100 + i, ctx, 0);
+  s.ReportMessage(units(U"after the eleventh and later failures"), 3, ctx);
   EXPECT_EQ(recorder.tally.totalFailed(), 15);
   ASSERT_EQ(failures.size(), 10u);
   EXPECT_EQ(failures.back().line, 109);
@@ -100,7 +101,7 @@ TEST_F(ServicesTest, DetailsStopAtTheLimitButCountingGoesOnAndBeginSuiteResets) 
   beginSuite(recorder);
   EXPECT_EQ(recorder.tally.totalChecks(), 0);
   EXPECT_TRUE(failures.empty());
-  s.CheckInt(1, 2, zt(U"v"), file, 1, ctx, 0);
+  s.CheckInt(1, 2, units(U"v"), file, 1, ctx, 0);
   EXPECT_TRUE(failures.at(0).messages_before.empty());
   EXPECT_TRUE(failures.at(0).step.empty());
 }

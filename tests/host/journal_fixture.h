@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/test_support.h"
 #include "zq/host.h"
 #include "zq/host_objects.h"
 
@@ -22,9 +23,6 @@ namespace zq::testing {
 // Fills buffers before a call, to show which units the call wrote.
 constexpr ZQChar kUntouched = 0x7E;
 
-inline std::vector<ZQChar> units(const std::u32string& text) { return {text.begin(), text.end()}; }
-// The text with a terminating zero unit, for %s.
-inline std::vector<ZQChar> ztext(const std::u32string& text) { return units(text + U'\0'); }
 // Every integer travels as a 64-bit word.
 inline std::int64_t I(std::int64_t value) { return value; }
 
@@ -46,7 +44,7 @@ struct BufferResult {
 // MessageToBuf with the given capacity; the format is `length` units of `format`.
 inline BufferResult messageToBuf(Journal* journal, std::int64_t capacity, std::int64_t length,
                                  const char32_t* format, ...) {
-  const std::vector<ZQChar> text = units(std::u32string(format, static_cast<std::size_t>(length)));
+  const std::vector<ZQChar> text = exactCopy({format, static_cast<std::size_t>(length)});
   BufferResult result(capacity);
   std::va_list args;
   va_start(args, format);
@@ -60,7 +58,7 @@ inline BufferResult messageToBuf(Journal* journal, std::int64_t capacity, std::i
 }
 
 inline std::int64_t messageToJnl(Journal* journal, const char32_t* format, ...) {
-  const std::vector<ZQChar> text = units(format);
+  const std::vector<ZQChar> text = exactCopy(format);
   std::va_list args;
   va_start(args, format);
   const std::int64_t result = journal->MessageToJnl(
@@ -74,10 +72,6 @@ inline std::int64_t messageToJnl(Journal* journal, const char32_t* format, ...) 
 class JournalTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    char pattern[] = "/tmp/zqhost-journal-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    root_ = pattern;
-    out_dir_ = root_ / "out";
     std::filesystem::create_directory(out_dir_);
     kernel_ = static_cast<KernelHandle*>(zqhostCreate());
     zqhostSetOutputDir(kernel_, out_dir_.c_str());
@@ -87,7 +81,6 @@ class JournalTest : public ::testing::Test {
   void TearDown() override {
     if (journal_ != nullptr) journal_->Destroy(journal_);
     zqhostDestroy(kernel_);
-    std::filesystem::remove_all(root_);
   }
 
   // The whole format through the journal without a file, with a capacity that suffices.
@@ -99,10 +92,9 @@ class JournalTest : public ::testing::Test {
 
   // Opens a listing file named by `name`; `length` defaults to the name's own length.
   FileHandle* openFile(const std::u32string& name, std::optional<std::int64_t> length = {}) {
-    static const std::vector<ZQChar> kExtension = units(U"zqfileio");
-    const std::vector<ZQChar> name_units = units(name);
+    const std::vector<ZQChar> name_units = exactCopy(name);
     fioparms parms{name_units.data(), length.value_or(std::ssize(name)), 1, 0, 1024, 0, 20};
-    ExtensionRequest request{kExtension.data(), 8, &parms, 0, 0};
+    ExtensionRequest request{units(U"zqfileio"), 8, &parms, 0, 0};
     return kernel_->LoadExtension(kernel_, &request, 0, 0);
   }
   Journal* createJournal(FileHandle* file) {
@@ -112,12 +104,11 @@ class JournalTest : public ::testing::Test {
     return kernel_->CreateJournal(kernel_, &parms, 0, "LocaleJnl");
   }
   std::string readFile(const std::filesystem::path& name) const {
-    std::ifstream in(out_dir_ / name, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    return contentsOf(out_dir_ / name);
   }
 
-  std::filesystem::path root_;
-  std::filesystem::path out_dir_;
+  ScratchFolder root_;
+  std::filesystem::path out_dir_ = root_ / "out";
   KernelHandle* kernel_ = nullptr;
   Journal* journal_ = nullptr;  // without a file: its text stays in memory
 };

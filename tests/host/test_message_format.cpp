@@ -3,6 +3,7 @@
 #include <limits>
 
 #include "host/journal.h"
+#include "host/message_format.h"
 #include "journal_fixture.h"
 
 namespace zq::testing {
@@ -30,12 +31,12 @@ TEST_F(MessageFormatTest, CharactersAndTexts) {
   EXPECT_EQ(format(U"%c%c%c", I(0x41), I(0xA0), I(0x1F600)), U"A\u00A0\U0001F600");
   EXPECT_EQ(format(U"    expected[%2d]= %4x(%c)[%-3c]", I(3), I(0x39), I(0x39), I('y')),
             U"    expected[ 3]=   39(9)[y  ]");
-  const std::vector<ZQChar> mixed = ztext(U"a\U0001F600\u00A0b");
-  const std::vector<ZQChar> ef = ztext(U"ef");
-  EXPECT_EQ(format(U"<%s><%.72S><%.2s>", mixed.data(), mixed.data(), mixed.data()),
+  const ZQChar* mixed = units(U"a\U0001F600\u00A0b");
+  const ZQChar* ef = units(U"ef");
+  EXPECT_EQ(format(U"<%s><%.72S><%.2s>", mixed, mixed, mixed),
             U"<a\U0001F600\u00A0b><a\U0001F600\u00A0b><a\U0001F600>");
   EXPECT_EQ(format(U"<%s>", static_cast<const ZQChar*>(nullptr)), U"<(null)>");
-  EXPECT_EQ(format(U"<%-12s><%5s>", ef.data(), ef.data()), U"<ef          ><   ef>");
+  EXPECT_EQ(format(U"<%-12s><%5s>", ef, ef), U"<ef          ><   ef>");
   // A precision bounds the read: the unit after the first three is never looked at.
   struct {
     ZQChar unterminated[3] = {'x', 'y', 'z'};
@@ -44,10 +45,10 @@ TEST_F(MessageFormatTest, CharactersAndTexts) {
   EXPECT_EQ(format(U"<%.3s>", guarded.unterminated), U"<xyz>");
 
   // A '*' before s gives the text's length; a zero unit still ends it.
-  const std::vector<ZQChar> abc = ztext(U"abcdef");
+  const ZQChar* abc = units(U"abcdef");
   const std::vector<ZQChar> cut = {'a', 'b', 0, 'z', 'z'};
-  const std::vector<ZQChar> wide = units(U"\U0001F600\u00A0xy");  // no terminator
-  EXPECT_EQ(format(U"'%*s'|'%*s'", I(3), abc.data(), I(-1), abc.data()), U"'abc'|''");
+  const std::vector<ZQChar> wide = exactCopy(U"\U0001F600\u00A0xy");  // no terminator
+  EXPECT_EQ(format(U"'%*s'|'%*s'", I(3), abc, I(-1), abc), U"'abc'|''");
   EXPECT_EQ(format(U"'%*s'|%d", I(2), static_cast<const ZQChar*>(nullptr), I(9)), U"''|9");
   EXPECT_EQ(format(U"'%*s'", I(5), cut.data()), U"'ab'");
   EXPECT_EQ(format(U"'%*S'", I(4), wide.data()), U"'\U0001F600\u00A0xy'");
@@ -60,7 +61,7 @@ TEST_F(MessageFormatTest, FloatingPointAsTheCLibraryPrintsIt) {
   EXPECT_EQ(format(U"[%-20.16e][%-12.3e]", 0.5, 1234.6), U"[5.0000000000000000e-01][1.235e+03   ]");
   EXPECT_EQ(format(U"%f|%f|[%5.1f]", nan, -inf, inf), U"nan|-inf|[  inf]");
   // Doubles and integers interleaved come off the list in order.
-  EXPECT_EQ(format(U"%d %f %d %s", I(1), 2.25, I(3), ztext(U"x").data()), U"1 2.250000 3 x");
+  EXPECT_EQ(format(U"%d %f %d %s", I(1), 2.25, I(3), units(U"x")), U"1 2.250000 3 x");
 }
 
 TEST_F(MessageFormatTest, LiteralsAndMalformedConversions) {
@@ -102,6 +103,21 @@ TEST_F(MessageFormatTest, TerminatedWhereThereIsRoomAndUntouchedBelowZero) {
   const BufferResult none = messageToBuf(journal_, -3, 6, U"abcdef");
   EXPECT_EQ(none.length, 0);
   EXPECT_EQ(none.buffer[0], kUntouched);
+}
+
+// The formatter alone, as a journal line is made, at a limit of 8 units.
+std::u32string formatted(const ZQChar* format, std::int64_t length, ...) {
+  std::va_list args;
+  va_start(args, length);
+  std::u32string text = host::formatMessage(format, length, &args, 8);
+  va_end(args);
+  return text;
+}
+
+TEST(MessageFormatter, NullOrNegativeFormatsGiveNothingAndTextsStopAtTheLimit) {
+  EXPECT_EQ(formatted(nullptr, 4, I(1)), U"");
+  EXPECT_EQ(formatted(units(U"%d"), -1, I(5)), U"");
+  EXPECT_EQ(formatted(units(U"%d|%d"), 5, I(1234), I(56789)), U"1234|567");
 }
 
 }  // namespace

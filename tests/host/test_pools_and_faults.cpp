@@ -56,7 +56,7 @@ TEST(KernelPools, DestroyReportsAndFreesEveryObjectStillAlive) {
 }
 
 // A fault fires on the named call and only then: the suites' fault rows count on it
-// (Sanity2Host's one failure, PerfSuiteRun's start and end times). Here the switches.
+// (the golden sanity2.faults and perf.faults scenarios). Here the switches.
 TEST(KernelFaults, ZeroDisarmsAndUnknownFaultsAreIgnored) {
   zq::KernelHandle* kernel = makeKernel();
   const zq::PoolParms parms{};

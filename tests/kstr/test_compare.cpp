@@ -6,6 +6,7 @@
 #include <string>
 
 #include "kstr/fake_nls.h"
+#include "tests/support/test_support.h"
 #include "zq/zqvnle.h"
 
 namespace {
@@ -14,8 +15,8 @@ using zq::ZQChar;
 using zq::testing::FakeNls;
 using Text = std::u32string;
 
-const ZQChar* units(const Text& t) { return reinterpret_cast<const ZQChar*>(t.data()); }
-std::int64_t length(const Text& t) { return static_cast<std::int64_t>(t.size()); }
+using zq::testing::lengthOf;
+using zq::testing::units;
 
 TEST(BlankPadded, OrderCaseAndTrailingBlanks) {
   struct Row {
@@ -32,7 +33,7 @@ TEST(BlankPadded, OrderCaseAndTrailingBlanks) {
                       {U"abc\u00A0", U"abc", 2}, {U"\u00C0", U"\u00E0", -1}, {U"\u0131", U"i", 2}};
   for (std::size_t i = 0; i < std::size(rows); ++i) {
     const Row& r = rows[i];
-    EXPECT_EQ(zqzsncmp(units(r.a), length(r.a), units(r.b), length(r.b)), r.expected)
+    EXPECT_EQ(zqzsncmp(units(r.a), lengthOf(r.a), units(r.b), lengthOf(r.b)), r.expected)
         << "row " << i;
   }
   // A negative length holds no units.
@@ -69,7 +70,7 @@ TEST(Equality, ExactAndThroughTheTables) {
 // strings of 256 units or more take the unit-by-unit path.
 TEST(Equality, NormalisedComparisonOnBothPaths) {
   const auto same = [](const Text& a, const Text& b) {
-    return zqzsCompareNorm(units(a), length(a), units(b), length(b));
+    return zqzsCompareNorm(units(a), lengthOf(a), units(b), lengthOf(b));
   };
   for (std::size_t n : {2u, 255u, 256u, 1000u}) {
     Text a(n, U'a');
@@ -79,7 +80,7 @@ TEST(Equality, NormalisedComparisonOnBothPaths) {
     const Text before = a + b;
     EXPECT_EQ(same(a, b), 1) << n;
     EXPECT_EQ(a + b, before) << "inputs are never changed";
-    EXPECT_EQ(zqzsCompareNorm(units(a), length(a) - 1, units(b), length(b)), 0);
+    EXPECT_EQ(zqzsCompareNorm(units(a), lengthOf(a) - 1, units(b), lengthOf(b)), 0);
     b.front() = U'B';
     EXPECT_EQ(same(a, b), 0) << n;
     b.front() = U'A';
@@ -109,23 +110,23 @@ TEST(StripBlanks, ThreeDefinitionsOfBlank) {
                       {U"ab\u00A0", 1, 2},          {U"ab\t", 2, 3},
                       {U"ab\t", 9, 2},              {U" a b ", 0, 4},
                       {separators, 2, 1},           {separators, 1, 1},
-                      {separators, 0, length(separators)}, {controls, 2, length(controls)},
+                      {separators, 0, lengthOf(separators)}, {controls, 2, lengthOf(controls)},
                       {controls, 1, 1},             {U"x\u200B\u180E ", 1, 3},
                       {U"x\u200B\u180E ", 2, 3}};
   for (std::size_t i = 0; i < std::size(rows); ++i) {
     const Row& r = rows[i];
-    EXPECT_EQ(zqzsStripBlanks(units(r.text), length(r.text), r.mode), r.expected) << "row " << i;
+    EXPECT_EQ(zqzsStripBlanks(units(r.text), lengthOf(r.text), r.mode), r.expected) << "row " << i;
   }
   EXPECT_EQ(zqzsStripBlanks(units(separators), -5, 0), 0) << "never a negative length";
 }
 
 Text least(Text t) {
-  zqzstmin(reinterpret_cast<ZQChar*>(t.data()), length(t));
+  zqzstmin(reinterpret_cast<ZQChar*>(t.data()), lengthOf(t));
   return t;
 }
 
 Text greatest(Text t) {
-  zqzstmax(reinterpret_cast<ZQChar*>(t.data()), length(t));
+  zqzstmax(reinterpret_cast<ZQChar*>(t.data()), lengthOf(t));
   return t;
 }
 

@@ -3,20 +3,15 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
+
+#include "tests/support/test_support.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-std::string contentsOf(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream out;
-  out << in.rdbuf();
-  return out.str();
-}
+using zq::testing::contentsOf;
 
 TEST(GeneratedTables, AFreshRunWritesTheCommittedFiles) {
   const fs::path source = ZQ_TEST_SOURCE_DIR;
@@ -25,17 +20,14 @@ TEST(GeneratedTables, AFreshRunWritesTheCommittedFiles) {
                     "to compare the tables with a fresh run of the generator";
   }
   if (std::system("node --version > /dev/null 2>&1") != 0) GTEST_SKIP() << "node is not installed";
-  std::string pattern = (fs::temp_directory_path() / "zq-unicode-XXXXXX").string();
-  ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-  const fs::path out = pattern;
+  const zq::testing::ScratchFolder out;
   const std::string command = "node '" + (source / "tools/unicode/generate.mjs").string() +
-                              "' --out '" + out.string() + "' > /dev/null";
+                              "' --out '" + out.path().string() + "' > /dev/null";
   ASSERT_EQ(std::system(command.c_str()), 0) << command;
   for (const char* name : {"unicode_tables.h", "case_tables.cpp"}) {
     EXPECT_TRUE(contentsOf(out / name) == contentsOf(source / "kstr" / name))
         << "kstr/" << name << " differs from a fresh run of tools/unicode/generate.mjs";
   }
-  fs::remove_all(out);
 }
 
 }  // namespace

@@ -8,7 +8,7 @@ namespace zq::testing {
 namespace {
 
 constexpr Status kBad = ZQ_NLS_DTIFMTERR;
-const double kMissing = std::bit_cast<double>(std::uint64_t{0xFFFFFE0000000000});
+const double kMissing = std::bit_cast<double>(kMissingBits);
 
 class DateFormsTest : public NlsTest {};
 
@@ -74,10 +74,7 @@ TEST_F(DateFormsTest, InputsOutsideTheFormsAreRejected) {
   EXPECT_EQ(parse(locale(U"de_DE"), Parser::kDate, U"Donnerstag, 31. Dezember 2004", 2).status,
             kBad);
   EXPECT_EQ(parse(locale(U"es_ES"), Parser::kDate, U"01 DE enero de 2003", 1).status, kBad);
-  // Failed parses leave no stale value behind.
   EXPECT_EQ(parse(en, Parser::kDate, U"29feb2003", 1), (Parsed{kBad, 9, {0, 0, 0}}));
-  EXPECT_EQ(std::bit_cast<std::uint64_t>(parse(en, Parser::kDatetime, U"13jun2003:12").seconds),
-            0xFFFFFE0000000000u);
 }
 
 }  // namespace

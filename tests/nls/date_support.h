@@ -26,10 +26,6 @@ inline std::ostream& operator<<(std::ostream& out, const Parsed& p) {
              << ", " << static_cast<std::int64_t>(p.seconds) << "}";
 }
 
-inline std::int64_t lengthOf(std::u32string_view text) {
-  return static_cast<std::int64_t>(text.size());
-}
-
 // The datetime of `date` at `second_of_day`, counted by the standard library's calendar.
 inline double datetimeAt(Ymd date, std::int64_t second_of_day) {
   using namespace std::chrono;
@@ -62,7 +58,7 @@ enum class Parser { kDate, kTime, kDatetime };
 // Parses a copy of `text` of exactly its length, into outputs that start stale.
 inline Parsed parse(LocaleHandle* l, Parser parser, std::u32string_view text,
                     std::int32_t option = 0) {
-  const std::vector<ZQChar> exact(text.begin(), text.end());
+  const std::vector<ZQChar> exact = exactCopy(text);
   Parsed p{0, 77, {77, 77, 77}, 77};
   const std::int64_t n = lengthOf(text);
   if (parser == Parser::kDate) {

@@ -167,12 +167,12 @@ TEST_F(DoubleFormatTest, RulesAndOptions) {
 
 TEST_F(DoubleFormatTest, MissingValuesAndTheirCharacters) {
   const std::pair<std::uint64_t, std::u32string> kMissing[] = {
-      {0xFFFFFE0000000000, U"."}, {0xFFFFFF0000000000, U"_"}, {0xFFFFFD0000000000, U"A"},
+      {kMissingBits, U"."}, {0xFFFFFF0000000000, U"_"}, {0xFFFFFD0000000000, U"A"},
       {0xFFFFE40000000000, U"Z"}, {0xFFFFE30000000000, U"."}, {0x7FF8000000000001, U"."}};
   for (const auto& [bits, text] : kMissing) {
     EXPECT_EQ(format({LOCALE_NFMT_QORBEST, fromBits(bits), 1, 0}), ok(text)) << std::hex << bits;
   }
-  const double missing = fromBits(0xFFFFFE0000000000);
+  const double missing = fromBits(kMissingBits);
   EXPECT_EQ(format({LOCALE_NFMT_LEFTJUSTIFY, missing, 3, 0}), ok(U".  "));
   EXPECT_EQ(format({LOCALE_NFMT_PADWITHZERO, missing, 3, 0}), ok(U"  ."));
   EXPECT_EQ(withExOpts({0, missing, 3, 0}, {2, 0}), ok(U"  .")) << "other bits are ignored";
@@ -183,21 +183,6 @@ TEST_F(DoubleFormatTest, MissingValuesAndTheirCharacters) {
       EXPECT_EQ(withExOpts({0, value, 5, 0}, {1, bad}), status(ZQ_NLS_FMT_INVALID_MISSCHAR, 0, U""));
     }
   }
-}
-
-TEST_F(DoubleFormatTest, UnusableArgumentsAreRefused) {
-  LocaleHandle* l = locale(U"en_US");
-  std::int64_t length = 99;
-  ZQChar unit = 7;
-  for (Word word : {kDouble, kPercent, kCurrency}) {
-    EXPECT_EQ((l->*word)(l, 1.5, 0, 0, 0, &unit, -1, &length), ZQ_NLS_INVALID_VALUE);
-    EXPECT_EQ((l->*word)(l, 1.5, 0, 0, 0, nullptr, 3, &length), ZQ_NLS_INVALID_VALUE);
-    EXPECT_EQ((l->*word)(nullptr, 1.5, 0, 0, 0, &unit, 1, &length), ZQ_NLS_INVALID_VALUE);
-    EXPECT_EQ(length, 0);
-    EXPECT_EQ(unit, 7u);
-  }
-  EXPECT_EQ(l->zqnlsLocalePercentFormat(l, 1.5, 0, 0, 0, nullptr, 0, &length), ZQ_NLS_FMT_TRUNCATE);
-  EXPECT_EQ(length, 4) << "\"150%\"";
 }
 
 // Texts far longer than any buffer report their length and write asterisks only.

@@ -101,45 +101,6 @@ TEST_F(IntegerFormatTest, FlagsCombineAsDocumented) {
   }
 }
 
-TEST_F(IntegerFormatTest, HugeOrNegativeWidthAndPrecisionStayBounded) {
-  const Row wide{kIntfast, 42, INT_MAX, 0, 0, U""};
-  EXPECT_EQ(format(en_, wide, 72), truncated(std::u32string(72, U' ')));
-  Row left = wide;
-  left.options = LOCALE_NFMT_LEFTJUSTIFY;
-  EXPECT_EQ(format(en_, left, 72), truncated(U"42" + std::u32string(70, U' ')));
-  Row zero_filled = wide;
-  zero_filled.options = LOCALE_NFMT_PADWITHZERO | LOCALE_NFMT_ADDSIGN;
-  EXPECT_EQ(format(en_, zero_filled, 5), truncated(U"+0000"));
-  const Row precise{kIntmax, bits(-42), 0, INT_MAX, LOCALE_NFMT_GROUP, U""};
-  EXPECT_EQ(format(en_, precise, 72), truncated(U"-" + std::u32string(71, U'0')));
-  EXPECT_EQ(pointer(0xDEF34, INT_MAX, 0, 10), truncated(U"          "));
-
-  EXPECT_EQ(format(en_, {kIntfast, bits(-42), -10, 0, 0, U""}), ok(U"-42"));
-  EXPECT_EQ(format(en_, {kIntfast, bits(-42), INT_MIN, INT_MIN, 0, U""}), ok(U"-42"));
-}
-
-TEST_F(IntegerFormatTest, UnusableOutputIsRefusedWithoutWriting) {
-  std::int64_t length = 99;
-  EXPECT_EQ(en_->zqnlsLocaleIntfastFormat(en_, 5, 0, 0, 0, nullptr, 0, &length),
-            ZQ_NLS_FMT_TRUNCATE);
-  EXPECT_EQ(length, 0);
-  length = 99;
-  EXPECT_EQ(en_->zqnlsLocaleUintmaxFormat(en_, 5, 0, 0, 0, nullptr, 3, &length),
-            ZQ_NLS_INVALID_VALUE);
-  EXPECT_EQ(length, 0);
-  ZQChar unit = 7;
-  EXPECT_EQ(en_->zqnlsLocaleIntmaxFormat(en_, 5, 0, 0, 0, &unit, -1, &length),
-            ZQ_NLS_INVALID_VALUE);
-  EXPECT_EQ(unit, 7u);
-  EXPECT_EQ(en_->zqnlsLocalePointerFormat(en_, 0, 0, 0, nullptr, 2, &length),
-            ZQ_NLS_INVALID_VALUE);
-  // Without a place for the length the text is still written.
-  EXPECT_EQ(en_->zqnlsLocaleIntfastFormat(en_, 5, 0, 0, 0, &unit, 1, nullptr), ZQ_OK);
-  EXPECT_EQ(unit, U'5');
-  EXPECT_EQ(en_->zqnlsLocaleIntfastFormat(nullptr, 5, 0, 0, 0, &unit, 1, &length),
-            ZQ_NLS_INVALID_VALUE);
-}
-
 TEST_F(IntegerFormatTest, PointerIsNilOrUpperCaseHexadecimal) {
   EXPECT_EQ(pointer(0, 10, LOCALE_NFMT_LEFTJUSTIFY | LOCALE_NFMT_PADWITHZERO), ok(U"NIL"));
   EXPECT_EQ(pointer(0xDEF34, 10, LOCALE_NFMT_LEFTJUSTIFY), ok(U"0xDEF34   "));

@@ -168,25 +168,5 @@ TEST_F(IntegerParseTest, AMebibyteOfDigitsIsReadInOnePass) {
   EXPECT_EQ(parseRow(l, {kIntmax, zeros, 0, {}}), (Parsed{ZQ_OK, kLength + 2, 42}));
 }
 
-TEST_F(IntegerParseTest, UnusableArgumentsAreRefused) {
-  LocaleHandle* l = locale(U"en_US");
-  ASSERT_NE(l, nullptr);
-  const std::u32string text = U"12";
-  EXPECT_EQ(kIntfast(l, units(text), -1, 0), (Parsed{ZQ_NLS_INVALID_VALUE, 0, 0}));
-  EXPECT_EQ(kULong(l, nullptr, 3, 0), (Parsed{ZQ_NLS_INVALID_VALUE, 0, 0}));
-  EXPECT_EQ(kLong(l, nullptr, 0, 0), (Parsed{ZQ_OK, 0, 0}));
-  std::int32_t narrow = 7;
-  std::int64_t consumed = 7;
-  EXPECT_EQ(l->zqnlsLocaleBufferToInt(nullptr, units(text), 2, 0, &narrow, &consumed),
-            ZQ_NLS_INVALID_VALUE);
-  EXPECT_EQ(narrow, 0);
-  EXPECT_EQ(consumed, 0);
-  EXPECT_EQ(l->zqnlsLocaleBufferToIntmax(l, units(text), 2, 0, nullptr, &consumed), ZQ_OK);
-  EXPECT_EQ(consumed, 2);
-  std::int64_t value = 0;
-  EXPECT_EQ(l->zqnlsLocaleBufferToIntmax(l, units(text), 2, 0, &value, nullptr), ZQ_OK);
-  EXPECT_EQ(value, 12);
-}
-
 }  // namespace
 }  // namespace zq::testing

@@ -1,32 +1,23 @@
-// A TestServices table and a Journal that record every call, for driving suites inside a test.
+// A TestServices table that records every call, for driving suites inside a test.
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
-#include <cstdarg>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <string>
 #include <vector>
 
-#include "host/journal.h"
 #include "host/kernel.h"
-#include "host/message_format.h"
-#include "host/status_text.h"
+#include "tests/support/test_support.h"
 #include "zq/harness.h"
 #include "zq/host_objects.h"
 
 namespace zq::testing {
 
 struct RecordedCheck {
-  std::string kind;  // "handle", "status", "int", "int64", "uint64", "buffer"
   std::u32string expression;
-  std::u32string file;
   bool passed = false;
-  std::int64_t expected = 0;  // status, int, int64 and uint64 checks
-  std::int64_t actual = 0;
   std::size_t steps_before = 0;  // steps noted before this check
 };
 
@@ -37,7 +28,6 @@ struct RecordedMessage {
 
 // What a suite did through the services. One recorder is active at a time.
 struct Recorder {
-  std::vector<std::u32string> begun;
   std::vector<std::u32string> steps;
   std::vector<RecordedCheck> checks;
   std::vector<RecordedMessage> messages;
@@ -68,19 +58,11 @@ inline Recorder*& activeRecorder() {
   return recorder;
 }
 
-inline std::u32string textOf(const ZQChar* p) {
-  std::u32string s;
-  if (p == nullptr) return s;
-  while (*p != 0) s += static_cast<char32_t>(*p++);
-  return s;
-}
-
 // A text on one transcript line: UTF-8, with a newline written "\n", a zero unit "\0"
 // and a backslash "\\".
 inline std::string lineText(const std::u32string& text) {
   std::string out;
-  for (const char c : host::toUtf8(reinterpret_cast<const ZQChar*>(text.data()),
-                                   static_cast<std::int64_t>(text.size()))) {
+  for (const char c : host::toUtf8(units(text), lengthOf(text))) {
     if (c == '\n' || c == '\0' || c == '\\') out += '\\';
     out += c == '\n' ? 'n' : c == '\0' ? '0' : c;
   }
@@ -117,11 +99,9 @@ auto expectedActual(Value expected, Value actual) {
 // returns the service's result for a check that passes when `passed`.
 template <class Describe>
 std::int64_t recordCheck(const char* kind, bool passed, const ZQChar* expression,
-                         const ZQChar* file, std::int64_t expected, std::int64_t actual,
-                         Describe describe) {
+                         const ZQChar* file, Describe describe) {
   Recorder* recorder = activeRecorder();
-  recorder->checks.push_back({kind, textOf(expression), textOf(file), passed, expected, actual,
-                              recorder->steps.size()});
+  recorder->checks.push_back({textOf(expression), passed, recorder->steps.size()});
   if (passed) {
     ++recorder->passes_untold;
     return 1;
@@ -138,7 +118,6 @@ inline TestServices recordingServices(Recorder& recorder) {
   activeRecorder() = &recorder;
   TestServices s{};
   s.BeginTest = [](const ZQChar* name, Word, Word) {
-    activeRecorder()->begun.push_back(textOf(name));
     activeRecorder()->log("begin " + lineText(textOf(name)));
   };
   s.NoteStep = [](const ZQChar* text, Word, Word) {
@@ -148,11 +127,11 @@ inline TestServices recordingServices(Recorder& recorder) {
   // CheckHandle is the one service whose non-zero result means failure.
   s.CheckHandle = [](const void* p, const ZQChar* e, const ZQChar* f, std::int64_t, Word,
                      Word) -> std::int64_t {
-    return 1 - recordCheck("handle", p != nullptr, e, f, 0, 0, [] { return "null"; });
+    return 1 - recordCheck("handle", p != nullptr, e, f, [] { return "null"; });
   };
   s.CheckStatus = [](Status x, Status a, const ZQChar* e, const ZQChar* f, std::int64_t, Word,
                      Word) {
-    return recordCheck("status", x == a, e, f, x, a, [=] {
+    return recordCheck("status", x == a, e, f, [=] {
       char values[48];
       std::snprintf(values, sizeof values, "expected 0x%08X, actual 0x%08X",
                     static_cast<std::uint32_t>(x), static_cast<std::uint32_t>(a));
@@ -161,25 +140,24 @@ inline TestServices recordingServices(Recorder& recorder) {
   };
   s.CheckInt = [](std::int32_t x, std::int32_t a, const ZQChar* e, const ZQChar* f,
                   std::int64_t, Word, Word) {
-    return recordCheck("int", x == a, e, f, x, a, expectedActual(x, a));
+    return recordCheck("int", x == a, e, f, expectedActual(x, a));
   };
   // The byte count need not be a whole number of units.
   s.CheckBuffer = [](const ZQChar* a, const ZQChar* x, std::int64_t bytes, const ZQChar* at,
                      const ZQChar* xt, const ZQChar* f, std::int64_t, Word, Word) {
     const auto n = static_cast<std::size_t>(std::max<std::int64_t>(bytes, 0));
-    return recordCheck("buffer", bytes >= 0 && std::memcmp(a, x, n) == 0, at, f, 0, 0, [=] {
+    return recordCheck("buffer", bytes >= 0 && std::memcmp(a, x, n) == 0, at, f, [=] {
       return "against " + lineText(textOf(xt)) + ", " + std::to_string(bytes) +
              " bytes: actual " + bufferText(a, n) + ", expected " + bufferText(x, n);
     });
   };
   s.CheckUint64 = [](std::uint64_t x, std::uint64_t a, const ZQChar* e, const ZQChar* f,
                      std::int64_t, Word, Word) {
-    return recordCheck("uint64", x == a, e, f, static_cast<std::int64_t>(x),
-                       static_cast<std::int64_t>(a), expectedActual(x, a));
+    return recordCheck("uint64", x == a, e, f, expectedActual(x, a));
   };
   s.CheckInt64 = [](std::int64_t x, std::int64_t a, const ZQChar* e, const ZQChar* f,
                     std::int64_t, Word, Word) {
-    return recordCheck("int64", x == a, e, f, x, a, expectedActual(x, a));
+    return recordCheck("int64", x == a, e, f, expectedActual(x, a));
   };
   s.ReportMessage = [](const ZQChar* text, std::int64_t severity, Word) {
     activeRecorder()->messages.push_back({textOf(text), severity});
@@ -187,52 +165,5 @@ inline TestServices recordingServices(Recorder& recorder) {
   };
   return s;
 }
-
-struct JournalLine {
-  std::int64_t level = 0;
-  std::u32string text;
-};
-
-// A Journal that keeps every line with its level, rendered by the host's own code, and
-// counts flushes.
-struct RecordingJournal {
-  Journal abi{};
-  std::vector<JournalLine> lines;
-  int flushes = 0;
-
-  RecordingJournal() {
-    abi.reserved0[0] = this;
-    abi.FlushJournal = [](Journal* j) -> std::int64_t {
-      ++of(j)->flushes;
-      return 0;
-    };
-    abi.MessageToJnl = [](Journal* j, std::int64_t level, const ZQChar* format,
-                          std::int64_t length, std::va_list* args) -> std::int64_t {
-      EXPECT_EQ(format[length], 0u);  // a format passed with its exact length ends there
-      of(j)->lines.push_back(
-          {level, host::formatMessage(format, length, args, host::kJournalLineUnits)});
-      return 0;
-    };
-    abi.StatusToBuf = [](Journal*, std::int64_t status, ZQChar* buffer, std::int64_t capacity,
-                         std::int64_t* length, std::va_list*) -> std::int64_t {
-      const std::u32string text = host::statusText(status);
-      *length = std::min<std::int64_t>(capacity, static_cast<std::int64_t>(text.size()));
-      std::copy_n(text.begin(), *length, buffer);
-      return 0;
-    };
-  }
-  static RecordingJournal* of(Journal* j) {
-    return static_cast<RecordingJournal*>(j->reserved0[0]);
-  }
-  Journal* handle() { return &abi; }
-  bool has(std::int64_t level, const std::u32string& text) const {
-    return std::any_of(lines.begin(), lines.end(),
-                       [&](const JournalLine& l) { return l.level == level && l.text == text; });
-  }
-  std::size_t countStartingWith(const std::u32string& head) const {
-    return static_cast<std::size_t>(std::count_if(
-        lines.begin(), lines.end(), [&](auto& l) { return l.text.starts_with(head); }));
-  }
-};
 
 }  // namespace zq::testing

@@ -28,11 +28,11 @@ struct ScriptedCall {
 // The date and time words answer no script: they fail.
 struct Script {
   bool decimal = true;
-  std::u32string text;
+  std::u32string text = {};
   std::int64_t length = -1;
   std::uint64_t value = 0;
   std::int64_t used = 0;
-  std::function<double(const ScriptedCall&)> real;
+  std::function<double(const ScriptedCall&)> real = {};
   Status parse_status = ZQ_OK;
   std::int64_t locales_left = -1;  // creations that succeed; negative: all of them
 };

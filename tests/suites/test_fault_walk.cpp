@@ -2,10 +2,8 @@
 // perf suite once per routine, so that its cases reach every point): the suite's
 // result, its reports, and not one host object left alive.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstdio>
-#include <filesystem>
 #include <string>
 
 #include "recording_services.h"
@@ -99,10 +97,8 @@ bool reportedAnError(const Recorder& recorder) {
 }
 
 TEST(FaultWalk, EverySuiteSurvivesEveryFailureOfEveryPoint) {
-  const std::string out_dir =
-      (std::filesystem::temp_directory_path() / ("zqfaults-" + std::to_string(getpid())))
-          .string();
-  std::filesystem::create_directories(out_dir);
+  const zq::testing::ScratchFolder scratch;
+  const std::string out_dir = scratch.path().string();
   int runs = 0;
   int fired = 0;
   for (const FaultPoint& point : kPoints) {
@@ -131,7 +127,6 @@ TEST(FaultWalk, EverySuiteSurvivesEveryFailureOfEveryPoint) {
       }
     }
   }
-  std::filesystem::remove_all(out_dir);
   std::printf("fault walk: %d runs, %d with the failure injected\n", runs, fired);
 }
 

@@ -14,8 +14,8 @@ namespace {
 // The section checks no consumed count of a refused input; the host must still
 // report the vector's.
 TEST(Sanity2Datetime, EveryVectorsStatusAndCountHoldOnTheHost) {
-  zq::testing::StandInHost host;
-  zq::NlsHandle* nls = host.kernel->nls;
+  zq::testing::SuiteRun host;
+  zq::NlsHandle* nls = host.host->nls;
   int test = 0;
   for (const zq::sanity::DatetimeRecord& r : zq::sanity::datetimeList()) {
     ++test;

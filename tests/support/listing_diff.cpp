@@ -1,7 +1,7 @@
 // Unified-diff hunks of the first differing lines of two listings. The listings are
 // long and mostly alike, so each difference is found by scanning forward from the
 // last common line for the nearest place where both sides agree again.
-#include "listing_diff.h"
+#include "tests/support/listing_diff.h"
 
 #include <algorithm>
 #include <cstdio>
