@@ -47,10 +47,6 @@ struct Recorder {
     return static_cast<std::size_t>(
         std::count_if(checks.begin(), checks.end(), [](const auto& c) { return !c.passed; }));
   }
-  bool hasMessage(const std::u32string& text) const {
-    return std::any_of(messages.begin(), messages.end(),
-                       [&](const RecordedMessage& m) { return m.text == text; });
-  }
 };
 
 inline Recorder*& activeRecorder() {

@@ -2,8 +2,9 @@
 // write through the host) against the reviewed listings in tests/golden/: every suite
 // entry on the stand-in host, clean and under each class of wrong result; and scenarios
 // of the answers no wrong result gives: host failures at chosen calls, the perf suite's
-// selectors, and a scripted host's lengths past 32 bits, values in a word's low half
-// and values that differ from locale to locale.
+// selectors, the decimal-conversion mode the IEEE suite finds, and a scripted host's
+// lengths past 32 bits, values in a word's low half and values that differ from locale
+// to locale.
 // ZQ_GOLDEN_WRITE=1 (`make golden`) rewrites the listings that differ instead.
 #include <gtest/gtest.h>
 #include <zlib.h>
@@ -156,6 +157,17 @@ Act driver(std::uint32_t mask, const char* code = "01") {
   };
 }
 
+// The IEEE suite on a host found in decimal-conversion mode `saved`, by `then`, and the
+// mode word it leaves. Each pass's checks pass only in the mode they expect.
+Act ieeeconvFrom(std::int32_t saved, Act then) {
+  return [=](SuiteRun& r) {
+    zqhostSetDecimalConversionMode(r.host, saved);
+    then(r);
+    r.recorder.log("mode word after the run: " +
+                   std::to_string(zqhostGetDecimalConversionMode(r.host)));
+  };
+}
+
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr std::int64_t k32 = std::int64_t{1} << 32;
 
@@ -280,6 +292,27 @@ std::vector<GoldenCase> everyCase() {
                        [=](SuiteRun& r) { r.conformance(suite, &without_nls); }});
   }
   add("entries.missing_handles", missing);
+  // Each pass creates 18 locales: the 22nd creation is pass 2's fourth.
+  add("ieeeconv.modes",
+      {{"found in mode 7, which is not STDIEEE", ieeeconvFrom(7, entry(IEEEConv))},
+       {"found in STDIEEE, pass 2's fourth locale cannot be created",
+        ieeeconvFrom(0, failing(kCreate, 22, entry(IEEEConv)))},
+       {"found in mode 1, pass 2's fourth locale cannot be created",
+        ieeeconvFrom(1, failing(kCreate, 22, entry(IEEEConv)))},
+       {"no-verify, every text wrong, found in mode 7: nothing compared, the word untouched",
+        ieeeconvFrom(7,
+                     [](SuiteRun& r) {
+                       r.state.no_verify = 1;
+                       zqhostCorruptResults(r.host, ZQHOST_CORRUPT_TEXT);
+                       r.entry(IEEEConv);
+                     })},
+       {"no chain to the mode word: the host stays in STDIEEE",
+        [](SuiteRun& r) {
+          zq::ConversionRecord* chain = r.host->conversion;
+          r.host->conversion = nullptr;
+          r.entry(IEEEConv);
+          r.host->conversion = chain;
+        }}});
   add("function1.masks",
       {{"mask 6: the date and integer suites", driver(6)},
        {"mask 8 (no suite) and run code A7", driver(8, "A7")},
