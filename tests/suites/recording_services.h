@@ -18,7 +18,6 @@ namespace zq::testing {
 struct RecordedCheck {
   std::u32string expression;
   bool passed = false;
-  std::size_t steps_before = 0;  // steps noted before this check
 };
 
 struct RecordedMessage {
@@ -28,7 +27,6 @@ struct RecordedMessage {
 
 // What a suite did through the services. One recorder is active at a time.
 struct Recorder {
-  std::vector<std::u32string> steps;
   std::vector<RecordedCheck> checks;
   std::vector<RecordedMessage> messages;
   // Every call as a line, in order, for comparing whole runs: "begin", "step", "message
@@ -97,7 +95,7 @@ template <class Describe>
 std::int64_t recordCheck(const char* kind, bool passed, const ZQChar* expression,
                          const ZQChar* file, Describe describe) {
   Recorder* recorder = activeRecorder();
-  recorder->checks.push_back({textOf(expression), passed, recorder->steps.size()});
+  recorder->checks.push_back({textOf(expression), passed});
   if (passed) {
     ++recorder->passes_untold;
     return 1;
@@ -117,7 +115,6 @@ inline TestServices recordingServices(Recorder& recorder) {
     activeRecorder()->log("begin " + lineText(textOf(name)));
   };
   s.NoteStep = [](const ZQChar* text, Word, Word) {
-    activeRecorder()->steps.push_back(textOf(text));
     activeRecorder()->log("step " + lineText(textOf(text)));
   };
   // CheckHandle is the one service whose non-zero result means failure.
