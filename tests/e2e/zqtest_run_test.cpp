@@ -141,8 +141,9 @@ TEST_F(ZqtestRun, BadInputExitsTwoWithAOneLineReason) {
   expectGolden("bad_input");
 }
 
-// Each suite of the fixture alone, then all: counts, failure details, the options the
-// suites receive, a suite's own result and a leak.
+// Each suite of the fixture alone, then all, where a run code the driver refuses makes the
+// suite after sanity2 begin with a failure: counts, failure details with the messages
+// around them, the options the suites receive, a suite's own result and a leak.
 TEST_F(ZqtestRun, FixtureSuitesReportTheirChecksAndTheRunItsExitCode) {
   for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
            {"--suite", "sanity1"},
@@ -155,7 +156,7 @@ TEST_F(ZqtestRun, FixtureSuitesReportTheirChecksAndTheRunItsExitCode) {
             "--perf-encoding=60", "--perf-locale", "fr_FR"},
            {"--suite", "ieeeconv", "--no-verify"},
            {"--suite", "sanity1", "--mask", "256"},
-           {"--suite", "all"}}) {
+           {"--suite", "all", "--run-code", "AB"}}) {
     record(args);
   }
   EXPECT_TRUE(fs::exists(dir_ / "out" / "zqtest.lst"));
