@@ -1,6 +1,6 @@
 // The services table driven directly: counts, result senses, kept failure details and
-// CheckBuffer's reading bounds. (The messages around failures, the limit on kept details
-// and a new suite's fresh start are the fixture's, in the end-to-end transcripts.)
+// CheckBuffer's reading bounds. (The messages around failures and a new suite's fresh
+// start are the fixture's, in the end-to-end transcripts.)
 #include <gtest/gtest.h>
 #include <sys/mman.h>
 #include <unistd.h>
@@ -61,6 +61,14 @@ TEST_F(ServicesTest, EachServiceCountsPassesAndFailuresWithItsResultSense) {
   // Statuses without a name show in hex alone.
   EXPECT_EQ(failures[7].expected, "0x80000001");
   EXPECT_EQ(failures[7].actual, "0x00000005");
+}
+
+// zqtest keeps 100,000 failures' details a suite, more than its runs reach.
+TEST_F(ServicesTest, DetailsStopAtTheLimitButCountingGoesOn) {
+  for (int i = 0; i < 15; ++i) s.CheckInt64(i, -i - 1, units(U"v"), file, 100 + i, ctx, 0);
+  EXPECT_EQ(recorder.tally.totalFailed(), 15);
+  ASSERT_EQ(failures.size(), 10u);
+  EXPECT_EQ(failures.back().line, 109);
 }
 
 TEST_F(ServicesTest, BufferCheckNeverReadsPastWhatItMayRead) {
