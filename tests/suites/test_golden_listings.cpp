@@ -221,10 +221,6 @@ std::vector<GoldenCase> everyCase() {
                 conformance(buftodblTest1)),
        scripted("en_US reads a missing value, the other locales 1234",
                 {.real = [](const ScriptedCall& call) { return call.locale == U"en_US" ? kNaN : 1234.0; }},
-                conformance(buftodblTest1)),
-       scripted("every text underflows to a missing value",
-                {.real = [](const ScriptedCall&) { return kNaN; },
-                 .parse_status = zq::ZQ_NLS_UNDERFLOW},
                 conformance(buftodblTest1))});
   add("dateTest1.scripted",
       {{"every date reads as 17 September 2002 in 9 units",
