@@ -68,7 +68,7 @@ GoldenRun suiteRun(SuiteSlot slot, std::int32_t corruption, bool verbose) {
                                   : std::string(kClassNames[corruption]) + " results wrong";
   return {std::string("# ") + kSuiteNames[static_cast<int>(slot)] + " on the stand-in host, " +
               results + (verbose ? ", verbose" : "") + "\n" + run.transcript(),
-          run.recorder.failures()};
+          run.recorder.failures};
 }
 
 // A run of a scenario: what it shows, what it does to the host and the state before it
