@@ -21,12 +21,6 @@ namespace {
 namespace fs = std::filesystem;
 using zq::testing::contentsOf;
 
-struct RunResult {
-  int exit_code = -1;
-  std::string out;
-  std::string err;
-};
-
 std::string quote(const std::string& text) {
   std::string quoted = "'";
   for (char c : text) {
@@ -41,33 +35,27 @@ std::string quote(const std::string& text) {
 
 class ZqtestRun : public ::testing::Test {
  protected:
-  // Runs zqtest in the scratch folder, where relative paths lead.
-  RunResult zqtest(const std::vector<std::string>& args) {
-    // Built by appending: GCC 12 misreports "literal" + std::string under -O3.
-    std::string command = "cd ";
-    command.append(quote(dir_.path().string())).append(" && ").append(quote(ZQTEST_PATH));
-    for (const std::string& arg : args) command.append(" ").append(quote(arg));
-    command.append(" >out.txt 2>err.txt");
-    const int status = std::system(command.c_str());
-    RunResult run;
-    run.exit_code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    run.out = contentsOf(dir_ / "out.txt");
-    run.err = contentsOf(dir_ / "err.txt");
-    return run;
-  }
-
-  // Runs zqtest over the fixture with listings going to out/, or with `args` alone when
-  // they begin with a library or `on_fixture` is false, and adds the run to the transcript.
-  RunResult record(std::vector<std::string> args, bool on_fixture = true) {
+  // Runs zqtest in the scratch folder, where relative paths lead, over the fixture with
+  // listings going to out/, or with `args` alone when they begin with a library or
+  // `on_fixture` is false; adds the command, its exit code and its output to the transcript.
+  void record(std::vector<std::string> args, bool on_fixture = true) {
     if (on_fixture && (args.empty() || args[0] != "--lib")) {
       args.insert(args.begin(), {"--lib", ZQ_FIXTURE_PATH, "--out", "out"});
     }
-    const RunResult run = zqtest(args);
-    std::string command = "$ zqtest";
-    for (const std::string& arg : args) command.append(" ").append(arg);
-    transcript_ += command + "\nexit " + std::to_string(run.exit_code) + "\n" + run.out;
-    if (!run.err.empty()) transcript_ += "-- stderr\n" + run.err;
-    return run;
+    // Built by appending: GCC 12 misreports "literal" + std::string under -O3.
+    std::string command = "cd ";
+    command.append(quote(dir_.path().string())).append(" && ").append(quote(ZQTEST_PATH));
+    std::string shown = "$ zqtest";
+    for (const std::string& arg : args) {
+      command.append(" ").append(quote(arg));
+      shown.append(" ").append(arg);
+    }
+    const int status = std::system(command.append(" >out.txt 2>err.txt").c_str());
+    const int exit_code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    transcript_ += shown + "\nexit " + std::to_string(exit_code) + "\n";
+    transcript_ += contentsOf(dir_ / "out.txt");
+    const std::string err = contentsOf(dir_ / "err.txt");
+    if (!err.empty()) transcript_ += "-- stderr\n" + err;
   }
   // Adds a file the runs wrote to the transcript.
   void recordFile(const std::string& name) {
@@ -211,7 +199,7 @@ TEST_F(ZqtestRun, ResultFilesPerfTableAndRerunCommand) {
 TEST_F(ZqtestRun, CalibratedRunAgainstADoctoredBaseline) {
   const auto demo = [&](std::vector<std::string> args) {
     args.insert(args.begin(), {"--mask", "0x200", "--perf-routine", "all"});
-    return record(args);
+    record(args);
   };
   const auto doctor = [](std::string& text, const std::string& from, const std::string& to) {
     const std::size_t at = text.find(from);
