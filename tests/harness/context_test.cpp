@@ -40,14 +40,8 @@ TEST(CheckContext, ChecksLandInTheNewestLiveLocaleOrTheOneJustReleasedOrRefused)
 }
 
 TEST(CheckContext, FamiliesAndJournalLines) {
-  const std::pair<std::string, std::string> families[] = {
-      {"TEST5 en_US zqnlsLocaleIntfastFormat , LOCALE_NFMT_GROUP , width= 6", "zqnlsLocaleIntfastFormat"},
-      {"get handle from zqnlsLocaleCreate", "zqnlsLocaleCreate"},
-      {"xzqnlsNot a word, zqnlsBufferToDouble(1)", "zqnlsBufferToDouble"},
-      {"Release the Locale Handle", "Release the Locale Handle"},
-      {"", "(no step)"},
-  };
-  for (const auto& [step, family] : families) EXPECT_EQ(familyOf(step), family);
+  // The transcripts' JSON shows the families of whole steps; here a name inside a word.
+  EXPECT_EQ(familyOf("xzqnlsNot a word, zqnlsBufferToDouble(1)"), "zqnlsBufferToDouble");
 
   CheckContext c;
   const std::u32string text = U"\n ** en_US TESTS ** \n\n  TEST01: bad\n \t\n";

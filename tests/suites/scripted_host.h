@@ -1,7 +1,7 @@
 // A kernel whose NLS service hands out one scripted locale: its number operations answer as
 // told, for the answers the stand-in host never gives even when told to give results
-// wrongly (zqhostCorruptResults): lengths past 32 bits, values in a word's low half, values
-// that differ from locale to locale, and the decimal-conversion mode word each call finds.
+// wrongly (zqhostCorruptResults): lengths past 32 bits, values in a word's low half and
+// values that differ from locale to locale.
 #pragma once
 
 #include <algorithm>
@@ -18,7 +18,6 @@ namespace zq::testing {
 struct ScriptedCall {
   std::u32string locale;  // the name the handle was created with
   std::u32string text;    // parsers: the units they were given
-  std::int32_t mode = 0;  // double formats: the decimal-conversion mode word then
 };
 
 // Formatters write the value in plain decimal, or with `decimal` off write `text` cut
@@ -34,15 +33,12 @@ struct Script {
   std::int64_t used = 0;
   std::function<double(const ScriptedCall&)> real = {};
   Status parse_status = ZQ_OK;
-  std::int64_t locales_left = -1;  // creations that succeed; negative: all of them
 };
 
 struct ScriptedHost {
   KernelHandle kernel{};
   NlsHandle nls{};
   LocaleHandle locale{};
-  ConversionRecord conversion{};
-  ConversionOptions conversion_options{};  // the mode word, STDIEEE at first
   Script script;
   std::u32string locale_name;  // of the latest creation
   std::vector<ScriptedCall> calls;
@@ -74,15 +70,12 @@ Status scriptedNumber(LocaleHandle* l, Value value, std::int32_t, std::int32_t, 
   return ScriptedHost::of(l)->format(std::to_string(value), buffer, capacity, length);
 }
 
-// Both double formats, with or without extended options, also record the mode word.
+// Both double formats, with or without extended options.
 template <class... ExOptsArgument>
 Status scriptedDouble(LocaleHandle* l, double value, std::int32_t, std::int32_t, std::int32_t,
                       ZQChar* buffer, std::int64_t capacity, std::int64_t* length,
                       ExOptsArgument...) {
-  ScriptedHost* host = ScriptedHost::of(l);
-  const Status status = host->format(std::to_string(value), buffer, capacity, length);
-  host->calls.back().mode = host->conversion_options.decimal_conversion_mode;
-  return status;
+  return ScriptedHost::of(l)->format(std::to_string(value), buffer, capacity, length);
 }
 
 template <class Value>
@@ -115,16 +108,12 @@ void answerUnscripted(Status (*&word)(LocaleHandle*, Args...)) {
 
 inline ScriptedHost::ScriptedHost() {
   kernel.nls = &nls;
-  kernel.conversion = &conversion;
-  conversion.options = &conversion_options;
   nls.kernel = &kernel;
   nls.reserved0[0] = this;
   locale.reserved0[0] = this;
   nls.zqnlsLocaleCreate = [](NlsHandle* n, const ZQChar* name, std::int64_t length) {
     auto* host = static_cast<ScriptedHost*>(n->reserved0[0]);
     host->locale_name.assign(name, name + length);
-    if (host->script.locales_left == 0) return static_cast<LocaleHandle*>(nullptr);
-    if (host->script.locales_left > 0) --host->script.locales_left;
     return &host->locale;
   };
   locale.zqnlsLocaleDestroy = [](LocaleHandle*) { return ZQ_OK; };

@@ -96,7 +96,6 @@ struct SuiteRun {
     const std::u32string lines = host::journalText(journal);
     return text + "== harness journal\n" + host::toUtf8(units(lines), lengthOf(lines));
   }
-  bool said(const std::u32string& text) const { return recorder.hasMessage(text); }
 
   ScratchFolder out_dir;
   KernelHandle* host;

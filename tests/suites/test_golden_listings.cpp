@@ -2,8 +2,9 @@
 // write through the host) against the reviewed listings in tests/golden/: every suite
 // entry on the stand-in host, clean and under each class of wrong result; and scenarios
 // of the answers no wrong result gives: host failures at chosen calls, the perf suite's
-// selectors, and a scripted host's lengths past 32 bits, values in a word's low half
-// and values that differ from locale to locale.
+// selectors, the decimal-conversion mode the IEEE suite finds, and a scripted host's
+// lengths past 32 bits, values in a word's low half and values that differ from locale
+// to locale.
 // ZQ_GOLDEN_WRITE=1 (`make golden`) rewrites the listings that differ instead.
 #include <gtest/gtest.h>
 #include <zlib.h>
@@ -67,7 +68,7 @@ GoldenRun suiteRun(SuiteSlot slot, std::int32_t corruption, bool verbose) {
                                   : std::string(kClassNames[corruption]) + " results wrong";
   return {std::string("# ") + kSuiteNames[static_cast<int>(slot)] + " on the stand-in host, " +
               results + (verbose ? ", verbose" : "") + "\n" + run.transcript(),
-          run.recorder.failures()};
+          run.recorder.failures};
 }
 
 // A run of a scenario: what it shows, what it does to the host and the state before it
@@ -112,26 +113,6 @@ ScenarioRun scripted(std::string title, zq::testing::Script script, Act then) {
           true};
 }
 
-// The call of zqnlsLocaleCreate that makes the `nth` locale of sanity2's section whose
-// step begins with `section`, counted in a clean run, where each creation is checked.
-int creationInSanity2Section(std::u32string_view section, int nth) {
-  SuiteRun clean;
-  clean.entry(SuiteSlot::Sanity2);
-  const auto& steps = clean.recorder.steps;
-  std::size_t at = 0;
-  while (at < steps.size() && !steps[at].starts_with(section)) ++at;
-  for (const zq::testing::RecordedCheck& c : clean.recorder.checks) {
-    if (c.expression == U"currentLocale" && c.steps_before <= at) ++nth;
-  }
-  return nth;
-}
-Act sanity2Failing(std::u32string_view section, int nth) {
-  return [=](SuiteRun& r) {
-    failing(ZQHOST_FAULT_LOCALE_CREATE, creationInSanity2Section(section, nth),
-            entry(SuiteSlot::Sanity2))(r);
-  };
-}
-
 // The perf suite with its selectors, `iterations` a case.
 Act perf(std::int32_t routine, std::int32_t encoding, const char* locale,
          std::int32_t iterations = 3) {
@@ -153,6 +134,17 @@ Act driver(std::uint32_t mask, const char* code = "01") {
     r.run_record.run_code[1] = code[1];
     r.entry(SuiteSlot::Function1);
     r.recorder.log("selection mask after the run: " + std::to_string(r.state.selection_mask));
+  };
+}
+
+// The IEEE suite on a host found in decimal-conversion mode `saved`, by `then`, and the
+// mode word it leaves. Each pass's checks pass only in the mode they expect.
+Act ieeeconvFrom(std::int32_t saved, Act then) {
+  return [=](SuiteRun& r) {
+    zqhostSetDecimalConversionMode(r.host, saved);
+    then(r);
+    r.recorder.log("mode word after the run: " +
+                   std::to_string(zqhostGetDecimalConversionMode(r.host)));
   };
 }
 
@@ -187,12 +179,15 @@ std::vector<GoldenCase> everyCase() {
        {"zqnlsLocaleDestroy fails at its 10th call",
         failing(ZQHOST_FAULT_LOCALE_DESTROY, 10, entry(Sanity1))}});
   add("sanity2.faults",
-      {{"the integer section's third locale cannot be created: the suite ends",
-        sanity2Failing(U"LOCALEBUFFERTO Intfast", 3)},
-       {"the grouping section's third locale cannot be created: only its vector fails",
-        sanity2Failing(U"SPACEGROUPING", 3)},
-       {"the double section's second locale cannot be created: the suite ends",
-        sanity2Failing(U"LOCALEBUFFERTODouble", 2)}});
+      {{"zqnlsLocaleCreate fails at its 234th call (the integer section's third locale): the "
+        "suite ends",
+        failing(kCreate, 234, entry(Sanity2))},
+       {"zqnlsLocaleCreate fails at its 252nd call (the grouping section's third locale): only "
+        "its vector fails",
+        failing(kCreate, 252, entry(Sanity2))},
+       {"zqnlsLocaleCreate fails at its 324th call (the double section's second locale): the "
+        "suite ends",
+        failing(kCreate, 324, entry(Sanity2))}});
   add("sanity1.scripted",
       {scripted("every format writes 150 x's and reports 2^32 + 6 units; every parser reads 6",
                 {.decimal = false, .text = std::u32string(150, U'x'), .length = k32 + 6,
@@ -226,10 +221,6 @@ std::vector<GoldenCase> everyCase() {
                 conformance(buftodblTest1)),
        scripted("en_US reads a missing value, the other locales 1234",
                 {.real = [](const ScriptedCall& call) { return call.locale == U"en_US" ? kNaN : 1234.0; }},
-                conformance(buftodblTest1)),
-       scripted("every text underflows to a missing value",
-                {.real = [](const ScriptedCall&) { return kNaN; },
-                 .parse_status = zq::ZQ_NLS_UNDERFLOW},
                 conformance(buftodblTest1))});
   add("dateTest1.scripted",
       {{"every date reads as 17 September 2002 in 9 units",
@@ -280,6 +271,27 @@ std::vector<GoldenCase> everyCase() {
                        [=](SuiteRun& r) { r.conformance(suite, &without_nls); }});
   }
   add("entries.missing_handles", missing);
+  // Each pass creates 18 locales: the 22nd creation is pass 2's fourth.
+  add("ieeeconv.modes",
+      {{"found in mode 7, which is not STDIEEE", ieeeconvFrom(7, entry(IEEEConv))},
+       {"found in STDIEEE, pass 2's fourth locale cannot be created",
+        ieeeconvFrom(0, failing(kCreate, 22, entry(IEEEConv)))},
+       {"found in mode 1, pass 2's fourth locale cannot be created",
+        ieeeconvFrom(1, failing(kCreate, 22, entry(IEEEConv)))},
+       {"no-verify, every text wrong, found in mode 7: nothing compared, the word untouched",
+        ieeeconvFrom(7,
+                     [](SuiteRun& r) {
+                       r.state.no_verify = 1;
+                       zqhostCorruptResults(r.host, ZQHOST_CORRUPT_TEXT);
+                       r.entry(IEEEConv);
+                     })},
+       {"no chain to the mode word: the host stays in STDIEEE",
+        [](SuiteRun& r) {
+          zq::ConversionRecord* chain = r.host->conversion;
+          r.host->conversion = nullptr;
+          r.entry(IEEEConv);
+          r.host->conversion = chain;
+        }}});
   add("function1.masks",
       {{"mask 6: the date and integer suites", driver(6)},
        {"mask 8 (no suite) and run code A7", driver(8, "A7")},
