@@ -18,13 +18,13 @@ class EntryTest : public ::testing::Test {
   FakeKernel kernel;
 };
 
-TEST_F(EntryTest, ExtverReportsHostVersionAndStoresTheHandle) {
+// The version zqextver and the record report are what zqtest checks and prints over the
+// real extension (ZqtestRun.RealExtensionRunsEverySuiteWithoutFailures).
+TEST_F(EntryTest, ExtverStoresTheHandle) {
   EXPECT_EQ(zqvnle(), nullptr) << "no record before the host's handle is known";
   std::int64_t major = 0;
   std::int64_t minor = 0;
   EXPECT_EQ(zqextver(&kernel.abi, &major, &minor), 0);
-  EXPECT_EQ(major, 7);
-  EXPECT_EQ(minor, 1);
   EXPECT_EQ(Exported_ZQHandle, &kernel.abi);
   FakeKernel other;
   EXPECT_EQ(zqextent(&other.abi), 0);
@@ -44,11 +44,6 @@ TEST_F(EntryTest, FactoryBuildsTheRecordInItsOwnPool) {
   EXPECT_EQ(words[1], reinterpret_cast<std::uint64_t>(&words[10])) << "name points into the record";
   EXPECT_EQ(record->suites[0], &zqvnleSanity1);
   EXPECT_EQ(record->suites[4], &zqvnleIEEEConv);
-  // The name and both versions as zqtest prints them: ZqtestRun.RealExtensionRunsEverySuiteWithoutFailures; here
-  // the version operation needs no record.
-  std::int64_t v[3] = {};
-  EXPECT_EQ(record->GetVersion(nullptr, &v[0], &v[1], &v[2]), 0);
-  EXPECT_EQ((std::vector<std::int64_t>{v[0], v[1], v[2]}), (std::vector<std::int64_t>{1, 0, 3}));
   // A second record has a pool of its own; each destroy releases its pool.
   zq::ExtensionRecord* second = zqvnle();
   ASSERT_NE(second, nullptr);
