@@ -135,8 +135,6 @@ ParserText parserText(const Input<ParseInput>& in);
 // A parser target's seed: the header and `text`, all of it read.
 Bytes parseSeed(std::uint32_t locale, std::uint8_t parser, std::uint32_t options,
                 std::span<const ZQChar> text);
-Bytes parseSeed(std::uint32_t locale, std::uint8_t parser, std::uint32_t options,
-                std::u32string_view text);
 
 using testing::Formatted;
 using testing::kMissingBits;
@@ -157,8 +155,5 @@ KernelHandle* fuzzKernel();
 LocaleHandle* fuzzLocale(std::uint32_t index);
 // The number symbols of the locale `fuzzLocale(index)` works in.
 const host::NumberSymbols& fuzzSymbols(std::uint32_t index);
-// The index of the locale named `name` (five units).
-std::uint32_t fuzzLocaleIndex(const ZQChar* name);
-std::uint32_t fuzzLocaleIndex(std::u32string_view name);
 
 }  // namespace zq::fuzz

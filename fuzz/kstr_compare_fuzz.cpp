@@ -34,6 +34,9 @@ void comparisonsKeepTheirRules(std::span<const ZQChar> a, std::span<const ZQChar
   const auto m = std::ssize(x);
   const auto n = std::ssize(y);
   require(zqzsncmp(x.data(), m, y.data(), n) == blankPaddedOrder(a, b), "zqzsncmp");
+  require(zqzsncmp(x.data(), -m - 1, y.data(), n) == blankPaddedOrder({}, b) &&
+              zqzsncmp(x.data(), m, y.data(), -n - 1) == blankPaddedOrder(a, {}),
+          "zqzsncmp: a negative length holds no units");
   require(zqzsCompare(x.data(), m, y.data(), n) == (std::ranges::equal(a, b) ? 1 : 0),
           "zqzsCompare");
   if (zqzsCompare(x.data(), m, y.data(), n) == 1) {
