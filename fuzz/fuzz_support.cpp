@@ -88,3 +88,8 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
   }
   return 0;
 }
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  zq::fuzz::fuzzOne(data, size);
+  return 0;
+}

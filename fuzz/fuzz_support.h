@@ -2,9 +2,9 @@
 // targets' texts, guarded format calls, a fatal check, seed inputs, and one stand-in
 // host with every locale's handle.
 //
-// A target is one file, NAME_fuzz.cpp, with its LLVMFuzzerTestOneInput; its seeds are
-// its row of the table in fuzz_seeds.cpp. Run with ZQ_FUZZ_SEEDS=DIR, a target writes
-// its seeds into DIR and exits.
+// A target is one file, NAME_fuzz.cpp, with its fuzzOne; its seeds are its row of the
+// table in fuzz_seeds.cpp. Run with ZQ_FUZZ_SEEDS=DIR, a target writes its seeds into
+// DIR and exits.
 #pragma once
 
 #include <algorithm>
@@ -24,6 +24,9 @@
 namespace zq::fuzz {
 
 using Bytes = std::vector<std::uint8_t>;
+
+// The target's checks of one input, which libFuzzer's entry point hands it.
+void fuzzOne(const std::uint8_t* data, std::size_t size);
 
 // The seed corpus of the target named `target` (its file's name without ".cpp"), drawn
 // from the suites' vectors by the one table in fuzz_seeds.cpp; none for another name.

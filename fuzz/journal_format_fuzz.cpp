@@ -94,11 +94,8 @@ Journal* newJournal() {
 }
 
 }  // namespace
-}  // namespace zq::fuzz
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  using namespace zq;
-  using namespace zq::fuzz;
+void fuzzOne(const std::uint8_t* data, std::size_t size) {
   const Input<JournalInput> in = readInput<JournalInput>(data, size);
   Arguments arguments(in.text, Numbers{in.header.seed});
   Journal* journal = newJournal();
@@ -131,5 +128,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (expected.empty() || expected.back() != U'\n') expected += U'\n';
   require(host::journalText(journal) == expected, "the journal line is the whole text");
   journal->Destroy(journal);
-  return 0;
 }
+
+}  // namespace zq::fuzz

@@ -50,14 +50,12 @@ void comparisonsKeepTheirRules(std::span<const ZQChar> a, std::span<const ZQChar
 }
 
 }  // namespace
-}  // namespace zq::fuzz
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  using namespace zq;
-  using namespace zq::fuzz;
+void fuzzOne(const std::uint8_t* data, std::size_t size) {
   const Input<KstrInput> in = readInput<KstrInput>(data, size);
   const std::span<const ZQChar> text(in.text);
   const std::size_t split = std::min<std::size_t>(in.header.split, text.size());
   comparisonsKeepTheirRules(text.first(split), text.subspan(split));
-  return 0;
 }
+
+}  // namespace zq::fuzz
