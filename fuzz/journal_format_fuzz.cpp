@@ -7,7 +7,6 @@
 
 #include "fuzz/fuzz_support.h"
 #include "host/journal.h"
-#include "zq/host.h"
 
 namespace zq::fuzz {
 namespace {
@@ -88,9 +87,8 @@ struct Arguments {
 };
 
 Journal* newJournal() {
-  static auto* kernel = static_cast<KernelHandle*>(zqhostCreate());
   jnlparms parms{};
-  return kernel->CreateJournal(kernel, &parms, 0, "fuzz");
+  return fuzzKernel()->CreateJournal(fuzzKernel(), &parms, 0, "fuzz");
 }
 
 }  // namespace

@@ -18,10 +18,11 @@ using Text = std::u32string;
 using zq::testing::lengthOf;
 using zq::testing::units;
 
-TEST(Equality, ExactAndThroughTheTables) {
+// Exact equality, and the blank-padded order, over strings of any units are
+// kstr_compare_fuzz's properties.
+TEST(Equality, CaseInsensitiveThroughTheTables) {
   const Text abc = U"abc";
   const Text upper_abc = U"ABC";
-  EXPECT_EQ(zqzsCompare(units(abc), 3, units(upper_abc), 3), 0);
   EXPECT_EQ(zqzseqn(units(abc), 3, units(upper_abc), 3), 1);
   EXPECT_EQ(zqzseqn(units(abc), 3, units(upper_abc), 2), 0);
   const Text long_s = U"\u017F";
