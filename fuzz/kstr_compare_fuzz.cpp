@@ -1,7 +1,8 @@
-// The kernel string library's comparisons of two strings from the input: the
-// blank-padded comparison against its rule, exact equality, and blank stripping. (The
-// processor-specific forms of the scans, fills and case mappings are held to the
-// portable one at every alignment and length by tests/kstr/test_vector_forms.cpp.)
+// The kernel string library's comparisons of two strings from the input, and of the
+// first against itself upper-cased: the blank-padded comparison against its rule, exact
+// equality, and blank stripping. (The processor-specific forms of the scans, fills and
+// case mappings are held to the portable one at every alignment and length by
+// tests/kstr/test_vector_forms.cpp.)
 #include "fuzz/fuzz_support.h"
 #include "kstr/characters.h"
 #include "zq/zqvnle.h"
@@ -56,6 +57,13 @@ void fuzzOne(const std::uint8_t* data, std::size_t size) {
   const std::span<const ZQChar> text(in.text);
   const std::size_t split = std::min<std::size_t>(in.header.split, text.size());
   comparisonsKeepTheirRules(text.first(split), text.subspan(split));
+  // The first string against itself upper-cased, with blanks after it: strings that
+  // differ only in case, as two strings of the input seldom do.
+  std::vector<ZQChar> upper(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(split));
+  for (ZQChar& unit : upper) unit = kstr::upperThroughTables(unit);
+  upper.resize(split + in.header.split % 3, ' ');
+  comparisonsKeepTheirRules(text.first(split), upper);
+  comparisonsKeepTheirRules(upper, text.first(split));
 }
 
 }  // namespace zq::fuzz

@@ -18,8 +18,8 @@ using Text = std::u32string;
 using zq::testing::lengthOf;
 using zq::testing::units;
 
-// Exact equality, and the blank-padded order, over strings of any units are
-// kstr_compare_fuzz's properties.
+// Exact equality, and the blank-padded order, over strings of any units (and strings
+// that differ only in case) are kstr_compare_fuzz's properties.
 TEST(Equality, CaseInsensitiveThroughTheTables) {
   const Text abc = U"abc";
   const Text upper_abc = U"ABC";
