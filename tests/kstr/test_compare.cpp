@@ -18,8 +18,27 @@ using Text = std::u32string;
 using zq::testing::lengthOf;
 using zq::testing::units;
 
-// Exact equality, and the blank-padded order, over strings of any units (and strings
-// that differ only in case) are kstr_compare_fuzz's properties.
+// The blank-padded order of strings of any units, negative lengths among them, is
+// kstr_compare_fuzz's property; here one example of each way the order is decided.
+TEST(BlankPadded, EachWayTheOrderIsDecided) {
+  struct Row {
+    Text a;
+    Text b;
+    std::int32_t expected;
+  };
+  // Trailing blanks or more units after a tie, a case tie of either sign, a difference
+  // after lower-casing either way (U+0131 has no lower-case mapping), and empty strings.
+  const Row rows[] = {{U"abc", U"abc  ", 0}, {U"abc", U"abcd", -2}, {U"ABC  ", U"abc", -1},
+                      {U"abcd", U"abc", 2},  {U"abc", U"ABD", -2},  {U"\u0131", U"i", 2},
+                      {U"ABC", U"abc", -1},  {U"", U"  ", 0},       {U"x", U"", 2}};
+  for (const Row& r : rows) {
+    EXPECT_EQ(zqzsncmp(units(r.a), lengthOf(r.a), units(r.b), lengthOf(r.b)), r.expected)
+        << "row " << &r - rows;
+  }
+}
+
+// Exact equality over strings of any units, and strings that differ only in case, are
+// kstr_compare_fuzz's too.
 TEST(Equality, CaseInsensitiveThroughTheTables) {
   const Text abc = U"abc";
   const Text upper_abc = U"ABC";
