@@ -1,5 +1,4 @@
-// Entry points, factory, version operations and the version-control record, against
-// the stand-in host.
+// Entry points, factory and the version-control record, on the stand-in host.
 #include <gtest/gtest.h>
 
 #include <cstring>
