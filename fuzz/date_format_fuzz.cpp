@@ -26,11 +26,8 @@ Formatted format(const FormatInput& in, std::int64_t capacity) {
 }
 
 }  // namespace
-}  // namespace zq::fuzz
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  using namespace zq;
-  using namespace zq::fuzz;
+void fuzzOne(const std::uint8_t* data, std::size_t size) {
   const FormatInput in = readInput<FormatInput>(data, size).header;
   const std::int64_t capacity = in.capacity % 128;
   const Formatted cut = format(in, capacity);
@@ -39,12 +36,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     require(cut.status == ZQ_NLS_INVALID_VALUE || cut.status == ZQ_NLS_MISSING_VALUE,
             "a value that cannot be written is INVALID_VALUE or MISSING_VALUE");
     require(cut.length == 0, "a refusal writes nothing");
-    return 0;
+    return;
   }
   const Formatted whole = format(in, kWholeUnits);
   require(whole.status == ZQ_OK, "the whole text fits its buffer");
   require((cut.status == ZQ_NLS_FMT_TRUNCATE) == (whole.length > capacity) &&
               cut.length == std::min(whole.length, capacity) && whole.text.starts_with(cut.text),
           "a text is cut exactly when it is longer than the capacity, to its start");
-  return 0;
 }
+
+}  // namespace zq::fuzz

@@ -6,9 +6,9 @@
 
 #include "fuzz/fuzz_support.h"
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  using namespace zq;
-  using namespace zq::fuzz;
+namespace zq::fuzz {
+
+void fuzzOne(const std::uint8_t* data, std::size_t size) {
   using enum DateParser::Parser;
   const Input<ParseInput> in = readInput<ParseInput>(data, size);
   const ParserText text = parserText(in);
@@ -47,5 +47,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   require(status == ZQ_OK || in.header.parser % kParsers == kDate ||
               std::bit_cast<std::uint64_t>(value) == kMissingBits,
           "a failed time or datetime read leaves the missing value");
-  return 0;
 }
+
+}  // namespace zq::fuzz

@@ -98,11 +98,8 @@ void roundsAsToChars(const FormatInput& in) {
 }
 
 }  // namespace
-}  // namespace zq::fuzz
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  using namespace zq;
-  using namespace zq::fuzz;
+void fuzzOne(const std::uint8_t* data, std::size_t size) {
   const FormatInput in = readInput<FormatInput>(data, size).header;
   zqhostSetDecimalConversionMode(fuzzKernel(), static_cast<std::int32_t>(in.compatible & 1));
   if ((in.compatible & 1) == 0) readsBack(fuzzLocale(in.locale), in.value);
@@ -120,15 +117,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
           "a cut text is asterisks");
   // The field is the width cut to the capacity: where the capacity holds the width, a
   // bigger one changes nothing else.
-  if (in.width > capacity || cut.length > kWholeUnits) return 0;
+  if (in.width > capacity || cut.length > kWholeUnits) return;
   const Formatted whole = format(in, kWholeUnits);
   require(whole.length == cut.length, "the capacity does not change the length");
   if (truncated && cut.length > capacity) {
     require(whole.status == ZQ_OK || whole.status == ZQ_NLS_FMT_REVERT,
             "a text cut for its capacity is whole in a bigger one");
-    return 0;
+    return;
   }
   require(whole.status == cut.status && whole.text == cut.text,
           "a text that fits is the same in a bigger buffer");
-  return 0;
 }
+
+}  // namespace zq::fuzz

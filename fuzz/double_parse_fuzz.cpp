@@ -64,11 +64,8 @@ std::optional<Parsed> parseLatin1(LocaleHandle* l, const ParserText& text,
 }
 
 }  // namespace
-}  // namespace zq::fuzz
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  using namespace zq;
-  using namespace zq::fuzz;
+void fuzzOne(const std::uint8_t* data, std::size_t size) {
   const Input<ParseInput> in = readInput<ParseInput>(data, size);
   const ParserText text = parserText(in);
   LocaleHandle* l = fuzzLocale(in.header.locale);
@@ -93,5 +90,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     require(*latin1 == parse(l, text, 1, in.header.options),
             "ISO-8859-1 bytes read as their characters do");
   }
-  return 0;
 }
+
+}  // namespace zq::fuzz

@@ -17,10 +17,15 @@
 namespace zq::fuzz {
 namespace {
 
-template <class Name>
-std::uint8_t localeNamed(Name name) {
-  return static_cast<std::uint8_t>(fuzzLocaleIndex(name));
+// The index fuzzLocale takes for the locale named by the five units at `name`.
+std::uint8_t localeNamed(const ZQChar* name) {
+  const auto rows = host::allLocaleData();
+  const auto row = std::find_if(rows.begin(), rows.end(), [&](const host::LocaleData& r) {
+    return std::equal(name, name + 5, r.name);
+  });
+  return static_cast<std::uint8_t>(row != rows.end() ? row - rows.begin() : 0);
 }
+std::uint8_t localeNamed(std::u32string_view name) { return localeNamed(testing::units(name)); }
 std::span<const ZQChar> textOf(const ZQChar* text, std::int64_t length) {
   return {text, static_cast<std::size_t>(length)};
 }
@@ -57,11 +62,12 @@ std::vector<Bytes> dateParseSeeds() {
   for (const conformance::DateLocaleInputs& inputs : conformance::dateLocaleInputs()) {
     for (std::size_t i = 0; i < std::size(inputs.dates); ++i) {
       const auto style = static_cast<std::uint32_t>(conformance::dateParseCases()[i].style);
-      seeds.push_back(
-          parseSeed(localeNamed(inputs.name), DateParser::kDate, style, inputs.dates[i]));
+      seeds.push_back(parseSeed(localeNamed(inputs.name), DateParser::kDate, style,
+                                testing::exactCopy(inputs.dates[i])));
     }
     for (const char32_t* text : inputs.datetimes) {
-      seeds.push_back(parseSeed(localeNamed(inputs.name), DateParser::kDatetime, 0, text));
+      seeds.push_back(parseSeed(localeNamed(inputs.name), DateParser::kDatetime, 0,
+                                testing::exactCopy(text)));
     }
   }
   return seeds;
@@ -113,7 +119,7 @@ std::vector<Bytes> doubleParseSeeds() {
                               textOf(r.input, r.input_length)));
   }
   for (const conformance::BufToDoubleCase& c : conformance::bufToDoubleCases()) {
-    seeds.push_back(parseSeed(localeNamed(U"en_US"), 0, 0, c.input));
+    seeds.push_back(parseSeed(localeNamed(U"en_US"), 0, 0, testing::exactCopy(c.input)));
   }
   return seeds;
 }

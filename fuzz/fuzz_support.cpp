@@ -67,11 +67,6 @@ Bytes parseSeed(std::uint32_t locale, std::uint8_t parser, std::uint32_t options
       text);
 }
 
-Bytes parseSeed(std::uint32_t locale, std::uint8_t parser, std::uint32_t options,
-                std::u32string_view text) {
-  return parseSeed(locale, parser, options, testing::exactCopy(text));
-}
-
 KernelHandle* fuzzKernel() { return fuzzHost().kernel; }
 
 LocaleHandle* fuzzLocale(std::uint32_t index) {
@@ -84,18 +79,6 @@ const host::NumberSymbols& fuzzSymbols(std::uint32_t index) {
   return rows[index % rows.size()].number;
 }
 
-std::uint32_t fuzzLocaleIndex(const ZQChar* name) {
-  const auto rows = host::allLocaleData();
-  for (std::size_t i = 0; i < rows.size(); ++i) {
-    if (std::equal(name, name + 5, rows[i].name)) return static_cast<std::uint32_t>(i);
-  }
-  return 0;
-}
-
-std::uint32_t fuzzLocaleIndex(std::u32string_view name) {
-  return name.size() == 5 ? fuzzLocaleIndex(testing::units(name)) : 0;
-}
-
 }  // namespace zq::fuzz
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
@@ -103,5 +86,10 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
     zq::fuzz::writeSeeds(directory);
     std::exit(0);
   }
+  return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  zq::fuzz::fuzzOne(data, size);
   return 0;
 }

@@ -2,9 +2,9 @@
 // targets' texts, guarded format calls, a fatal check, seed inputs, and one stand-in
 // host with every locale's handle.
 //
-// A target is one file, NAME_fuzz.cpp, with its LLVMFuzzerTestOneInput; its seeds are
-// its row of the table in fuzz_seeds.cpp. Run with ZQ_FUZZ_SEEDS=DIR, a target writes
-// its seeds into DIR and exits.
+// A target is one file, NAME_fuzz.cpp, with its fuzzOne; its seeds are its row of the
+// table in fuzz_seeds.cpp. Run with ZQ_FUZZ_SEEDS=DIR, a target writes its seeds into
+// DIR and exits.
 #pragma once
 
 #include <algorithm>
@@ -24,6 +24,9 @@
 namespace zq::fuzz {
 
 using Bytes = std::vector<std::uint8_t>;
+
+// The target's checks of one input, which libFuzzer's entry point hands it.
+void fuzzOne(const std::uint8_t* data, std::size_t size);
 
 // The seed corpus of the target named `target` (its file's name without ".cpp"), drawn
 // from the suites' vectors by the one table in fuzz_seeds.cpp; none for another name.
@@ -135,8 +138,6 @@ ParserText parserText(const Input<ParseInput>& in);
 // A parser target's seed: the header and `text`, all of it read.
 Bytes parseSeed(std::uint32_t locale, std::uint8_t parser, std::uint32_t options,
                 std::span<const ZQChar> text);
-Bytes parseSeed(std::uint32_t locale, std::uint8_t parser, std::uint32_t options,
-                std::u32string_view text);
 
 using testing::Formatted;
 using testing::kMissingBits;
@@ -157,8 +158,5 @@ KernelHandle* fuzzKernel();
 LocaleHandle* fuzzLocale(std::uint32_t index);
 // The number symbols of the locale `fuzzLocale(index)` works in.
 const host::NumberSymbols& fuzzSymbols(std::uint32_t index);
-// The index of the locale named `name` (five units).
-std::uint32_t fuzzLocaleIndex(const ZQChar* name);
-std::uint32_t fuzzLocaleIndex(std::u32string_view name);
 
 }  // namespace zq::fuzz

@@ -79,22 +79,20 @@ void parsesBack(const FormatInput& in, std::u32string_view text) {
 }
 
 }  // namespace
-}  // namespace zq::fuzz
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  using namespace zq;
-  using namespace zq::fuzz;
+void fuzzOne(const std::uint8_t* data, std::size_t size) {
   const FormatInput in = readInput<FormatInput>(data, size).header;
   const std::int64_t capacity = in.capacity % kCapacities;
   const Formatted cut = format(in, capacity);
   require(cut.status == ZQ_OK || cut.status == ZQ_NLS_FMT_TRUNCATE, "a usable buffer is OK or cut");
   require(cut.length >= 0 && cut.length <= capacity, "the length stays within the capacity");
-  if (in.width > kReferenceField || in.precision > kReferenceField) return 0;
+  if (in.width > kReferenceField || in.precision > kReferenceField) return;
 
   const Formatted whole = format(in, kReferenceUnits);
   require(whole.status == ZQ_OK, "the reference buffer holds the whole text");
   require((cut.status == ZQ_OK) == (whole.length <= capacity), "cut exactly when too long");
   require(whole.text.starts_with(cut.text), "a cut text is the start of the whole one");
   parsesBack(in, whole.text);
-  return 0;
 }
+
+}  // namespace zq::fuzz

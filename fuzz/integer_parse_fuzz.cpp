@@ -67,11 +67,8 @@ void commonTextsReadAsTheParserReadsThem(std::uint32_t locale, const ParserText&
 }
 
 }  // namespace
-}  // namespace zq::fuzz
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  using namespace zq;
-  using namespace zq::fuzz;
+void fuzzOne(const std::uint8_t* data, std::size_t size) {
   const Input<ParseInput> in = readInput<ParseInput>(data, size);
   const ParserText text = parserText(in);
   const Parsed parsed = parse(in.header.parser % kParsers, fuzzLocale(in.header.locale),
@@ -80,5 +77,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
           "the consumed count stays within the text");
   require(parsed.status != ZQ_NLS_OVERFLOW || parsed.value == 0, "an overflow gives 0");
   commonTextsReadAsTheParserReadsThem(in.header.locale, text, in.header.options);
-  return 0;
 }
+
+}  // namespace zq::fuzz

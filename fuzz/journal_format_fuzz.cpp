@@ -7,7 +7,6 @@
 
 #include "fuzz/fuzz_support.h"
 #include "host/journal.h"
-#include "zq/host.h"
 
 namespace zq::fuzz {
 namespace {
@@ -88,17 +87,13 @@ struct Arguments {
 };
 
 Journal* newJournal() {
-  static auto* kernel = static_cast<KernelHandle*>(zqhostCreate());
   jnlparms parms{};
-  return kernel->CreateJournal(kernel, &parms, 0, "fuzz");
+  return fuzzKernel()->CreateJournal(fuzzKernel(), &parms, 0, "fuzz");
 }
 
 }  // namespace
-}  // namespace zq::fuzz
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  using namespace zq;
-  using namespace zq::fuzz;
+void fuzzOne(const std::uint8_t* data, std::size_t size) {
   const Input<JournalInput> in = readInput<JournalInput>(data, size);
   Arguments arguments(in.text, Numbers{in.header.seed});
   Journal* journal = newJournal();
@@ -131,5 +126,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (expected.empty() || expected.back() != U'\n') expected += U'\n';
   require(host::journalText(journal) == expected, "the journal line is the whole text");
   journal->Destroy(journal);
-  return 0;
 }
+
+}  // namespace zq::fuzz

