@@ -110,17 +110,20 @@ struct Mismatches {
 class VectorFormTest : public ::testing::TestWithParam<Form> {
  protected:
   void SetUp() override {
-    const bool beyond =
-        static_cast<int>(GetParam().form) > static_cast<int>(zq::kstr::bestVectorForm());
+    // A form the library does not choose here is still swept wherever the processor
+    // runs its instructions: the AVX-512 forms need the same AVX-512 F, BW and VL.
+    bool runs = !beyondBest();
 #if defined(__x86_64__)
-    const bool evex = GetParam().routines == &zq::kstr::kAvx2EvexRoutines;
-    if (beyond || (evex && !zq::kstr::processorRunsEvex())) {
-#else
-    if (beyond) {
+    const bool evex = GetParam().routines == &zq::kstr::kAvx2EvexRoutines ||
+                      GetParam().form == VectorForm::kAvx512;
+    if (evex) runs = zq::kstr::processorRunsEvex();
 #endif
-      GTEST_SKIP() << "this processor does not run the " << GetParam().name << " form";
-    }
+    if (!runs) GTEST_SKIP() << "this processor does not run the " << GetParam().name << " form";
     form_ = GetParam().routines;
+  }
+
+  bool beyondBest() const {
+    return static_cast<int>(GetParam().form) > static_cast<int>(zq::kstr::bestVectorForm());
   }
 
   // With none of p's n units qualifying, makes each position qualify in turn (in long
@@ -279,6 +282,7 @@ TEST_P(VectorFormTest, FillsAndCaseMappingsChangeEachUnitAsTheirReference) {
 }
 
 TEST_P(VectorFormTest, ForcingAFormRoutesTheExportedNames) {
+  if (beyondBest()) GTEST_SKIP() << "the library does not choose this form here";
   ASSERT_TRUE(zq::kstr::forceVectorForm(GetParam().form));
   EXPECT_EQ(zq::kstr::activeRoutines().form, GetParam().form);
   const unsigned char bytes[] = {1, 2, 3};
