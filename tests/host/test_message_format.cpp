@@ -1,6 +1,5 @@
 // Tests of the journal's message formatter, reached through MessageToBuf as the extension does.
 #include <cstdint>
-#include <limits>
 
 #include "host/journal.h"
 #include "host/message_format.h"
