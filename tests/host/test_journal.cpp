@@ -35,7 +35,6 @@ std::int64_t openJournal(Journal* journal, FileHandle* file) {
 TEST_F(JournalTest, StatusTexts) {
   // Status, sign-extended as callers pass it or not -> its text.
   const std::pair<std::int64_t, std::u32string> rows[] = {
-      {ZQ_OK, U"ZQ_OK (0x00000000)"},
       {ZQ_NLS_BAD_NUM, U"ZQ_NLS_BAD_NUM (0x803FE810)"},
       {0x803FE810, U"ZQ_NLS_BAD_NUM (0x803FE810)"},
       {0x12345678, U"STATUS (0x12345678)"},
