@@ -162,7 +162,6 @@ TEST_F(DoubleFormatTest, MissingValuesAndTheirCharacters) {
   EXPECT_EQ(format({LOCALE_NFMT_LEFTJUSTIFY, missing, 3, 0}), ok(U".  "));
   EXPECT_EQ(format({LOCALE_NFMT_PADWITHZERO, missing, 3, 0}), ok(U"  ."));
   EXPECT_EQ(withExOpts({0, missing, 3, 0}, {2, 0}), ok(U"  .")) << "other bits are ignored";
-  EXPECT_EQ(withExOpts({0, 1.5, 0, 0}, {1, U'#'}), ok(U"1.5"));
   // An unusable character is refused whatever the value.
   for (ZQChar bad : {0u, 0xD800u, 0xDFFFu, 0x110000u}) {
     for (double value : {missing, 1.5}) {
