@@ -1,6 +1,5 @@
 // Tests of the journal's message formatter, reached through MessageToBuf as the extension does.
 #include <cstdint>
-#include <limits>
 
 #include "host/journal.h"
 #include "host/message_format.h"
@@ -12,12 +11,10 @@ namespace {
 class MessageFormatTest : public JournalTest {};
 
 TEST_F(MessageFormatTest, Integers) {
-  EXPECT_EQ(format(U"%d|%i|%lld", I(-42), I(INT64_MIN), I(INT64_MAX)),
-            U"-42|-9223372036854775808|9223372036854775807");
-  EXPECT_EQ(format(U"%li|%d", I(0x100000000), I(7)), U"4294967296|7");  // all 64 bits read
+  // Whole 64-bit words, INT64_MIN among them, and %-12i and %-.12i are in the golden
+  // listings; here the flags and fields the suites never print.
   EXPECT_EQ(format(U"%.2i|%.2i|%.2d", I(5), I(-5), I(123)), U"05|-05|123");
   EXPECT_EQ(format(U"[%.0d][%3.0i][%.0i]", I(0), I(0), I(3)), U"[][   ][3]");
-  EXPECT_EQ(format(U"[%-12i][%-.12i]", I(-77), I(1234)), U"[-77         ][000000001234]");
   EXPECT_EQ(format(U"[%05d][%+d][% d][%+d]", I(-42), I(5), I(5), I(0)), U"[-0042][+5][ 5][+0]");
   EXPECT_EQ(format(U"[%08.3d][%-05d]", I(-7), I(3)), U"[    -007][3    ]");
   EXPECT_EQ(format(U"[%*d][%*d][%.*d][%.*d]", I(-5), I(3), I(4), I(3), I(3), I(7), I(-1), I(0)),
@@ -32,11 +29,9 @@ TEST_F(MessageFormatTest, CharactersAndTexts) {
   EXPECT_EQ(format(U"    expected[%2d]= %4x(%c)[%-3c]", I(3), I(0x39), I(0x39), I('y')),
             U"    expected[ 3]=   39(9)[y  ]");
   const ZQChar* mixed = units(U"a\U0001F600\u00A0b");
-  const ZQChar* ef = units(U"ef");
   EXPECT_EQ(format(U"<%s><%.72S><%.2s>", mixed, mixed, mixed),
             U"<a\U0001F600\u00A0b><a\U0001F600\u00A0b><a\U0001F600>");
   EXPECT_EQ(format(U"<%s>", static_cast<const ZQChar*>(nullptr)), U"<(null)>");
-  EXPECT_EQ(format(U"<%-12s><%5s>", ef, ef), U"<ef          ><   ef>");
   // A precision bounds the read: the unit after the first three is never looked at.
   struct {
     ZQChar unterminated[3] = {'x', 'y', 'z'};
@@ -54,16 +49,9 @@ TEST_F(MessageFormatTest, CharactersAndTexts) {
   EXPECT_EQ(format(U"'%*S'", I(4), wide.data()), U"'\U0001F600\u00A0xy'");
 }
 
-TEST_F(MessageFormatTest, FloatingPointAsTheCLibraryPrintsIt) {
-  const double nan = std::numeric_limits<double>::quiet_NaN();
-  const double inf = std::numeric_limits<double>::infinity();
-  EXPECT_EQ(format(U"%f|%.0f|%.0f|[%-f]", 1.5, 2.5, 3.5, -0.25), U"1.500000|2|4|[-0.250000]");
-  EXPECT_EQ(format(U"[%-20.16e][%-12.3e]", 0.5, 1234.6), U"[5.0000000000000000e-01][1.235e+03   ]");
-  EXPECT_EQ(format(U"%f|%f|[%5.1f]", nan, -inf, inf), U"nan|-inf|[  inf]");
-  // Doubles and integers interleaved come off the list in order.
-  EXPECT_EQ(format(U"%d %f %d %s", I(1), 2.25, I(3), units(U"x")), U"1 2.250000 3 x");
-}
-
+// Floating conversions are the C library's own text, through a format rebuilt from the
+// conversion's flags, width and precision: the golden listings print doubles with
+// %-20.16e, %-f, %.0f, %.3f, %7.0f and %34.32g among integers and texts.
 TEST_F(MessageFormatTest, LiteralsAndMalformedConversions) {
   EXPECT_EQ(format(U"100%% sure %%d"), U"100% sure %d");
   EXPECT_EQ(format(U"%y|%n|%5k|%p %d", I(6)), U"%y|%n|%5k|%p 6");

@@ -105,7 +105,6 @@ TEST_F(DateRoundTripTest, ValuesOutsideTheCalendarAreRefused) {
   for (const Ymd& d : kNoSuchDates) {
     EXPECT_EQ(formatDate(en, d, 1), kRefused) << d.year << "-" << d.month << "-" << d.day;
   }
-  EXPECT_EQ(formatDate(en, {2000, 2, 29}, 1), ok(U"29Feb2000"));
   EXPECT_EQ(formatDate(en, {1, 1, 1}, 0), ok(U"01/01/0001"));
 
   const double first = datetimeAt({1, 1, 1}, 0);

@@ -69,20 +69,15 @@ struct Row {
   Formatted expected;
 };
 
-// One call, two expectations: ties, COMPATIBLE's held digits, its zero drop and carry.
+// One call, two expectations beyond the ieeeconv suite's rows (its ties, zero drop,
+// 14-digit cap and integral digits): held digits, percent, subnormals and carries.
 TEST_F(DoubleFormatTest, BothModes) {
   const struct {
     Call call;
     Formatted compatible, std_ieee;
   } kRows[] = {
-      {{LOCALE_NFMT_DECIMAL, 0.125, 0, 2}, ok(U"0.13"), ok(U"0.12")},  // an exact tie
       {{LOCALE_NFMT_DECIMAL, 2.675, 0, 2}, ok(U"2.68"), ok(U"2.67")},  // 2.67499... in binary
       {{0, 0.125, 0, -1, 72, kPercent}, ok(U"13%"), ok(U"12%")},
-      {{LOCALE_NFMT_QORBEST, 1.0 / 3, 20, 0}, ok(U"    0.33333333333333"),
-       ok(U"   0.333333333333333")},
-      {{LOCALE_NFMT_QORBEST, 0.6, 2, 0}, ok(U".6"), ok(U" 1")},
-      {{LOCALE_NFMT_QORBEST, 123456789012345678.0, 30, 0}, ok(U"            123456789012345680"),
-       ok(U"            123456789012346000")},
       {{LOCALE_NFMT_QORBEST, 5e-324, 8, 0}, ok(U"  5E-324"), ok(U"494E-326")},
       {{LOCALE_NFMT_QOREW, 9.9996e9, 9, 0}, status(ZQ_NLS_FMT_REVERT, 9, U" 1.00E+10"),
        ok(U" 1.00E+10")},
@@ -103,10 +98,8 @@ TEST_F(DoubleFormatTest, RulesAndOptions) {
   const std::u32string nbsp(1, kNbsp);
   const Row kRows[] = {
       // g by default (six digits); each conversion and flag.
-      {{0, 1234.5678, 0, 0}, ok(U"1234.57")},
       {{LOCALE_NFMT_BESTFIT, 0.0001, 0, 3}, ok(U"0.0001")},
       {{LOCALE_NFMT_TRAILZERO, 2.5, 0, 4}, ok(U"2.500")},
-      {{LOCALE_NFMT_RADIX, 2, 0, 0}, ok(U"2.")},
       {{GRP, 1234567, 0, 10}, ok(U"1,234,567")},
       {{DEC, 1.5, 0, -5}, ok(U"1.500000")},
       {{LOCALE_NFMT_FRACTION, -3.75, 0, 1}, ok(U"-0.8")},
@@ -116,11 +109,8 @@ TEST_F(DoubleFormatTest, RulesAndOptions) {
       {{LOCALE_NFMT_SNOTE | BFB, 1e100, 0, 1}, ok(U"1.0e+100")},  // e wins, with its "e"
       // Signs, padding, undefined bits, field and capacity, infinity.
       {{DEC, -0.0, 0, 1}, ok(U"-0.0")},
-      {{DEC | LOCALE_NFMT_ADDSIGN | LOCALE_NFMT_SPACEPREFIX, 1, 0, 0}, ok(U"+1")},
-      {{DEC | LOCALE_NFMT_PADWITHZERO | LOCALE_NFMT_LEFTJUSTIFY, 1.5, 5, 1}, ok(U"1.5  ")},
       {{DEC | 0x80000000u | LOCALE_NFMT_HEXBIG | LOCALE_NFMT_UNSIGNED, -1.5, 0, 1}, ok(U"-1.5")},
       {{0, 1.5, INT_MAX, 0}, ok(std::u32string(69, U' ') + U"1.5")},
-      {{0, 1.5, 0, 0, 1}, status(TRUNC, 3, U"*")},
       {{0, -INFINITY, 10, 0, 3}, status(TRUNC, 4, U"***")},
       {{LOCALE_NFMT_ADDSIGN, INFINITY, 10, 0}, ok(U"Inf")},
       // QORBEST: carries, a digit to show, zeros against digits, no width.
@@ -135,8 +125,6 @@ TEST_F(DoubleFormatTest, RulesAndOptions) {
       {{QB | LOCALE_NFMT_ADDSIGN, 12.5, 5, 0}, ok(U"+12.5")},
       {{QB | QEW, 123456, 7, 0}, ok(U" 123456")},
       // QOREW: the sign position, exponent lengths, carries.
-      {{QEW, 123456, 9, 0}, ok(U"1.235E+05")},
-      {{QEW, -123456, 7, 0}, ok(U"-1.E+05")},
       {{QEW, 1e100, 10, 0}, ok(U" 1.00E+100")},
       {{QEW, 123456, 5, 0}, status(TRUNC, 5, U"*****")},
       {{QEW, 123456, 0, 0}, ok(U"1.23456E+05")},
@@ -152,8 +140,6 @@ TEST_F(DoubleFormatTest, RulesAndOptions) {
       {{QEWD, 0.5, 0, 2}, ok(U"0.50")},
       // Percent and currency: the field cut to the capacity, other locales.
       {{0, 1234.56, 10, 2, 3, kCurrency}, status(TRUNC, 9, U"***")},  // the field is cut to 3
-      {{0, 1234.56, 10, 2, 72, kCurrency, U"fr_FR"}, ok(U"1" + nbsp + U"234,56" + nbsp + U"€")},
-      {{1, 1234.56, 10, 2, 72, kCurrency, U"fr_FR"}, ok(U"   1" + nbsp + U"234" + nbsp + U"€")},
       {{0, -1234.56, 0, 2, 72, kCurrency, U"nl_NL"}, ok(U"€" + nbsp + U"-1.234,56")},
       {{0, -1234.56, 0, -1, 72, kCurrency, U"ja_JP"}, ok(U"-\uFFE51,235")},
       {{0, -0.214, 0, 1, 72, kPercent, U"de_DE"}, ok(U"-21,4" + nbsp + U"%")},
@@ -176,7 +162,6 @@ TEST_F(DoubleFormatTest, MissingValuesAndTheirCharacters) {
   EXPECT_EQ(format({LOCALE_NFMT_LEFTJUSTIFY, missing, 3, 0}), ok(U".  "));
   EXPECT_EQ(format({LOCALE_NFMT_PADWITHZERO, missing, 3, 0}), ok(U"  ."));
   EXPECT_EQ(withExOpts({0, missing, 3, 0}, {2, 0}), ok(U"  .")) << "other bits are ignored";
-  EXPECT_EQ(withExOpts({0, 1.5, 0, 0}, {1, U'#'}), ok(U"1.5"));
   // An unusable character is refused whatever the value.
   for (ZQChar bad : {0u, 0xD800u, 0xDFFFu, 0x110000u}) {
     for (double value : {missing, 1.5}) {

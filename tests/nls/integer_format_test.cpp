@@ -74,9 +74,6 @@ TEST_F(IntegerFormatTest, FlagsCombineAsDocumented) {
       {kIntfast, bits(-42), 6, 0, LOCALE_NFMT_PADWITHZERO, U"-00042"},
       {kIntfast, 42, 6, 0, LOCALE_NFMT_PADWITHZERO | LOCALE_NFMT_SPACEPREFIX, U" 00042"},
       {kIntfast, 1234567, 12, 0, LOCALE_NFMT_PADWITHZERO | LOCALE_NFMT_GROUP, U"0001,234,567"},
-      // Precision counts separators: just enough, then one more.
-      {kIntfast, 1234, 0, 5, LOCALE_NFMT_GROUP, U"1,234"},
-      {kIntfast, 1234, 0, 6, LOCALE_NFMT_GROUP, U"01,234"},
       // UNSIGNED reads a signed operation's bits as unsigned.
       {kIntfast, bits(-1), 0, 0, LOCALE_NFMT_UNSIGNED | LOCALE_NFMT_ADDSIGN | LOCALE_NFMT_GROUP,
        U"4,294,967,295"},

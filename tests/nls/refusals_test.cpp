@@ -29,11 +29,11 @@ std::uint64_t bitsOf(T value) {
   return static_cast<std::uint64_t>(static_cast<std::int64_t>(value));
 }
 
-// The format word `kWord` of T's operation, on 42.
-template <class T, auto kWord>
-Status integerFormat(const L& t, L* l, ZQChar* buffer, std::int64_t capacity, std::int64_t* length,
-                     std::uint64_t*) {
-  return (t.*kWord)(l, T{42}, 0, 0, 0, buffer, capacity, length);
+// The format word `kWord` on the arguments `kArgs` before its buffer.
+template <auto kWord, auto... kArgs>
+Status format(const L& t, L* l, ZQChar* buffer, std::int64_t capacity, std::int64_t* length,
+              std::uint64_t*) {
+  return (t.*kWord)(l, kArgs..., buffer, capacity, length);
 }
 template <auto kWord>
 Status doubleFormat(const L& t, L* l, ZQChar* buffer, std::int64_t capacity, std::int64_t* length,
@@ -59,23 +59,14 @@ struct Row {
 };
 
 const Row kRows[] = {
-    {"DateFormat (37)",
-     [](const L& t, L* l, ZQChar* b, std::int64_t c, std::int64_t* n, std::uint64_t*) {
-       return t.zqnlsLocaleDateFormat(l, 9, 17, 2001, 0, b, c, n);
-     }},
-    {"TimeFormat (38)",
-     [](const L& t, L* l, ZQChar* b, std::int64_t c, std::int64_t* n, std::uint64_t*) {
-       return t.zqnlsLocaleTimeFormat(l, 3600, 1, b, c, n);
-     }},
+    {"DateFormat (37)", format<&L::zqnlsLocaleDateFormat, 9, 17, 2001, 0>},
+    {"TimeFormat (38)", format<&L::zqnlsLocaleTimeFormat, 3600, 1>},
     {"DoubleFormat (39)", doubleFormat<&L::zqnlsLocaleDoubleFormat>},
-    {"IntfastFormat (40)", integerFormat<std::int32_t, &L::zqnlsLocaleIntfastFormat>},
-    {"IntmaxFormat (41)", integerFormat<std::int64_t, &L::zqnlsLocaleIntmaxFormat>},
-    {"UintfastFormat (42)", integerFormat<std::uint32_t, &L::zqnlsLocaleUintfastFormat>},
-    {"UintmaxFormat (43)", integerFormat<std::uint64_t, &L::zqnlsLocaleUintmaxFormat>},
-    {"PointerFormat (44)",
-     [](const L& t, L* l, ZQChar* b, std::int64_t c, std::int64_t* n, std::uint64_t*) {
-       return t.zqnlsLocalePointerFormat(l, 0xBEEF, 0, 0, b, c, n);
-     }},
+    {"IntfastFormat (40)", format<&L::zqnlsLocaleIntfastFormat, std::int32_t{42}, 0, 0, 0>},
+    {"IntmaxFormat (41)", format<&L::zqnlsLocaleIntmaxFormat, std::int64_t{42}, 0, 0, 0>},
+    {"UintfastFormat (42)", format<&L::zqnlsLocaleUintfastFormat, std::uint32_t{42}, 0, 0, 0>},
+    {"UintmaxFormat (43)", format<&L::zqnlsLocaleUintmaxFormat, std::uint64_t{42}, 0, 0, 0>},
+    {"PointerFormat (44)", format<&L::zqnlsLocalePointerFormat, 0xBEEF, 0, 0>},
     {"CurrencyFormat (45)", doubleFormat<&L::zqnlsLocaleCurrencyFormat>},
     {"PercentFormat (46)", doubleFormat<&L::zqnlsLocalePercentFormat>},
     {"BufferToDatetime (47)", parse<double, &L::zqnlsLocaleBufferToDatetime>, U"17Sep2001:10:00:00",
@@ -99,10 +90,7 @@ const Row kRows[] = {
        return status;
      },
      U"1.5", kMissingBits},
-    {"DatetimeFormat (59)",
-     [](const L& t, L* l, ZQChar* b, std::int64_t c, std::int64_t* n, std::uint64_t*) {
-       return t.zqnlsLocaleDatetimeFormat(l, 0, 0, b, c, n);
-     }},
+    {"DatetimeFormat (59)", format<&L::zqnlsLocaleDatetimeFormat, 0, 0>},
     {"DoubleFormatWithExOpts (70)",
      [](const L& t, L* l, ZQChar* b, std::int64_t c, std::int64_t* n, std::uint64_t*) {
        const ExOpts ex_opts{EXOPTS_PRINT_MISSING_CHAR, U'#'};
