@@ -111,13 +111,12 @@ TEST(Baseline, GroupsChangeByFailureAndOnlyPreciseCasesBeyondTheThresholdAreSlow
     if (g.checks >= 0) cells[place] = {g.checks, g.failed, 0};
     if (g.baseline_checks >= 0) baseline.groups[place] = {g.baseline_checks, g.baseline_failed, 0};
   }
-  // CPU ms at 1,000,000 iterations here and there.
-  run.perf = {timed(1'000'000, 120, 0, 0, "a"), timed(1'000'000, 105, 0, 0, "b"),
-              timed(1'000'000, 30, 0, 0, "c"), timed(1'000'000, 0, 0, 0, "d"),
+  // CPU ms at 1,000,000 iterations here and there. (The transcripts show a precise case
+  // slower beyond the threshold, within it, and an imprecise ratio on both sides.)
+  run.perf = {timed(1'000'000, 30, 0, 0, "c"), timed(1'000'000, 0, 0, 0, "d"),
               timed(1'000'000, 100, 0, 0, "e"), timed(1'000'000, 200, 0, 0, "e"),
               timed(1'000'000, 100, 0, 0, "only here")};
-  baseline.perf = {timed(1'000'000, 100, 0, 0, "a"), timed(1'000'000, 100, 0, 0, "b"),
-                   timed(1'000'000, 10, 0, 0, "c"), timed(1'000'000, 50, 0, 0, "d"),
+  baseline.perf = {timed(1'000'000, 10, 0, 0, "c"), timed(1'000'000, 50, 0, 0, "d"),
                    timed(1'000'000, 100, 0, 0, "e"), timed(1'000'000, 100, 0, 0, "e")};
 
   const BaselineComparison c = compareWithBaseline(run, baseline, 10);
@@ -133,9 +132,8 @@ TEST(Baseline, GroupsChangeByFailureAndOnlyPreciseCasesBeyondTheThresholdAreSlow
   for (const CaseComparison& compared : c.cases) {
     ratios.push_back(run.perf[compared.perf_index].locale + " " + ratioText(compared));
   }
-  EXPECT_EQ(ratios, (std::vector<std::string>{"a 1.20x slower", "b 1.05x", "c ~3.00x", "d -", "e 1.00x",
-                                              "e 2.00x slower"}));
-  EXPECT_EQ(c.slowerCases(), 2);
+  EXPECT_EQ(ratios, (std::vector<std::string>{"c ~3.00x", "d -", "e 1.00x", "e 2.00x slower"}));
+  EXPECT_EQ(c.slowerCases(), 1);
   EXPECT_EQ(compareWithBaseline(run, baseline, 100).slowerCases(), 0);
 }
 
