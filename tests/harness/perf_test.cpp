@@ -44,14 +44,12 @@ TEST(PerfFigures, CsvReadsBackWhatItWroteAndTheWholeMillisecondForm) {
   std::vector<PerfResult> results = {timed(1000, 0, 0, 0, "fr_FR")};
   results[0].description = "quoted \"1,234\"\r\nand on";
   const ParsedPerfCsv back = parsePerfCsv(perfCsv(results));
-  EXPECT_EQ(back.error, "");
-  EXPECT_EQ(back.results, results);
+  EXPECT_EQ(back.results, results) << back.error;
 
   const ParsedPerfCsv earlier = parsePerfCsv(
       "routine,locale,encoding,iterations,user_cpu_ms,system_cpu_ms,elapsed_ms,description\r\n"
       "zqnlsStringToDouble,en_US,UTF-8,1000,0,0,0,Double value of 908123\n");
-  EXPECT_EQ(earlier.error, "");
-  EXPECT_EQ(earlier.results, std::vector<PerfResult>{timed(1000, 0, 0, 0)});
+  EXPECT_EQ(earlier.results, std::vector<PerfResult>{timed(1000, 0, 0, 0)}) << earlier.error;
 
   const std::string header = "routine,locale,encoding,iterations,user_cpu_ms,system_cpu_ms,elapsed_ms,description\n";
   const std::pair<std::string, std::string> bad[] = {
