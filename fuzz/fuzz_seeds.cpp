@@ -31,9 +31,8 @@ std::span<const ZQChar> textOf(const ZQChar* text, std::int64_t length) {
 }
 
 // sanity1's date, time and datetime vectors, a buffer of 100 units each.
-std::vector<Bytes> dateFormatSeeds() {
+void dateFormatSeeds(std::vector<Bytes>& seeds) {
   using In = DateFormatInput;
-  std::vector<Bytes> seeds;
   const auto add = [&](const ZQChar* locale, In in) {
     in.locale = localeNamed(locale);
     in.capacity = 100;
@@ -49,12 +48,10 @@ std::vector<Bytes> dateFormatSeeds() {
   for (const sanity::BufferToDatetimeRecord& r : sanity::bufferToDatetimeTable()) {
     add(r.locale, {.operation = In::kDatetime, .style = r.options, .seconds = r.expected_datetime});
   }
-  return seeds;
 }
 
 // sanity2's date and time vectors; dateTest1's texts in each locale's own forms.
-std::vector<Bytes> dateParseSeeds() {
-  std::vector<Bytes> seeds;
+void dateParseSeeds(std::vector<Bytes>& seeds) {
   for (const sanity::DatetimeRecord& r : sanity::datetimeList()) {
     seeds.push_back(parseSeed(localeNamed(r.locale), static_cast<std::uint8_t>(r.function - 1),
                               static_cast<std::uint32_t>(r.options), {r.input, r.input_length}));
@@ -70,15 +67,13 @@ std::vector<Bytes> dateParseSeeds() {
                                 testing::exactCopy(text)));
     }
   }
-  return seeds;
 }
 
 // sanity1's double vectors in the percent and currency formats too, doubleTest1's cases,
 // the IEEE suite's vectors in both modes, and carries into a shorter exponent and a
 // field with room for the sign alone.
-std::vector<Bytes> doubleFormatSeeds() {
+void doubleFormatSeeds(std::vector<Bytes>& seeds) {
   using In = DoubleFormatInput;
-  std::vector<Bytes> seeds;
   const auto add = [&](std::uint8_t locale, In::Operation op, double value, std::int32_t width,
                        std::int32_t precision, std::uint32_t options, std::int64_t capacity,
                        std::uint32_t compatible = 0) {
@@ -104,13 +99,11 @@ std::vector<Bytes> doubleFormatSeeds() {
   add(localeNamed(U"en_US"), In::kDouble, 9.99e-8, 6, 0, LOCALE_NFMT_QORBEST, 72);
   add(localeNamed(U"en_US"), In::kDouble, 9.9999995e-10, 13, 0, LOCALE_NFMT_QOREW, 72, 1);
   add(localeNamed(U"en_US"), In::kDouble, -0.3, 1, 0, LOCALE_NFMT_QORWD, 72);
-  return seeds;
 }
 
 // sanity1's double texts to word 50, sanity2's grouped ones to word 91, and
 // buftodblTest1's texts.
-std::vector<Bytes> doubleParseSeeds() {
-  std::vector<Bytes> seeds;
+void doubleParseSeeds(std::vector<Bytes>& seeds) {
   for (const sanity::BufferToDoubleRecord& r : sanity::bufferToDoubleTable()) {
     seeds.push_back(parseSeed(localeNamed(r.locale), 0, 0, textOf(r.inputbuf, r.input_length)));
   }
@@ -121,13 +114,11 @@ std::vector<Bytes> doubleParseSeeds() {
   for (const conformance::BufToDoubleCase& c : conformance::bufToDoubleCases()) {
     seeds.push_back(parseSeed(localeNamed(U"en_US"), 0, 0, testing::exactCopy(c.input)));
   }
-  return seeds;
 }
 
 // sanity1's integer and pointer vectors.
-std::vector<Bytes> integerFormatSeeds() {
+void integerFormatSeeds(std::vector<Bytes>& seeds) {
   using In = IntegerFormatInput;
-  std::vector<Bytes> seeds;
   const auto add = [&](const auto& table, In::Operation op) {
     for (const auto& r : table) {
       const auto capacity = static_cast<std::uint16_t>(r.capacity > 0 ? r.capacity : 100);
@@ -147,13 +138,11 @@ std::vector<Bytes> integerFormatSeeds() {
   add(sanity::uintfastFormatTable(), In::kUintfast);
   add(sanity::uintmaxFormatTable(), In::kUintmax);
   add(sanity::pointerFormatTable(), In::kPointer);
-  return seeds;
 }
 
 // sanity1's integer texts, and sanity2's option vectors once each, in fr_FR's
 // separators (the suite runs them in every locale).
-std::vector<Bytes> integerParseSeeds() {
-  std::vector<Bytes> seeds;
+void integerParseSeeds(std::vector<Bytes>& seeds) {
   const auto add = [&](const auto& table, std::uint8_t parser, bool own_options) {
     for (const auto& r : table) {
       std::uint32_t options = 0;
@@ -174,11 +163,10 @@ std::vector<Bytes> integerParseSeeds() {
                               static_cast<std::uint32_t>(r.options),
                               textOf(r.input, r.input_length)));
   }
-  return seeds;
 }
 
 // Formats of the suites' journal lines, and one of every conversion and flag.
-std::vector<Bytes> journalFormatSeeds() {
+void journalFormatSeeds(std::vector<Bytes>& seeds) {
   const char32_t* formats[] = {
       U"\n ****************************** en_US TESTS ****************************** \n",
       U"  TEST%.2i: zqnlsLocaleIntfastFormat Status was '%*s' but should have been 'ZQ_OK'\n",
@@ -190,27 +178,23 @@ std::vector<Bytes> journalFormatSeeds() {
       U"    expected[%2d]= %4x(%c)  fmtbuf[%2d]= %4x(%c)",
       U"%#llX|%lu|%-20.16e|%+05d|% .3g|%#o|%%|%y",
   };
-  std::vector<Bytes> seeds;
   for (const char32_t* format : formats) {
     seeds.push_back(encodeInput(JournalInput{seeds.size(), 72}, testing::exactCopy(format)));
   }
-  return seeds;
 }
 
 // sanity2's texts, each split in two.
-std::vector<Bytes> kstrCompareSeeds() {
-  std::vector<Bytes> seeds;
+void kstrCompareSeeds(std::vector<Bytes>& seeds) {
   for (const sanity::LocaleBufferRecord& r : sanity::localeBufferList()) {
     seeds.push_back(encodeInput(KstrInput{static_cast<std::uint16_t>(r.input_length / 2)},
                                 textOf(r.input, r.input_length)));
   }
-  return seeds;
 }
 
 }  // namespace
 
 std::vector<Bytes> seedInputs(std::string_view target) {
-  static constexpr std::pair<std::string_view, std::vector<Bytes> (*)()> kSeeds[] = {
+  static constexpr std::pair<std::string_view, void (*)(std::vector<Bytes>&)> kSeeds[] = {
       {"date_format_fuzz", dateFormatSeeds},       {"date_parse_fuzz", dateParseSeeds},
       {"double_format_fuzz", doubleFormatSeeds},   {"double_parse_fuzz", doubleParseSeeds},
       {"integer_format_fuzz", integerFormatSeeds}, {"integer_parse_fuzz", integerParseSeeds},
@@ -218,7 +202,9 @@ std::vector<Bytes> seedInputs(std::string_view target) {
   };
   const auto* entry = std::find_if(std::begin(kSeeds), std::end(kSeeds),
                                    [&](const auto& e) { return e.first == target; });
-  return entry != std::end(kSeeds) ? entry->second() : std::vector<Bytes>{};
+  std::vector<Bytes> seeds;
+  if (entry != std::end(kSeeds)) entry->second(seeds);
+  return seeds;
 }
 
 }  // namespace zq::fuzz

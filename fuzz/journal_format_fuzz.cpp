@@ -86,17 +86,13 @@ struct Arguments {
   }
 };
 
-Journal* newJournal() {
-  jnlparms parms{};
-  return fuzzKernel()->CreateJournal(fuzzKernel(), &parms, 0, "fuzz");
-}
-
 }  // namespace
 
 void fuzzOne(const std::uint8_t* data, std::size_t size) {
   const Input<JournalInput> in = readInput<JournalInput>(data, size);
   Arguments arguments(in.text, Numbers{in.header.seed});
-  Journal* journal = newJournal();
+  jnlparms parms{};
+  Journal* journal = fuzzKernel()->CreateJournal(fuzzKernel(), &parms, 0, "fuzz");
   const auto toBuffer = [&](std::int64_t capacity) {
     return formatGuarded(capacity, [&](ZQChar* out, std::int64_t room, std::int64_t* length) {
       std::va_list list;

@@ -21,15 +21,10 @@ namespace {
 namespace fs = std::filesystem;
 using zq::testing::contentsOf;
 
+// `text` in single quotes for the shell, each quote in it closed, escaped and reopened.
 std::string quote(const std::string& text) {
   std::string quoted = "'";
-  for (char c : text) {
-    if (c == '\'') {
-      quoted += "'\\''";
-      continue;
-    }
-    quoted += c;
-  }
+  for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
   return quoted + "'";
 }
 

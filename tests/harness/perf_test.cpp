@@ -28,8 +28,7 @@ TEST(PerfFigures, PerCallFiguresAreNeverZeroAndSayHowFarToTrustThem) {
     const char* cpu;
     const char* elapsed;
   } cases[] = {
-      // The transcripts show 20 ms and more precise and the CPU parts added up.
-      {timed(1'000'000, 10, 9, 1), "~19.0", "~1.0"},
+      // (The transcripts show 20 ms and more precise, fewer imprecise, the CPU parts added.)
       {timed(4'000, 0, 0, 0), "<500.0", "<250.0"},       // under 1 ms in each part
       {timed(4'000, 0, 0, -1), "<500.0", "<250.0"},
       {timed(0, 5, 0, 5), "-", "-"},
@@ -40,19 +39,13 @@ TEST(PerfFigures, PerCallFiguresAreNeverZeroAndSayHowFarToTrustThem) {
   }
 }
 
-TEST(PerfFigures, CsvReadsBackWhatItWroteAndTheWholeMillisecondForm) {
-  std::vector<PerfResult> results = {timed(3'000'000, 120, 1, 130),
-                                     timed(1000, 0, 0, 0, "fr_FR")};
-  results[1].description = "quoted \"1,234\"\r\nand on";
+TEST(PerfFigures, CsvReadsBackAQuotedDescriptionAndRefusesBrokenFiles) {
+  // The transcripts' baseline runs read back plain figures; here a description to quote.
+  std::vector<PerfResult> results = {timed(1000, 0, 0, 0, "fr_FR")};
+  results[0].description = "quoted \"1,234\"\r\nand on";
   const ParsedPerfCsv back = parsePerfCsv(perfCsv(results));
-  EXPECT_EQ(back.error, "");
-  EXPECT_EQ(back.results, results);
-
-  const ParsedPerfCsv earlier = parsePerfCsv(
-      "routine,locale,encoding,iterations,user_cpu_ms,system_cpu_ms,elapsed_ms,description\r\n"
-      "zqnlsStringToDouble,en_US,UTF-8,1000,0,0,0,Double value of 908123\n");
-  EXPECT_EQ(earlier.error, "");
-  EXPECT_EQ(earlier.results, std::vector<PerfResult>{timed(1000, 0, 0, 0)});
+  EXPECT_EQ(back.results, results) << back.error;
+  // The whole-millisecond form of an earlier run is read by the baseline test below.
 
   const std::string header = "routine,locale,encoding,iterations,user_cpu_ms,system_cpu_ms,elapsed_ms,description\n";
   const std::pair<std::string, std::string> bad[] = {
@@ -112,13 +105,12 @@ TEST(Baseline, GroupsChangeByFailureAndOnlyPreciseCasesBeyondTheThresholdAreSlow
     if (g.checks >= 0) cells[place] = {g.checks, g.failed, 0};
     if (g.baseline_checks >= 0) baseline.groups[place] = {g.baseline_checks, g.baseline_failed, 0};
   }
-  // CPU ms at 1,000,000 iterations here and there.
-  run.perf = {timed(1'000'000, 120, 0, 0, "a"), timed(1'000'000, 105, 0, 0, "b"),
-              timed(1'000'000, 30, 0, 0, "c"), timed(1'000'000, 0, 0, 0, "d"),
+  // CPU ms at 1,000,000 iterations here and there. (The transcripts show a precise case
+  // slower beyond the threshold, within it, and an imprecise ratio on both sides.)
+  run.perf = {timed(1'000'000, 30, 0, 0, "c"), timed(1'000'000, 0, 0, 0, "d"),
               timed(1'000'000, 100, 0, 0, "e"), timed(1'000'000, 200, 0, 0, "e"),
               timed(1'000'000, 100, 0, 0, "only here")};
-  baseline.perf = {timed(1'000'000, 100, 0, 0, "a"), timed(1'000'000, 100, 0, 0, "b"),
-                   timed(1'000'000, 10, 0, 0, "c"), timed(1'000'000, 50, 0, 0, "d"),
+  baseline.perf = {timed(1'000'000, 10, 0, 0, "c"), timed(1'000'000, 50, 0, 0, "d"),
                    timed(1'000'000, 100, 0, 0, "e"), timed(1'000'000, 100, 0, 0, "e")};
 
   const BaselineComparison c = compareWithBaseline(run, baseline, 10);
@@ -134,12 +126,13 @@ TEST(Baseline, GroupsChangeByFailureAndOnlyPreciseCasesBeyondTheThresholdAreSlow
   for (const CaseComparison& compared : c.cases) {
     ratios.push_back(run.perf[compared.perf_index].locale + " " + ratioText(compared));
   }
-  EXPECT_EQ(ratios, (std::vector<std::string>{"a 1.20x slower", "b 1.05x", "c ~3.00x", "d -", "e 1.00x",
-                                              "e 2.00x slower"}));
-  EXPECT_EQ(c.slowerCases(), 2);
+  EXPECT_EQ(ratios, (std::vector<std::string>{"c ~3.00x", "d -", "e 1.00x", "e 2.00x slower"}));
+  EXPECT_EQ(c.slowerCases(), 1);
   EXPECT_EQ(compareWithBaseline(run, baseline, 100).slowerCases(), 0);
 }
 
+// An earlier run's files: schema 1, and perf.csv in the whole-millisecond form with
+// mixed line ends.
 TEST(Baseline, AnEarlierSchemaIsReadAndBrokenJsonIsRefusedWithItsByte) {
   const zq::testing::ScratchFolder dir;
   std::ofstream(dir / "results.json")
@@ -148,7 +141,7 @@ TEST(Baseline, AnEarlierSchemaIsReadAndBrokenJsonIsRefusedWithItsByte) {
          "\"perf\":[]}";
   std::ofstream(dir / "perf.csv")
       << "routine,locale,encoding,iterations,user_cpu_ms,system_cpu_ms,elapsed_ms,description\r\n"
-         "zqnlsStringToDouble,en_US,UTF-8,1000,0,0,0,Double value of 908123\r\n";
+         "zqnlsStringToDouble,en_US,UTF-8,1000,0,0,0,Double value of 908123\n";
   const LoadedBaseline loaded = readBaseline(dir.path().string());
   ASSERT_TRUE(loaded.baseline) << loaded.error;
   EXPECT_EQ(loaded.baseline->schema, "zqtest-results/1");

@@ -1,4 +1,4 @@
-// The services table driven directly: counts, result senses, kept failure details and
+// The services table driven directly: failure details, the kept-failure limit and
 // CheckBuffer's reading bounds. (The messages around failures and a new suite's fresh
 // start are the fixture's, in the end-to-end transcripts.)
 #include <gtest/gtest.h>
@@ -30,31 +30,21 @@ class ServicesTest : public ::testing::Test {
   }
 };
 
-TEST_F(ServicesTest, EachServiceCountsPassesAndFailuresWithItsResultSense) {
-  int probe = 0;
-  EXPECT_EQ(s.CheckHandle(&probe, units(U"zqh"), file, 1, ctx, 0), 0);
-  EXPECT_NE(s.CheckHandle(nullptr, units(U"nls"), file, 2, ctx, 0), 0);
-  EXPECT_NE(s.CheckStatus(ZQ_OK, ZQ_OK, units(U"status"), file, 3, ctx, 0), 0);
-  EXPECT_EQ(s.CheckStatus(ZQ_OK, ZQ_NLS_OVERFLOW, units(U"status"), file, 4, ctx, 0), 0);
-  EXPECT_NE(s.CheckInt(-7, -7, units(U"(int)cnvL"), file, 5, ctx, 0), 0);
-  EXPECT_EQ(s.CheckInt(7, -7, units(U"(int)cnvL"), file, 6, ctx, 0), 0);
-  EXPECT_EQ(s.CheckInt(0, 1, units(U"1"), file, 7, ctx, 0), 0);
-  EXPECT_NE(s.CheckUint64(~0ull, ~0ull, units(U"uintmax_value"), file, 8, ctx, 0), 0);
-  EXPECT_EQ(s.CheckUint64(1ull << 63, 0, units(U"uintmax_value"), file, 9, ctx, 0), 0);
-  EXPECT_NE(s.CheckInt64(-1, -1, units(U"intmax_value"), file, 10, ctx, 0), 0);
-  EXPECT_EQ(s.CheckInt64(-1, 1, units(U"intmax_value"), file, 11, ctx, 0), 0);
-  EXPECT_NE(buffer(units(U"1,5"), units(U"1,5"), 12), 0);
-  EXPECT_EQ(buffer(units(U"1,5"), units(U"1.5"), 12), 0);
+// The failure details no transcript shows: a null handle, an unsigned value beyond the
+// signed range, statuses without a name. Each service's result sense, and that a
+// passing check of each kind keeps no failure, are the transcripts' (the real
+// extension's suites act on the results).
+TEST_F(ServicesTest, FailuresOfNullHandlesWideUnsignedValuesAndUnnamedStatuses) {
+  s.CheckHandle(nullptr, units(U"nls"), file, 2, ctx, 0);
+  s.CheckUint64(1ull << 63, 0, units(U"uintmax_value"), file, 9, ctx, 0);
   s.CheckStatus(static_cast<Status>(0x80000001u), 5, units(U"status"), file, 14, ctx, 0);
-  // The counts by service are the transcripts' (--verbose and the JSON file).
-
-  ASSERT_EQ(failures.size(), 8u);
+  ASSERT_EQ(failures.size(), 3u);
   EXPECT_EQ(failures[0].expression, "nls");
   EXPECT_EQ(failures[0].actual, "null");
-  EXPECT_EQ(failures[4].expected, "9223372036854775808");
+  EXPECT_EQ(failures[1].expected, "9223372036854775808");
   // Statuses without a name show in hex alone.
-  EXPECT_EQ(failures[7].expected, "0x80000001");
-  EXPECT_EQ(failures[7].actual, "0x00000005");
+  EXPECT_EQ(failures[2].expected, "0x80000001");
+  EXPECT_EQ(failures[2].actual, "0x00000005");
 }
 
 // zqtest keeps 100,000 failures' details a suite, more than its runs reach.
@@ -93,7 +83,6 @@ TEST_F(ServicesTest, BufferCheckNeverReadsPastWhatItMayRead) {
   EXPECT_NE(buffer(guard, guard, 0), 0);
   munmap(mapped, 2 * page);
 
-  EXPECT_EQ(recorder.tally.failed[static_cast<std::size_t>(CheckKind::Buffer)], 6);
   ASSERT_EQ(failures.size(), 6u);
   EXPECT_EQ(failures[0].actual, "42");
   EXPECT_EQ(failures[0].note, "first difference at unit 2");

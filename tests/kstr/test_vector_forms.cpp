@@ -126,28 +126,35 @@ class VectorFormTest : public ::testing::TestWithParam<Form> {
     return static_cast<int>(GetParam().form) > static_cast<int>(zq::kstr::bestVectorForm());
   }
 
-  // With none of p's n units qualifying, makes each position qualify in turn (in long
-  // buffers the first and last 130 (40 in huge ones) and a few between) as `hit(pos)`,
-  // and another unit a few places later too, and notes whether `find` answers it.
-  template <class Unit, class Hit, class Find>
-  void findAtEveryPosition(Unit* p, std::size_t n, std::size_t align, const char* routine,
-                           Hit hit, Find find) {
-    bad_.note(find(p, n) == -1, routine, n, align, n);
-    const bool small = n <= kSmallLengths;
-    const std::size_t edge = small ? n : n < kHugeLength ? 130 : 40;
-    std::vector<std::size_t> positions;
-    for (std::size_t i = 0; i < edge; ++i) positions.push_back(i);
-    for (std::size_t i = n - edge; !small && i < n; ++i) positions.push_back(i);
-    for (int k = 0; !small && k < 8; ++k) positions.push_back(random_() % n);
-    for (std::size_t pos : positions) {
-      const std::size_t later = std::min(pos + 1 + random_() % 7, n - 1);
-      const Unit saved_pos = p[pos], saved_later = p[later];
-      p[later] = hit(later);
-      p[pos] = hit(pos);
-      bad_.note(find(p, n) == static_cast<std::int64_t>(pos), routine, n, align, pos);
-      p[later] = saved_later;
-      p[pos] = saved_pos;
-    }
+  // In every shape, with the guards holding `guard` and each unit `background()`, none
+  // qualifying: makes each position qualify in turn (in long buffers the first and last
+  // 130 (40 in huge ones) and a few between) as `hit(pos)`, and another unit a few places
+  // later too, and notes whether `find` answers it.
+  template <class Unit, class Background, class Hit, class Find>
+  void findAtEveryPosition(const char* routine, Unit guard, Background background, Hit hit,
+                           Find find) {
+    forEachShape(sizeof(Unit), [&](std::size_t n, std::size_t align) {
+      Arena<Unit> arena(n, align);
+      arena.setOutside(guard);
+      Unit* p = arena.data();
+      std::generate_n(p, n, background);
+      bad_.note(find(p, n) == -1, routine, n, align, n);
+      const bool small = n <= kSmallLengths;
+      const std::size_t edge = small ? n : n < kHugeLength ? 130 : 40;
+      std::vector<std::size_t> positions;
+      for (std::size_t i = 0; i < edge; ++i) positions.push_back(i);
+      for (std::size_t i = n - edge; !small && i < n; ++i) positions.push_back(i);
+      for (int k = 0; !small && k < 8; ++k) positions.push_back(random_() % n);
+      for (std::size_t pos : positions) {
+        const std::size_t later = std::min(pos + 1 + random_() % 7, n - 1);
+        const Unit saved_pos = p[pos], saved_later = p[later];
+        p[later] = hit(later);
+        p[pos] = hit(pos);
+        bad_.note(find(p, n) == static_cast<std::int64_t>(pos), routine, n, align, pos);
+        p[later] = saved_later;
+        p[pos] = saved_pos;
+      }
+    });
   }
 
   // Copies `original` into an arena at `align` whose guards hold `guard` (a unit the
@@ -172,37 +179,26 @@ class VectorFormTest : public ::testing::TestWithParam<Form> {
 };
 
 TEST_P(VectorFormTest, ScansFindTheLowestQualifyingUnit) {
+  // vdMemScan: every byte but the planted ones differs from the value; the guards hold it.
   static constexpr unsigned char kByte = 0xC3;
-  forEachShape(1, [&](std::size_t n, std::size_t align) {
-    Arena<unsigned char> arena(n, align);
-    unsigned char* p = arena.data();
-    // vdMemScan: every byte but the planted ones differs from the value; the guards hold it.
-    arena.setOutside(kByte);
-    for (std::size_t i = 0; i < n; ++i) {
-      p[i] = static_cast<unsigned char>(random_() % 255);
-      if (p[i] == kByte) p[i] = 0xFF;
-    }
-    findAtEveryPosition(
-        p, n, align, "scan", [](std::size_t) { return kByte; },
-        [&](const void* s, std::size_t k) { return form_->mem_scan(s, k, 0x100 | kByte); });
-    // vdMemNScan: every byte equals the value but the planted ones; the guards differ.
-    arena.setOutside(0x3C);
-    std::memset(p, kByte, n);
-    findAtEveryPosition(
-        p, n, align, "nscan",
-        [](std::size_t i) { return static_cast<unsigned char>(kByte ^ (1u << (i % 8))); },
-        [&](const void* s, std::size_t k) { return form_->mem_nscan(s, k, kByte); });
-  });
+  findAtEveryPosition<unsigned char>(
+      "scan", kByte,
+      [&] {
+        const auto byte = static_cast<unsigned char>(random_() % 255);
+        return byte == kByte ? static_cast<unsigned char>(0xFF) : byte;
+      },
+      [](std::size_t) { return kByte; },
+      [&](const void* s, std::size_t k) { return form_->mem_scan(s, k, 0x100 | kByte); });
+  // vdMemNScan: every byte equals the value but the planted ones; the guards differ.
+  findAtEveryPosition<unsigned char>(
+      "nscan", 0x3C, [] { return kByte; },
+      [](std::size_t i) { return static_cast<unsigned char>(kByte ^ (1u << (i % 8))); },
+      [&](const void* s, std::size_t k) { return form_->mem_nscan(s, k, kByte); });
   // vdMemTNScan: one bit differs from the value, a different one at each position.
   static constexpr ZQChar kUnit = 0x8001F600u;
-  forEachShape(sizeof(ZQChar), [&](std::size_t n, std::size_t align) {
-    Arena<ZQChar> arena(n, align);
-    arena.setOutside(0);
-    std::fill_n(arena.data(), n, kUnit);
-    findAtEveryPosition(
-        arena.data(), n, align, "tnscan", [](std::size_t i) { return kUnit ^ (1u << (i % 32)); },
-        [&](const ZQChar* s, std::size_t k) { return form_->mem_tnscan(s, k, kUnit); });
-  });
+  findAtEveryPosition<ZQChar>(
+      "tnscan", 0, [] { return kUnit; }, [](std::size_t i) { return kUnit ^ (1u << (i % 32)); },
+      [&](const ZQChar* s, std::size_t k) { return form_->mem_tnscan(s, k, kUnit); });
   EXPECT_EQ(form_->mem_scan(nullptr, 4, 'x'), -1);
   EXPECT_EQ(form_->mem_nscan(nullptr, 4, 'x'), -1);
   EXPECT_EQ(form_->mem_tnscan(nullptr, 3, 'x'), -1);

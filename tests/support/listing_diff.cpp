@@ -1,11 +1,12 @@
-// Unified-diff hunks of the first differing lines of two listings. The listings are
-// long and mostly alike, so each difference is found by scanning forward from the
-// last common line for the nearest place where both sides agree again.
+// A unified-diff hunk of the first differing lines of two listings. The listings are
+// long and mostly alike, so the difference ends at the nearest place past the first
+// differing line where both sides agree again.
 #include "tests/support/listing_diff.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <sstream>
 #include <vector>
 
 namespace zq::testing {
@@ -19,46 +20,24 @@ using Lines = std::vector<std::string>;
 
 Lines linesOf(const std::string& text) {
   Lines lines;
-  for (std::size_t start = 0; start < text.size();) {
-    const std::size_t end = std::min(text.find('\n', start), text.size());
-    lines.push_back(text.substr(start, end - start));
-    start = end + 1;
-  }
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
   return lines;
 }
 
-// The two sides are in step again where their next lines agree, or where both end.
-bool inStep(const Lines& expected, const Lines& actual, std::size_t e, std::size_t a) {
-  if (e == expected.size() || a == actual.size()) {
-    return e == expected.size() && a == actual.size();
-  }
-  return expected[e] == actual[a];
-}
-
-// The lines of expected from `e` and of actual from `a` that differ before the two are
-// in step again: the first whose sum is smallest.
-std::pair<std::size_t, std::size_t> differingFrom(const Lines& expected, const Lines& actual,
-                                                  std::size_t e, std::size_t a) {
-  for (std::size_t reach = 1; reach <= kResyncReach; ++reach) {
-    for (std::size_t removed = 0; removed <= reach; ++removed) {
-      const std::size_t added = reach - removed;
-      if (e + removed <= expected.size() && a + added <= actual.size() &&
-          inStep(expected, actual, e + removed, a + added)) {
-        return {removed, added};
-      }
-    }
-  }
-  return {expected.size() - e, actual.size() - a};
-}
-
-}  // namespace
-
+// A line of listing text with its invisible characters named.
 std::string namedInvisibles(const std::string& line) {
   // UTF-8 forms of the invisible characters the listings may hold, with their names.
   static const std::pair<const char*, const char*> kNamed[] = {
-      {"\t", "<TAB>"}, {"\xC2\xA0", "<NBSP>"}, {"\xE2\x80\xAF", "<NNBSP>"},
-      {"\xE2\x80\x89", "<THSP>"}, {"\xE2\x80\x8B", "<ZWSP>"}, {"\xE2\x80\x8E", "<LRM>"},
-      {"\xE2\x80\x8F", "<RLM>"}, {"\xEF\xBB\xBF", "<BOM>"}, {"\xEF\xBF\xBD", "<U+FFFD>"},
+      {"\t", "<TAB>"},
+      {"\xC2\xA0", "<NBSP>"},
+      {"\xE2\x80\xAF", "<NNBSP>"},
+      {"\xE2\x80\x89", "<THSP>"},
+      {"\xE2\x80\x8B", "<ZWSP>"},
+      {"\xE2\x80\x8E", "<LRM>"},
+      {"\xE2\x80\x8F", "<RLM>"},
+      {"\xEF\xBB\xBF", "<BOM>"},
+      {"\xEF\xBF\xBD", "<U+FFFD>"},
   };
   const std::size_t end = line.find_last_not_of(' ') + 1;
   std::string out;
@@ -81,6 +60,26 @@ std::string namedInvisibles(const std::string& line) {
   return out;
 }
 
+// The lines of expected and of actual from `first` that differ before the two agree again,
+// on a line or by both ending: the first such pair whose sum is smallest.
+std::pair<std::size_t, std::size_t> differingFrom(const Lines& expected, const Lines& actual,
+                                                  std::size_t first) {
+  for (std::size_t reach = 1; reach <= kResyncReach; ++reach) {
+    for (std::size_t removed = 0; removed <= reach; ++removed) {
+      const std::size_t e = first + removed;
+      const std::size_t a = first + reach - removed;
+      if (e > expected.size() || a > actual.size()) continue;
+      const bool ended = e == expected.size() || a == actual.size();
+      if (ended ? e == expected.size() && a == actual.size() : expected[e] == actual[a]) {
+        return {removed, reach - removed};
+      }
+    }
+  }
+  return {expected.size() - first, actual.size() - first};
+}
+
+}  // namespace
+
 std::string firstDifferences(const std::string& expected_text, const std::string& actual_text,
                              std::size_t max_lines) {
   if (expected_text == actual_text) return "";
@@ -88,53 +87,36 @@ std::string firstDifferences(const std::string& expected_text, const std::string
   const Lines actual = linesOf(actual_text);
   if (expected == actual) return "the lines agree; only the newline at the end differs\n";
 
-  std::string out;
-  std::size_t shown = 0;
-  std::size_t hunk_lines[2] = {};  // of expected, of actual
-  const auto show = [&](char mark, const std::string& line) {
-    hunk_lines[0] += mark != '+';
-    hunk_lines[1] += mark != '-';
-    if (shown++ < max_lines) out += mark + namedInvisibles(line) + "\n";
-  };
-  std::size_t e = 0;
-  std::size_t a = 0;
-  while (shown < max_lines) {
-    while (e < expected.size() && a < actual.size() && expected[e] == actual[a]) ++e, ++a;
-    if (e == expected.size() && a == actual.size()) return out;
-    // One hunk: the differing lines with the context around them, and every further
-    // difference whose context touches it.
-    const std::size_t e0 = e - std::min(e, kContext);
-    const std::size_t a0 = a - std::min(a, kContext);
-    std::string body;
-    std::swap(out, body);
-    hunk_lines[0] = hunk_lines[1] = 0;
-    for (std::size_t k = e0; k < e; ++k) show(' ', expected[k]);
-    for (;;) {
-      const auto [removed, added] = differingFrom(expected, actual, e, a);
-      for (std::size_t k = 0; k < removed; ++k) show('-', expected[e + k]);
-      for (std::size_t k = 0; k < added; ++k) show('+', actual[a + k]);
-      e += removed;
-      a += added;
-      std::size_t same = 0;
-      while (same < 2 * kContext && e + same < expected.size() && a + same < actual.size() &&
-             expected[e + same] == actual[a + same]) {
-        ++same;
-      }
-      const bool next_touches = same < 2 * kContext && (e + same < expected.size() ||
-                                                         a + same < actual.size());
-      for (std::size_t k = 0; k < (next_touches ? same : std::min(same, kContext)); ++k) {
-        show(' ', expected[e + k]);
-      }
-      if (!next_touches) break;
-      e += same;
-      a += same;
-    }
-    char header[96];
-    std::snprintf(header, sizeof header, "@@ -%zu,%zu +%zu,%zu @@\n", e0 + 1, hunk_lines[0],
-                  a0 + 1, hunk_lines[1]);
-    out = body + header + out;
+  std::size_t first = 0;
+  while (first < expected.size() && first < actual.size() && expected[first] == actual[first]) {
+    ++first;
   }
-  return out + "... (the listings differ further on)\n";
+  const auto [removed, added] = differingFrom(expected, actual, first);
+  const std::size_t e_end = first + removed;
+  const std::size_t a_end = first + added;
+  const std::size_t before = std::min(first, kContext);
+  std::size_t after = 0;
+  while (after < kContext && e_end + after < expected.size() && a_end + after < actual.size() &&
+         expected[e_end + after] == actual[a_end + after]) {
+    ++after;
+  }
+  char header[96];
+  std::snprintf(header, sizeof header, "@@ -%zu,%zu +%zu,%zu @@\n", first - before + 1,
+                before + removed + after, first - before + 1, before + added + after);
+  std::string out = header;
+  std::size_t shown = 0;
+  const auto show = [&](char mark, const Lines& lines, std::size_t from, std::size_t count) {
+    for (std::size_t k = from; k < from + count && shown++ < max_lines; ++k) {
+      out += mark + namedInvisibles(lines[k]) + "\n";
+    }
+  };
+  show(' ', expected, first - before, before);
+  show('-', expected, first, removed);
+  show('+', actual, first, added);
+  show(' ', expected, e_end, after);
+  const bool rest_agrees = std::equal(expected.begin() + e_end, expected.end(),
+                                      actual.begin() + a_end, actual.end());
+  return rest_agrees && shown <= max_lines ? out : out + "... (the listings differ further on)\n";
 }
 
 }  // namespace zq::testing

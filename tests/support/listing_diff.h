@@ -5,15 +5,13 @@
 
 namespace zq::testing {
 
-// "" when `expected` and `actual` are the same text. Otherwise the first hunks in
-// which their lines differ, unified-diff style ("-" expected, "+" actual, with three
-// lines of context), at most `max_lines` lines of them, each line with its invisible
-// characters named: <TAB>, <NBSP>, <NNBSP>, a <SP> for each trailing blank, and
-// <U+XXXX> for other controls, spaces, format characters and bytes that are not UTF-8.
+// "" when `expected` and `actual` are the same text. Otherwise one hunk, unified-diff
+// style ("-" expected, "+" actual, with three lines of context), from the first line in
+// which they differ to the last, cut to at most `max_lines` lines shared between the
+// two sides. Each line has its invisible characters named: <TAB>, <NBSP>, <NNBSP>,
+// <THSP>, <ZWSP>, <LRM>, <RLM>, <BOM>, <U+FFFD>, a <SP> for each trailing blank and
+// <U+XXXX> for other controls.
 std::string firstDifferences(const std::string& expected, const std::string& actual,
                              std::size_t max_lines = 40);
-
-// A line of listing text with its invisible characters named as above.
-std::string namedInvisibles(const std::string& line);
 
 }  // namespace zq::testing
