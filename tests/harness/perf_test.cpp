@@ -162,7 +162,16 @@ TEST(Baseline, AnEarlierSchemaIsReadAndBrokenJsonIsRefusedWithItsByte) {
     EXPECT_FALSE(parseJson(text, why));
     EXPECT_EQ(why, error) << text;
   }
+  // Every cut of a whole text short of its end is refused at a byte inside the cut.
   std::string why;
+  for (const std::string whole : {R"({"a":[1,-2.5e+3,0.5E-1,true,false,null],"b":{},"c":[]})",
+                                  R"("x\u00e9\n\"")"}) {
+    ASSERT_TRUE(parseJson(whole, why)) << why;
+    for (std::size_t cut = 0; cut < whole.size(); ++cut) {
+      EXPECT_FALSE(parseJson(whole.substr(0, cut), why)) << cut;
+      EXPECT_LE(std::stoul(why.substr(5)), cut) << why;
+    }
+  }
   const auto text = parseJson("[\"\\u00e9\\ud83d\\ude00\\ud800\\u0041\\n\\/\", true, null, -1.5e3]", why);
   ASSERT_TRUE(text) << why;
   EXPECT_EQ(text->items[0].text, "\xC3\xA9\xF0\x9F\x98\x80\xEF\xBF\xBD" "A\n/");
