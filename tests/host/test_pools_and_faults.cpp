@@ -1,10 +1,13 @@
 // The host kernel's pools, leak accounting, fault injection and configuration.
 #include <gtest/gtest.h>
 
+#include "tests/support/test_support.h"
 #include "zq/host.h"
 #include "zq/host_objects.h"
 
 namespace {
+
+using zq::testing::units;
 
 zq::KernelHandle* makeKernel() { return static_cast<zq::KernelHandle*>(zqhostCreate()); }
 
@@ -29,22 +32,15 @@ TEST(KernelPools, DestroyReportsAndFreesEveryObjectStillAlive) {
   zq::MemoryPool* pool = kernel->CreatePool(kernel, &parms, 0, "forgotten");
   pool->AllocateMemory(pool, 16, 0);
   pool->AllocateMemory(pool, 16, 0);
-  const char32_t fileio[] = U"zqfileio";
-  const char32_t perf[] = U"zqperf";
-  const char32_t listing[] = U"leak.lst";
-  zq::fioparms file_parms{reinterpret_cast<const zq::ZQChar*>(listing), 8, 1, 0, 1024, 0, 20};
-  const zq::ExtensionRequest request{reinterpret_cast<const zq::ZQChar*>(fileio), 8, &file_parms,
-                                     0, 0};
+  zq::fioparms file_parms{units(U"leak.lst"), 8, 1, 0, 1024, 0, 20};
+  const zq::ExtensionRequest request{units(U"zqfileio"), 8, &file_parms, 0, 0};
   zqhostSetOutputDir(kernel, ::testing::TempDir().c_str());
   zq::jnlparms journal_parms{};
   journal_parms.file = kernel->LoadExtension(kernel, &request, 0, 0);
   ASSERT_NE(journal_parms.file, nullptr);
   ASSERT_NE(kernel->CreateJournal(kernel, &journal_parms, 0, "j"), nullptr);
-  ASSERT_NE(kernel->GetService(kernel, reinterpret_cast<const zq::ZQChar*>(perf), 6, 0), nullptr);
-  const char32_t locale[] = U"de_DE";
-  ASSERT_NE(kernel->nls->zqnlsLocaleCreate(kernel->nls,
-                                           reinterpret_cast<const zq::ZQChar*>(locale), 5),
-            nullptr);
+  ASSERT_NE(kernel->GetService(kernel, units(U"zqperf"), 6, 0), nullptr);
+  ASSERT_NE(kernel->nls->zqnlsLocaleCreate(kernel->nls, units(U"de_DE"), 5), nullptr);
   // pool, 2 blocks, file, journal, timing service, locale
   EXPECT_EQ(zqhostLiveObjects(kernel), 7);
   ::testing::internal::CaptureStderr();
@@ -71,8 +67,7 @@ TEST(KernelFaults, ZeroDisarmsAndUnknownFaultsAreIgnored) {
 
 TEST(KernelServices, OnlyKnownServicesAreFound) {
   zq::KernelHandle* kernel = makeKernel();
-  const char32_t udb[] = U"zqnlsudb";
-  const auto* name = reinterpret_cast<const zq::ZQChar*>(udb);
+  const zq::ZQChar* name = units(U"zqnlsudb");
   void* service = kernel->GetService(kernel, name, 8, 0);
   EXPECT_NE(service, nullptr);
   EXPECT_EQ(kernel->GetService(kernel, name, 8, 0), service) << "one service per process";

@@ -62,6 +62,9 @@ TEST_F(DateLenientTest, WeekOneInYearsStartingOnEveryWeekday) {
   }
 }
 
+// A second or an hour past the clock, a month 0, a day past February's end and a weekday
+// at odds with the date are refused in the sanity2 listings' lenient and period vectors,
+// and the century leap rule is sanity1's; here the rest.
 TEST_F(DateLenientTest, FieldsOutOfRangeOrAtOddsAreRefused) {
   LocaleHandle* en = locale(U"en_US");
   const struct {
@@ -71,15 +74,10 @@ TEST_F(DateLenientTest, FieldsOutOfRangeOrAtOddsAreRefused) {
   } kRows[] = {
       {Parser::kDate, LOCALE_DATE_LENIENT, U"0/1/2000"},
       {Parser::kDate, LOCALE_DATE_LENIENT, U"1/32/2000"},
-      {Parser::kDate, LOCALE_DATE_LENIENT, U"2/29/1900"},
       {Parser::kDate, LOCALE_DATE_LENIENT, U"001/2/2000"},
-      {Parser::kDate, LOCALE_DATE_LENIENT, U"Monday 1/3/1999"},  // a Sunday
-      {Parser::kTime, LOCALE_DATE_LENIENT, U"23:59:60"},
       {Parser::kTime, LOCALE_DATE_LENIENT, U"0:00 AM"},
       {Parser::kTime, LOCALE_DATE_LENIENT, U"6 PM"},
-      {Parser::kDatetime, LOCALE_DATE_LENIENT, U"12/31/9999 24:00"},
       {Parser::kDatetime, LOCALE_DATE_LENIENT, U"1/1/0000 00:00"},
-      {Parser::kDate, LOCALE_DATE_YYMM, U"0/2000"},
       {Parser::kDate, LOCALE_DATE_YYMM, U"Jan 999"},
       {Parser::kDate, LOCALE_DATE_YYWW, U"W1 10000"},
       {Parser::kDate, LOCALE_DATE_YYWW, U"1 1999"},  // no week mark

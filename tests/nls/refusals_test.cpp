@@ -29,16 +29,12 @@ std::uint64_t bitsOf(T value) {
   return static_cast<std::uint64_t>(static_cast<std::int64_t>(value));
 }
 
-// The format word `kWord` on the arguments `kArgs` before its buffer.
+// The format word `kWord` on the arguments `kArgs` before its buffer (1.5, width 0,
+// precision 1 and no options for the double formats).
 template <auto kWord, auto... kArgs>
 Status format(const L& t, L* l, ZQChar* buffer, std::int64_t capacity, std::int64_t* length,
               std::uint64_t*) {
   return (t.*kWord)(l, kArgs..., buffer, capacity, length);
-}
-template <auto kWord>
-Status doubleFormat(const L& t, L* l, ZQChar* buffer, std::int64_t capacity, std::int64_t* length,
-                    std::uint64_t*) {
-  return (t.*kWord)(l, 1.5, 0, 1, 0, buffer, capacity, length);
 }
 // The parser word `kWord` into a T, its value stale until the word writes it.
 template <class T, auto kWord>
@@ -61,14 +57,14 @@ struct Row {
 const Row kRows[] = {
     {"DateFormat (37)", format<&L::zqnlsLocaleDateFormat, 9, 17, 2001, 0>},
     {"TimeFormat (38)", format<&L::zqnlsLocaleTimeFormat, 3600, 1>},
-    {"DoubleFormat (39)", doubleFormat<&L::zqnlsLocaleDoubleFormat>},
+    {"DoubleFormat (39)", format<&L::zqnlsLocaleDoubleFormat, 1.5, 0, 1, 0>},
     {"IntfastFormat (40)", format<&L::zqnlsLocaleIntfastFormat, std::int32_t{42}, 0, 0, 0>},
     {"IntmaxFormat (41)", format<&L::zqnlsLocaleIntmaxFormat, std::int64_t{42}, 0, 0, 0>},
     {"UintfastFormat (42)", format<&L::zqnlsLocaleUintfastFormat, std::uint32_t{42}, 0, 0, 0>},
     {"UintmaxFormat (43)", format<&L::zqnlsLocaleUintmaxFormat, std::uint64_t{42}, 0, 0, 0>},
     {"PointerFormat (44)", format<&L::zqnlsLocalePointerFormat, 0xBEEF, 0, 0>},
-    {"CurrencyFormat (45)", doubleFormat<&L::zqnlsLocaleCurrencyFormat>},
-    {"PercentFormat (46)", doubleFormat<&L::zqnlsLocalePercentFormat>},
+    {"CurrencyFormat (45)", format<&L::zqnlsLocaleCurrencyFormat, 1.5, 0, 1, 0>},
+    {"PercentFormat (46)", format<&L::zqnlsLocalePercentFormat, 1.5, 0, 1, 0>},
     {"BufferToDatetime (47)", parse<double, &L::zqnlsLocaleBufferToDatetime>, U"17Sep2001:10:00:00",
      kMissingBits},
     {"BufferToDate (48)",
