@@ -61,6 +61,8 @@ TEST_F(DateFormsTest, InputsOutsideTheFormsAreRejected) {
     EXPECT_EQ(parse(en, input.parser, input.text, input.style).status, kBad)
         << readable(input.text);
   }
+  // A whole form followed by more text is refused having read the form.
+  EXPECT_EQ(parse(en, Parser::kDate, U"01/01/2004 ", 0), (Parsed{kBad, 10, {0, 0, 0}}));
   EXPECT_EQ(parse(locale(U"ru_RU"), Parser::kDate, U"01 ЯНВАРЯ 2003 г.", 1),
             (Parsed{ZQ_OK, 17, {2003, 1, 1}}));
   // Names match in any case; literals and the weekday's agreement do not bend.
