@@ -96,11 +96,19 @@ TEST_F(ZqtestRun, BadInputExitsTwoWithAOneLineReason) {
   std::ofstream(dir_ / "not_a_library.so") << "plain text\n";
   std::ofstream(dir_ / "a_file") << "in the way\n";
   std::ofstream(dir_ / "bad.expect") << "# known\nsanity2 - step \"TEST1\"\n";
-  // Baseline folders that cannot serve: empty, of an unknown schema, with a broken perf.csv.
-  for (const char* folder : {"empty", "schema9", "badcsv"}) fs::create_directory(dir_ / folder);
-  std::ofstream(dir_ / "schema9" / "results.json") << "{\"schema\":\"zqtest-results/9\"}";
-  std::ofstream(dir_ / "badcsv" / "results.json")
-      << "{\"schema\":\"zqtest-results/2\",\"suites\":[]}";
+  // Baseline folders that cannot serve: empty, not JSON, of an unknown schema, with a
+  // count that is no number, with a broken perf.csv.
+  const std::pair<const char*, const char*> kBaselines[] = {
+      {"empty", nullptr},
+      {"notjson", "{\"schema\":"},
+      {"schema9", "{\"schema\":\"zqtest-results/9\"}"},
+      {"textcount", "{\"schema\":\"zqtest-results/2\",\"suites\":[{\"areas\":[{\"name\":\"s\","
+                    "\"cells\":[{\"locale\":\"x\",\"family\":\"f\",\"checks\":\"2\"}]}]}]}"},
+      {"badcsv", "{\"schema\":\"zqtest-results/2\",\"suites\":[]}"}};
+  for (const auto& [folder, results] : kBaselines) {
+    fs::create_directory(dir_ / folder);
+    if (results != nullptr) std::ofstream(dir_ / folder / "results.json") << results;
+  }
   std::ofstream(dir_ / "badcsv" / "perf.csv") << "routine,iterations\r\n";
   for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
            {"--lib", ZQ_FIXTURE_PATH, "--frobnicate"},
@@ -114,13 +122,13 @@ TEST_F(ZqtestRun, BadInputExitsTwoWithAOneLineReason) {
            {"--lib", ZQ_FIXTURE_PATH, "--html", "missing/report.html"},
            {"--lib", ZQ_FIXTURE_PATH, "--expect", "absent.expect"},
            {"--lib", ZQ_FIXTURE_PATH, "--expect", "bad.expect"},
-           {"--lib", ZQ_FIXTURE_PATH, "--baseline", "absent"},
-           {"--lib", ZQ_FIXTURE_PATH, "--baseline", "empty"},
-           {"--lib", ZQ_FIXTURE_PATH, "--baseline", "schema9"},
-           {"--lib", ZQ_FIXTURE_PATH, "--baseline", "badcsv"},
-           {"--lib", ZQ_FIXTURE_PATH, "--help"}}) {
+           {"--lib", ZQ_FIXTURE_PATH, "--baseline", "absent"}}) {
     record(args);
   }
+  for (const auto& [folder, results] : kBaselines) {
+    record({"--lib", ZQ_FIXTURE_PATH, "--baseline", folder});
+  }
+  record({"--lib", ZQ_FIXTURE_PATH, "--help"});
   expectGolden("bad_input");
 }
 
